@@ -1,0 +1,38 @@
+#pragma once
+// Day numbers, date texts and the small text helpers every layer shares.
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calendar {
+
+using std::chrono::sys_days;
+
+// DateSerial counts days from 1899-12-30, which is sys_days -25569.
+constexpr std::chrono::days kSerialOffset{25569};
+constexpr int DateSerialOf(sys_days d) { return (d.time_since_epoch() + kSerialOffset).count(); }
+constexpr sys_days DayOfSerial(int serial) { return sys_days{std::chrono::days{serial} - kSerialOffset}; }
+
+// "yyyy-mm-dd" (also "yyyy-m-d"): a four-digit year, one- or two-digit month and day, and a
+// date that exists. Anything else, including trailing characters, gives nothing.
+std::optional<sys_days> ParseDate(std::string_view text);
+
+std::string FormatDate(sys_days d);       // "yyyy-mm-dd"
+std::string FormatDateShort(sys_days d);  // "yyyy-m-d", as solar-term dates travel
+
+// The longest leading part of the text that reads as a decimal number (sign, digits, point,
+// exponent); 0 when there is none. Leading blanks are not skipped. Overflow gives +-inf.
+double NumberValue(std::string_view text);
+
+// Each of the red, green and blue bytes moves by amount toward the middle: bytes above 127
+// down, the others up. The high byte stays.
+std::uint32_t ShiftColour(std::uint32_t colour, int amount);
+
+// Code-point helpers: UTF-8 is never cut by a byte count.
+std::size_t CodePointCount(std::string_view utf8);
+// The first n code points (all of them when there are fewer).
+std::string_view CodePointPrefix(std::string_view utf8, std::size_t n);
+
+}  // namespace calendar

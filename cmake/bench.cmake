@@ -1,0 +1,7 @@
+find_package(benchmark REQUIRED)
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/bench/*.cpp")
+if(BENCH_SOURCES)
+  add_executable(tavelon-bench ${BENCH_SOURCES})
+  target_include_directories(tavelon-bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(tavelon-bench PRIVATE tools_core sticker_core info_core calendar benchmark::benchmark_main)
+endif()

@@ -1,0 +1,56 @@
+#pragma once
+// The hourly chime and the two daily alarms: what one tick plays and says, and in which order.
+#include <chrono>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sticker/moment.h"
+#include "sticker/schedule.h"
+
+namespace sticker {
+
+inline constexpr std::string_view kHourSound = "WAV_ZDSEN";
+inline constexpr std::string_view kHalfHourSound = "WAV_BDSEN";
+inline constexpr std::string_view kAlarmSound = "WAV_BAOSHI";
+inline constexpr std::string_view kRingSound = "WAV_RING";
+
+struct Action {
+    enum class Kind { Play, Speak };
+    Kind kind = Kind::Play;
+    std::string text;  // a sound resource name, or a sentence
+    friend bool operator==(const Action&, const Action&) = default;
+};
+Action PlayAction(std::string_view sound);
+Action SpeakAction(std::string_view sentence);
+
+// The chime first, then at most one alarm (alarm 1 wins a tie). Only the exact second counts:
+// a tick that misses it announces nothing and nothing is caught up later. A time of day
+// outside one day gives nothing.
+std::vector<Action> ChimeAndAlarmActions(std::chrono::seconds timeOfDay, const Schedule& schedule);
+
+// Speaks one sentence and returns when it has been spoken or dropped; never reports failure.
+class Voice {
+public:
+    virtual ~Voice() = default;
+    virtual void Speak(std::string_view sentence) = 0;
+};
+
+// Plays one of the program's named sounds to its end; a sound that cannot play returns at once.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void Play(std::string_view name) = 0;
+};
+
+// The current local date and time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual Moment Now() = 0;
+};
+
+void CheckChimeAndAlarms(const Moment& now, const Schedule& schedule, Voice& voice,
+                         SoundPlayer& sound);
+
+}  // namespace sticker

@@ -1,0 +1,65 @@
+#pragma once
+// The date texts of both sticker faces, their placement and their colours: pure functions of
+// a moment, so that a face can be recomposed whenever its date changes.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "sticker/moment.h"
+
+namespace sticker {
+
+inline constexpr std::string_view kRangeCaption = "提示";
+inline constexpr std::string_view kTooEarlyMessage = "请检查您的日期，阳历日期最小为 1901-02-19 ！";
+inline constexpr std::string_view kTooLateMessage = "请检查您的日期，阳历日期最大为 2100-02-08 ！";
+
+// Exactly one of the two is set: label2 (four lines joined by CR LF) for a supported date,
+// otherwise the range message, which the main face shows in a box titled kRangeCaption while
+// its Label2 keeps the text it had.
+struct MainFaceTexts {
+    std::string label2;
+    std::string message;
+    bool InRange() const { return message.empty(); }
+};
+MainFaceTexts ComposeMainFaceTexts(const Moment& now);
+
+// Label2 is always the date. Outside the supported range Label3 and Label4 carry the main
+// face's range message as their text (the alternate face shows no message box).
+struct AlternateFaceTexts {
+    std::string label2;
+    std::string label3;
+    std::string label4;  // three lines joined by CR LF
+};
+AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now);
+
+// Screen position of a face's top-left corner; workAreaWidth is the full-screen work-area
+// width (SM_CXFULLSCREEN), both in screen pixels.
+struct FacePosition {
+    int left = 0;
+    int top = 0;
+    friend bool operator==(const FacePosition&, const FacePosition&) = default;
+};
+// The main face overlaps the top-right screen corner slightly on purpose.
+FacePosition MainFacePosition(int workAreaWidth, int windowWidth);
+FacePosition AlternateFacePosition(int workAreaWidth, int windowWidth);
+
+// The centre recorded in FaceCentre: left + width div 2, top + height div 2.
+struct FacePoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const FacePoint&, const FacePoint&) = default;
+};
+FacePoint FaceCentreOf(int left, int top, int width, int height);
+
+// Colours in the platform layout 0x00BBGGRR.
+inline constexpr std::uint32_t kDefaultTextColour = 0x80FF00;
+struct FaceColours {
+    std::uint32_t text = 0;        // low 24 bits only
+    std::uint32_t background = 0;  // also the transparent colour key
+    friend bool operator==(const FaceColours&, const FaceColours&) = default;
+};
+// Only the low 24 bits of a stored colour are drawn; the background is the text colour
+// shifted by 50 toward the middle, so it never equals the text colour.
+FaceColours ColoursForText(std::uint32_t text);
+
+}  // namespace sticker

@@ -32,4 +32,23 @@ std::string_view NibbleBits(int position);           // 1..16, position d+1 = di
 // Searches JiaziNames for a whole text; 0 when it is not there.
 int JiaziPosition(std::string_view name);
 
+// The term tables: the Gregorian month of each term, and the constant B of the closed
+// formula for the centuries 1901-2000 (firstCentury) and 2001-2100.
+int SolarTermMonth(int index);                              // 1..24; 0 outside
+double SolarTermConstant(int index, bool firstCentury);     // 1..24; 0 outside
+
+// The per-year correction of one term's computed day.
+enum class TermCorrection {
+    none,
+    dayLater,        // +1 day
+    dayEarlier,      // -1 day
+    firstCentury,    // year 2000 only: use the 1901-2000 constant
+};
+TermCorrection TermCorrectionOf(int year, int index);
+
+// Festivals fixed in the lunar calendar (month 1..12, day 1..30) and in the Gregorian one;
+// "" when the day has none.
+std::string_view LunarFestivalName(int month, int day);
+std::string_view GregorianFestivalName(int month, int day);
+
 }  // namespace calendar

@@ -1,0 +1,135 @@
+#include "calendar/date.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "calendar/text.h"
+
+namespace calendar {
+
+using namespace std::chrono;
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads one or two digits at pos; nothing when there is no digit.
+std::optional<int> ReadShortNumber(std::string_view text, std::size_t& pos) {
+    if (pos >= text.size() || !IsDigit(text[pos])) return std::nullopt;
+    int value = text[pos++] - '0';
+    if (pos < text.size() && IsDigit(text[pos])) value = value * 10 + (text[pos++] - '0');
+    return value;
+}
+
+}  // namespace
+
+std::optional<sys_days> ParseDate(std::string_view text) {
+    if (text.size() < 8 || text.size() > 10) return std::nullopt;
+    int y = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (!IsDigit(text[i])) return std::nullopt;
+        y = y * 10 + (text[i] - '0');
+    }
+    std::size_t pos = 4;
+    if (text[pos++] != '-') return std::nullopt;
+    const auto m = ReadShortNumber(text, pos);
+    if (!m || pos >= text.size() || text[pos++] != '-') return std::nullopt;
+    const auto d = ReadShortNumber(text, pos);
+    if (!d || pos != text.size()) return std::nullopt;
+    const year_month_day ymd{year{y}, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
+    if (!ymd.ok()) return std::nullopt;
+    return sys_days{ymd};
+}
+
+std::string FormatDate(sys_days d) {
+    const year_month_day ymd{d};
+    std::string text;
+    AppendPadded(text, static_cast<int>(ymd.year()), 4);
+    text += '-';
+    AppendPadded(text, static_cast<int>(static_cast<unsigned>(ymd.month())), 2);
+    text += '-';
+    AppendPadded(text, static_cast<int>(static_cast<unsigned>(ymd.day())), 2);
+    return text;
+}
+
+std::string FormatDateShort(sys_days d) {
+    const year_month_day ymd{d};
+    std::string text;
+    AppendPadded(text, static_cast<int>(ymd.year()), 4);
+    text += '-';
+    AppendPadded(text, static_cast<int>(static_cast<unsigned>(ymd.month())), 1);
+    text += '-';
+    AppendPadded(text, static_cast<int>(static_cast<unsigned>(ymd.day())), 1);
+    return text;
+}
+
+double NumberValue(std::string_view text) {
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+    const std::size_t mantissaStart = pos;
+    std::size_t digits = 0;
+    while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
+    }
+    if (digits == 0) return 0.0;
+    // An exponent counts only when at least one digit follows the "e" and its sign.
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t e = pos + 1;
+        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
+        if (e < text.size() && IsDigit(text[e])) {
+            while (e < text.size() && IsDigit(text[e])) ++e;
+            pos = e;
+        }
+    }
+    const char* first = text.data() + mantissaStart;
+    const char* last = text.data() + pos;
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone on a range error; strtod tells overflow (inf)
+        // from underflow (0) for us. The text is plain ASCII digits, so the locale's decimal
+        // point cannot differ from ".".
+        value = std::fabs(std::strtod(std::string(first, last).c_str(), nullptr));
+    } else if (ec != std::errc{} || ptr != last) {
+        return 0.0;
+    }
+    return negative ? -value : value;
+}
+
+std::uint32_t ShiftColour(std::uint32_t colour, int amount) {
+    std::uint32_t result = colour & 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int byte = static_cast<int>((colour >> shift) & 0xFFu);
+        int moved = byte > 127 ? byte - amount : byte + amount;
+        // A large amount must not spill into the neighbouring byte.
+        moved = moved < 0 ? 0 : (moved > 255 ? 255 : moved);
+        result |= static_cast<std::uint32_t>(moved) << shift;
+    }
+    return result;
+}
+
+std::size_t CodePointCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) ++count;
+    }
+    return count;
+}
+
+std::string_view CodePointPrefix(std::string_view utf8, std::size_t n) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0u) != 0x80u) {
+            if (seen == n) return utf8.substr(0, i);
+            ++seen;
+        }
+    }
+    return utf8;
+}
+
+}  // namespace calendar

@@ -1,0 +1,208 @@
+#include "calendar/lunar.h"
+
+#include <array>
+#include <cstdint>
+
+#include "calendar/name_tables.h"
+#include "calendar/text.h"
+
+namespace calendar {
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2099;
+constexpr int kYears = kLastYear - kFirstYear + 1;
+
+int ClampYear(int y, int lo, int hi) { return y < lo ? lo : (y > hi ? hi : y); }
+
+std::uint32_t CodeValue(int year) {
+    std::uint32_t value = 0;
+    for (const char c : LunarYearCode(year)) {
+        value = (value << 4) | static_cast<std::uint32_t>(c <= '9' ? c - '0' : c - 'A' + 10);
+    }
+    return value;
+}
+
+// The code's 24 bits, most significant first: bit position p (1..24) is bit 24 - p.
+int LeapOfCode(std::uint32_t code) { return static_cast<int>(code >> 20); }
+bool SlotIsBig(std::uint32_t code, int slot) { return (code >> (20 - slot)) & 1u; }
+unsigned FestivalMonthOfCode(std::uint32_t code) { return (code >> 5) & 3u; }
+unsigned FestivalDayOfCode(std::uint32_t code) { return code & 31u; }
+
+// What a conversion needs of one lunar year, derived once from its code.
+struct YearInfo {
+    int firstDay = 0;       // the Spring Festival, days since 1970-01-01
+    int length = 0;         // 353..385 days
+    int leap = 0;           // 0..12
+    int slots = 12;         // 12, or 13 with a leap month
+    std::uint32_t code = 0;
+};
+
+const std::array<YearInfo, kYears>& Years() {
+    static const std::array<YearInfo, kYears> years = [] {
+        std::array<YearInfo, kYears> all{};
+        for (int i = 0; i < kYears; ++i) {
+            YearInfo& info = all[static_cast<std::size_t>(i)];
+            const int y = kFirstYear + i;
+            info.code = CodeValue(y);
+            info.leap = LeapOfCode(info.code);
+            info.slots = info.leap == 0 ? 12 : 13;
+            const year_month_day first{year{y}, month{FestivalMonthOfCode(info.code)},
+                                       day{FestivalDayOfCode(info.code)}};
+            info.firstDay = static_cast<int>(sys_days{first}.time_since_epoch().count());
+            for (int s = 1; s <= info.slots; ++s) info.length += SlotIsBig(info.code, s) ? 30 : 29;
+        }
+        return all;
+    }();
+    return years;
+}
+
+const YearInfo& InfoOf(int lunarYear) {
+    return Years()[static_cast<std::size_t>(ClampYear(lunarYear, kFirstYear, kLastYear) - kFirstYear)];
+}
+
+// The month a slot shows: the leap slot repeats the month before it.
+LunarDate DateInYear(const YearInfo& info, int lunarYear, int offset) {
+    for (int s = 1; s <= info.slots; ++s) {
+        const int length = SlotIsBig(info.code, s) ? 30 : 29;
+        if (offset < length) {
+            LunarDate date;
+            date.year = lunarYear;
+            date.day = offset + 1;
+            date.leap = info.leap != 0 && s == info.leap + 1;
+            date.month = info.leap == 0 || s <= info.leap ? s : s - 1;
+            return date;
+        }
+        offset -= length;
+    }
+    return {};
+}
+
+void AppendTwoDigits(std::string& out, int value) { AppendPadded(out, value, 2); }
+
+}  // namespace
+
+std::string YearCodeBits(int year) {
+    std::string bits;
+    bits.reserve(24);
+    for (const char c : LunarYearCode(year)) {
+        const int digit = c <= '9' ? c - '0' : c - 'A' + 10;
+        bits += NibbleBits(digit + 1);
+    }
+    return bits;
+}
+
+int LeapMonthOf(int year) { return InfoOf(year).leap; }
+
+int LunarMonthLength(int year, int slot) {
+    if (slot < 1 || slot > 13) return 29;
+    return SlotIsBig(InfoOf(year).code, slot) ? 30 : 29;
+}
+
+sys_days SpringFestivalDay(int year) {
+    // Lunar year 2099 ends on 2100-02-08, so the year 2100 begins the day after although
+    // the table stops at 2099.
+    if (year == kLastYear + 1) return kLastLunarDay + days{1};
+    const std::uint32_t code = InfoOf(year).code;
+    // The year is kept as passed; day arithmetic from 1 January copes with any int year.
+    const long long y = year;
+    const unsigned m = FestivalMonthOfCode(code);
+    const unsigned d = FestivalDayOfCode(code);
+    // Days from civil (proleptic Gregorian), valid far beyond chrono::year's range.
+    const long long yy = y - (m <= 2 ? 1 : 0);
+    const long long era = (yy >= 0 ? yy : yy - 399) / 400;
+    const long long yoe = yy - era * 400;
+    const long long mp = (m + 9) % 12;
+    const long long doy = (153 * mp + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return sys_days{days{era * 146097 + doe - 719468}};
+}
+
+std::string SpringFestivalDate(int year) {
+    if (year == kLastYear + 1) return FormatDate(SpringFestivalDay(year));
+    const std::uint32_t code = InfoOf(year).code;
+    std::string text;
+    AppendPadded(text, year, 4);
+    text += '-';
+    AppendTwoDigits(text, static_cast<int>(FestivalMonthOfCode(code)));
+    text += '-';
+    AppendTwoDigits(text, static_cast<int>(FestivalDayOfCode(code)));
+    return text;
+}
+
+std::optional<LunarDate> LunarDateAt(int year, int dayOffset) {
+    const int y = ClampYear(year, kFirstYear + 1, kLastYear);
+    if (dayOffset < 0) return std::nullopt;
+    const YearInfo& prev = InfoOf(y - 1);
+    if (dayOffset < prev.length) return DateInYear(prev, y - 1, dayOffset);
+    const YearInfo& self = InfoOf(y);
+    dayOffset -= prev.length;
+    if (dayOffset < self.length) return DateInYear(self, y, dayOffset);
+    return std::nullopt;
+}
+
+std::string LunarDateText(int year, int dayOffset) {
+    const auto date = LunarDateAt(year, dayOffset);
+    return date ? FormatLunarDate(*date) : std::string{};
+}
+
+std::string FormatLunarDate(const LunarDate& date) {
+    std::string text;
+    AppendPadded(text, date.year, 4);
+    text += '-';
+    if (date.leap) text += "闰";
+    AppendTwoDigits(text, date.month);
+    text += '-';
+    AppendTwoDigits(text, date.day);
+    return text;
+}
+
+std::optional<LunarDate> ParseLunarDate(std::string_view text) {
+    constexpr std::string_view kLeap = "闰";
+    auto digits = [&](std::size_t pos, std::size_t count, int& value) {
+        if (pos + count > text.size()) return false;
+        value = 0;
+        for (std::size_t i = pos; i < pos + count; ++i) {
+            if (text[i] < '0' || text[i] > '9') return false;
+            value = value * 10 + (text[i] - '0');
+        }
+        return true;
+    };
+    LunarDate date;
+    if (!digits(0, 4, date.year) || text.size() < 5 || text[4] != '-') return std::nullopt;
+    std::size_t pos = 5;
+    if (text.substr(pos, kLeap.size()) == kLeap) {
+        date.leap = true;
+        pos += kLeap.size();
+    }
+    if (!digits(pos, 2, date.month) || pos + 2 >= text.size() || text[pos + 2] != '-') return std::nullopt;
+    if (!digits(pos + 3, 2, date.day) || pos + 5 != text.size()) return std::nullopt;
+    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 30) return std::nullopt;
+    return date;
+}
+
+std::optional<LunarDate> LunarDateOf(sys_days d) {
+    const int y = ClampYear(static_cast<int>(year_month_day{d}.year()), kFirstYear + 1, kLastYear);
+    const long long offset = (d.time_since_epoch().count()) - InfoOf(y - 1).firstDay;
+    if (offset < 0 || offset > 800) return std::nullopt;
+    return LunarDateAt(y, static_cast<int>(offset));
+}
+
+std::string LunarDateTextOf(sys_days d) {
+    const auto date = LunarDateOf(d);
+    return date ? FormatLunarDate(*date) : std::string{};
+}
+
+int MonthSlot(const LunarDate& date) {
+    const int leap = LeapMonthOf(date.year);
+    if (leap == 0) return date.month;
+    if (date.leap && date.month == leap) return leap + 1;
+    return date.month <= leap ? date.month : date.month + 1;
+}
+
+bool IsBigMonth(const LunarDate& date) { return LunarMonthLength(date.year, MonthSlot(date)) == 30; }
+
+}  // namespace calendar

@@ -19,6 +19,7 @@ public:
     bool failWrites = false;
     bool failDeletes = false;
 
+    bool HasKey(std::string_view subkey) const;
     // subkey -> (name -> text). A key exists apart from its values, as registry keys do.
     std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> keys;
 };

@@ -1,0 +1,86 @@
+#include "sticker/clock_labels.h"
+
+#include "calendar/date.h"
+#include "calendar/name_tables.h"
+#include "calendar/pillars.h"
+
+namespace sticker {
+
+using namespace std::chrono;
+
+namespace {
+
+// "mm:ss" of the quarter tables as seconds into the hour; -1 when the text has another shape.
+int SecondsOfMinuteText(std::string_view text) {
+    if (text.size() != 5 || text[2] != ':') return -1;
+    for (std::size_t i : {0, 1, 3, 4}) {
+        if (text[i] < '0' || text[i] > '9') return -1;
+    }
+    return ((text[0] - '0') * 10 + (text[1] - '0')) * 60 + (text[3] - '0') * 10 + (text[4] - '0');
+}
+
+std::string TwoDigits(long long n) {
+    return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
+
+struct ClockFields {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+ClockFields FieldsOf(seconds timeOfDay) {
+    const hh_mm_ss<seconds> hms{timeOfDay};
+    return {int(hms.hours().count()), int(hms.minutes().count()), int(hms.seconds().count())};
+}
+
+}  // namespace
+
+std::string_view QuarterOfHour(int minute, int second) {
+    const long long t = 60LL * minute + second;
+    for (int n = 1; n <= 4; ++n) {
+        const int start = SecondsOfMinuteText(calendar::QuarterStartTime(n));
+        const int end = SecondsOfMinuteText(calendar::QuarterEndTime(n));
+        if (start >= 0 && start <= t && t <= end) return calendar::QuarterName(n);
+    }
+    return {};
+}
+
+std::string ClockText(seconds timeOfDay) {
+    const ClockFields f = FieldsOf(timeOfDay);
+    return TwoDigits(f.hour) + ":" + TwoDigits(f.minute) + ":" + TwoDigits(f.second);
+}
+
+MainClockTexts ComposeMainClockTexts(const Moment& now) {
+    const ClockFields f = FieldsOf(now.timeOfDay);
+    MainClockTexts texts;
+    texts.label1 = ClockText(now.timeOfDay);
+    texts.label3 = calendar::MonthPillar(now.today, "D") + " " +
+                   calendar::DayHourPillar(now.today, f.hour, f.minute, "D") + "\r\n" +
+                   calendar::DayHourPillar(now.today, f.hour, f.minute, "T") +
+                   std::string(QuarterOfHour(f.minute, f.second));
+    return texts;
+}
+
+AlternateClockTexts ComposeAlternateClockTexts(const Moment& now) {
+    const ClockFields f = FieldsOf(now.timeOfDay);
+    AlternateClockTexts texts;
+    texts.label1 = ClockText(now.timeOfDay);
+    const std::string hourText = calendar::DayHourPillar(now.today, f.hour, f.minute, "T");
+    const std::string_view quarter = QuarterOfHour(f.minute, f.second);
+    const auto mark = hourText.find("时");
+    if (mark == std::string::npos) {
+        texts.label5 = hourText + std::string(quarter);
+        return texts;
+    }
+    // The character after "时" (a blank) ends the first line and starts the second as well.
+    const std::string_view head(hourText.data(), mark);
+    const std::size_t headPoints = calendar::CodePointCount(head) + 1;  // through "时"
+    const std::string_view firstLine = calendar::CodePointPrefix(hourText, headPoints + 1);
+    const std::string_view tail =
+        std::string_view(hourText).substr(calendar::CodePointPrefix(hourText, headPoints).size());
+    texts.label5 = std::string(firstLine) + "\r\n" + std::string(tail) + std::string(quarter);
+    return texts;
+}
+
+}  // namespace sticker

@@ -1,0 +1,189 @@
+#include "sticker/compose.h"
+
+#include <algorithm>
+
+#include "calendar/festivals.h"
+#include "calendar/lunar.h"
+#include "calendar/name_tables.h"
+#include "calendar/pillars.h"
+#include "calendar/seasons.h"
+#include "calendar/solar_terms.h"
+
+namespace sticker {
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+std::string ZeroPadded(long long value, int width) {
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    if (int(digits.size()) < width) digits.insert(0, std::size_t(width) - digits.size(), '0');
+    return value < 0 ? "-" + digits : digits;
+}
+
+struct DayFields {
+    year_month_day ymd;
+    int year = 0;
+    std::string yyyy, mm, dd;
+};
+
+DayFields FieldsOf(sys_days today) {
+    DayFields f;
+    f.ymd = year_month_day{today};
+    f.year = int(f.ymd.year());
+    f.yyyy = ZeroPadded(f.year, 4);
+    f.mm = ZeroPadded(unsigned(f.ymd.month()), 2);
+    f.dd = ZeroPadded(unsigned(f.ymd.day()), 2);
+    return f;
+}
+
+std::string_view WeekdayName(sys_days today) {
+    static constexpr std::string_view kNames[] = {"星期日", "星期一", "星期二", "星期三",
+                                                  "星期四", "星期五", "星期六"};
+    return kNames[weekday{today}.c_encoding()];
+}
+
+std::string ChineseYearDigits(int lunarYear) {
+    std::string out;
+    for (char c : std::to_string(lunarYear)) out += calendar::ChineseDigit(c - '0');
+    return out;
+}
+
+std::string LeapMonthNote(int lunarYear) {
+    int leap = calendar::LeapMonthOf(lunarYear);
+    return leap == 0 ? std::string("无闰月") : "闰" + std::to_string(leap) + "月";
+}
+
+// The pieces both faces build their date block from; the faces differ only in how they join
+// them and in which year (clamped or not) the Gregorian pieces use.
+struct DatePieces {
+    std::string_view weekday;
+    int week = 0;
+    int weeksInYear = 0;
+    long long daysToSpringFestival = 0;
+    calendar::LunarDate lunar;
+    std::string lunarDay;   // year digits, "闰", month name, size, " ", day name
+    std::string_view term;
+    std::string yearText;
+    std::string zodiac;
+    std::string leapNote;
+    std::string festivals;
+    std::string_view nineNines;
+};
+
+DatePieces PiecesOf(sys_days today, int workingYear, const calendar::LunarDate& lunar) {
+    DatePieces p;
+    p.weekday = WeekdayName(today);
+    p.week = calendar::WeekOfYear(today);
+    p.weeksInYear = calendar::WeeksInYear(workingYear);
+    p.daysToSpringFestival = (calendar::SpringFestivalDay(lunar.year + 1) - today).count();
+    p.lunar = lunar;
+    p.lunarDay = ChineseYearDigits(lunar.year);
+    if (lunar.leap) p.lunarDay += "闰";
+    p.lunarDay += calendar::LunarMonthName(lunar.month);
+    p.lunarDay += calendar::IsBigMonth(lunar) ? "大" : "小";
+    p.lunarDay += " ";
+    p.lunarDay += calendar::LunarDayName(lunar.day);
+    // The term search uses the year of today itself, never the clamped working year.
+    p.term = calendar::SolarTermName(calendar::SolarTermIndexOn(today));
+    p.yearText = calendar::YearPillar(workingYear, "D");
+    p.zodiac = calendar::YearZodiac(workingYear);
+    p.leapNote = LeapMonthNote(lunar.year);
+    p.festivals = calendar::DayFestivals(workingYear, today);
+    p.nineNines = calendar::NineNinesMarker(today, workingYear);
+    return p;
+}
+
+std::string WeekAndCountdownLine(const DatePieces& p) {
+    return std::string(p.weekday) + " " + std::to_string(p.week) + "/" +
+           std::to_string(p.weeksInYear) + "周 " + std::to_string(p.daysToSpringFestival) +
+           "天后春节";
+}
+
+std::string_view RangeMessage(sys_days today) {
+    return today < calendar::kFirstLunarDay ? kTooEarlyMessage : kTooLateMessage;
+}
+
+}  // namespace
+
+MainFaceTexts ComposeMainFaceTexts(const Moment& now) {
+    const sys_days today = now.today;
+    std::optional<calendar::LunarDate> lunar;
+    if (calendar::InLunarRange(today)) lunar = calendar::LunarDateOf(today);
+    if (!lunar) return {{}, std::string(RangeMessage(today))};
+
+    const DayFields f = FieldsOf(today);
+    const int workingYear = std::clamp(f.year, 1902, 2099);
+    const DatePieces p = PiecesOf(today, workingYear, *lunar);
+
+    std::string line1;
+    if (lunar->leap) {
+        line1 = std::string(p.weekday) + "(第" + std::to_string(p.week) + "/" +
+                std::to_string(p.weeksInYear) + "周 " + std::to_string(p.daysToSpringFestival) +
+                ")";
+    } else {
+        line1 = WeekAndCountdownLine(p);
+    }
+    std::string line2 = f.yyyy + " 年 " + f.mm + " 月 " + f.dd + " 日";
+    std::string line3 = " " + p.lunarDay + " " + std::string(p.term);
+    std::string line4 = p.yearText + "[" + p.zodiac + (lunar->leap ? "]年" : "]") + p.leapNote +
+                        p.festivals + std::string(p.nineNines);
+
+    MainFaceTexts texts;
+    texts.label2 = line1;
+    texts.label2.append(kCrLf).append(line2).append(kCrLf).append(line3).append(kCrLf).append(
+        line4);
+    return texts;
+}
+
+AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now) {
+    const sys_days today = now.today;
+    const DayFields f = FieldsOf(today);
+    AlternateFaceTexts texts;
+    texts.label2 = f.yyyy + "年" + f.mm + "月" + f.dd + "日";
+
+    // The lunar date comes through the same calling convention as everywhere else, so 1901
+    // and early 2100 convert correctly; outside the table there is nothing true to show.
+    std::optional<calendar::LunarDate> lunar;
+    if (calendar::InLunarRange(today)) lunar = calendar::LunarDateOf(today);
+    if (!lunar) {
+        texts.label3 = std::string(RangeMessage(today));
+        texts.label4 = texts.label3;
+        return texts;
+    }
+
+    const DatePieces p = PiecesOf(today, f.year, *lunar);
+    texts.label3 = WeekAndCountdownLine(p);
+
+    const auto hm = hh_mm_ss<seconds>{now.timeOfDay};
+    const int hour = int(hm.hours().count());
+    const int minute = int(hm.minutes().count());
+    std::string line2 = p.yearText + "[" + p.zodiac + "]" + p.leapNote + std::string(p.term) +
+                        p.festivals + " " + std::string(p.nineNines);
+    std::string line3 = calendar::MonthPillar(today, "D") + " " +
+                        calendar::DayHourPillar(today, hour, minute, "D");
+    texts.label4 = p.lunarDay;
+    texts.label4.append(kCrLf).append(line2).append(kCrLf).append(line3);
+    return texts;
+}
+
+FacePosition MainFacePosition(int workAreaWidth, int windowWidth) {
+    return {workAreaWidth - windowWidth + 45, -4};
+}
+
+FacePosition AlternateFacePosition(int workAreaWidth, int windowWidth) {
+    return {workAreaWidth - windowWidth - 2, 2};
+}
+
+FacePoint FaceCentreOf(int left, int top, int width, int height) {
+    return {left + width / 2, top + height / 2};
+}
+
+FaceColours ColoursForText(std::uint32_t text) {
+    const std::uint32_t drawn = text & 0xFFFFFFu;
+    return {drawn, calendar::ShiftColour(drawn, 50)};
+}
+
+}  // namespace sticker

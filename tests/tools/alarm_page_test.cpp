@@ -1,0 +1,132 @@
+#include "tools/alarm_page.h"
+
+#include <gtest/gtest.h>
+
+#include "sticker/settings_memory.h"
+#include "test_dates.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using sticker::MemorySettingsStore;
+using sticker::Schedule;
+using tools::AlarmPage;
+using tools::ApplyAlarmSettings;
+using tools::LoadAlarmSettings;
+using tools::PickerMoment;
+using tools_test::Day;
+
+const sticker::Moment kNow{Day("2026-03-05"), 14h + 3min + 7s};
+
+class AlarmPageTest : public testing::Test {
+protected:
+    std::string Stored(const char* name) {
+        const auto key = store.keys.find(sticker::kSettingsKey);
+        if (key == store.keys.end()) return "<no key>";
+        const auto value = key->second.find(name);
+        return value == key->second.end() ? "<no value>" : value->second;
+    }
+    void Store(const char* name, const char* text) {
+        store.keys[std::string(sticker::kSettingsKey)][name] = text;
+    }
+
+    MemorySettingsStore store;
+    Schedule schedule;
+};
+
+TEST_F(AlarmPageTest, CheckingStoresTheAlarmsAndHalfHourChime) {
+    // The pickers may hold seconds; only hours and minutes are stored.
+    const AlarmPage page{{Day("2026-03-05"), 7h + 30min + 45s}, {Day("2020-01-01"), 16h + 50min}, 2,
+                         true};
+    const auto message = ApplyAlarmSettings(true, page, store, schedule);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text, "闹钟与报时已设置成功！");
+    EXPECT_EQ(message->caption, "Tavelon");
+    EXPECT_EQ(Stored("L1"), "0.3125");
+    EXPECT_EQ(Stored("L2"), "0.7013888888888888");
+    EXPECT_EQ(Stored("BS"), "2");
+    EXPECT_EQ(schedule, (Schedule{2, 7h + 30min, 16h + 50min}));
+}
+
+TEST_F(AlarmPageTest, FailedWriteShowsNothingButScheduleTakesTheValues) {
+    store.failWrites = true;
+    const AlarmPage page{{Day("2026-03-05"), 6h}, {Day("2026-03-05"), 18h + 5min}, 3, true};
+    EXPECT_FALSE(ApplyAlarmSettings(true, page, store, schedule));
+    EXPECT_EQ(schedule, (Schedule{3, 6h, 18h + 5min}));
+}
+
+TEST_F(AlarmPageTest, UncheckingRemovesEverySettingWithTheColour) {
+    Store("L1", "0.3125");
+    Store("BS", "1");
+    Store("ZS", "255");
+    schedule = Schedule{1, 7h + 30min, std::nullopt};
+    const auto message = ApplyAlarmSettings(false, AlarmPage{}, store, schedule);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text, "闹钟与报时已成功取消！");
+    EXPECT_EQ(message->caption, "Tavelon");
+    EXPECT_EQ(Stored("ZS"), "<no key>");
+    EXPECT_EQ(schedule, Schedule{});
+}
+
+TEST_F(AlarmPageTest, UncheckingWithNothingStoredChangesNothing) {
+    schedule = Schedule{3, 7h, 8h};
+    EXPECT_FALSE(ApplyAlarmSettings(false, AlarmPage{}, store, schedule));
+    EXPECT_EQ(schedule, (Schedule{3, 7h, 8h}));
+}
+
+TEST_F(AlarmPageTest, LoadShowsStoredAlarmsOnTodaysDate) {
+    Store("L1", "0.4513888888888889");  // 10:50
+    Store("L2", "0.7013888888888888");  // 16:50
+    Store("BS", "3");
+    const AlarmPage page = LoadAlarmSettings(store, schedule, {}, kNow);
+    EXPECT_EQ(page, (AlarmPage{{kNow.today, 10h + 50min}, {kNow.today, 16h + 50min}, 3, true}));
+    EXPECT_EQ(schedule, (Schedule{3, 10h + 50min, 16h + 50min}));
+}
+
+TEST_F(AlarmPageTest, LoadWithoutStoredAlarmsShowsTheProposalsAndKeepsTheSchedule) {
+    schedule = Schedule{0, 9h, std::nullopt};
+    const sticker::AlarmProposals proposals{"2026-03-04 07:00:00", "2026-03-04 16:50:00"};
+    const AlarmPage page = LoadAlarmSettings(store, schedule, proposals, kNow);
+    EXPECT_EQ(page.alarm1, (PickerMoment{Day("2026-03-04"), 7h}));
+    EXPECT_EQ(page.alarm2, (PickerMoment{Day("2026-03-04"), 16h + 50min}));
+    EXPECT_EQ(page.chimeOption, 0);
+    EXPECT_FALSE(page.check1);
+    EXPECT_EQ(schedule, (Schedule{0, 9h, std::nullopt}));
+}
+
+TEST_F(AlarmPageTest, LoadWithoutProposalKeepsThePickersAtNow) {
+    const AlarmPage page = LoadAlarmSettings(store, schedule, {}, kNow);
+    EXPECT_EQ(page.alarm1, (PickerMoment{kNow.today, kNow.timeOfDay}));
+    EXPECT_EQ(page.alarm2, (PickerMoment{kNow.today, kNow.timeOfDay}));
+}
+
+TEST_F(AlarmPageTest, CheckBoxComesUpOnlyForAStoredChimeOneToThree) {
+    struct Row {
+        const char* bs;
+        int mode;
+        int option;
+        bool check1;
+    };
+    for (const Row row : {Row{"0", 0, 0, false}, Row{"1", 1, 1, true}, Row{"2.4", 2, 2, true},
+                          Row{"3", 3, 3, true}, Row{"7", 7, 0, false}, Row{"-1", -1, 0, false}}) {
+        Store("BS", row.bs);
+        Schedule loaded;
+        const AlarmPage page = LoadAlarmSettings(store, loaded, {}, kNow);
+        EXPECT_EQ(loaded.ChimeMode, row.mode) << row.bs;
+        EXPECT_EQ(page.chimeOption, row.option) << row.bs;
+        EXPECT_EQ(page.check1, row.check1) << row.bs;
+    }
+}
+
+TEST_F(AlarmPageTest, StoringWithoutChimeReopensUnchecked) {
+    const AlarmPage stored{{kNow.today, 7h + 30min}, {kNow.today, 16h + 50min}, 0, true};
+    ASSERT_TRUE(ApplyAlarmSettings(true, stored, store, schedule));
+    EXPECT_EQ(Stored("BS"), "0");
+    Schedule reopened;
+    const AlarmPage page = LoadAlarmSettings(store, reopened, {}, kNow);
+    EXPECT_FALSE(page.check1);
+    EXPECT_EQ(page, (AlarmPage{{kNow.today, 7h + 30min}, {kNow.today, 16h + 50min}, 0, false}));
+    EXPECT_EQ(reopened, (Schedule{0, 7h + 30min, 16h + 50min}));
+}
+
+}  // namespace

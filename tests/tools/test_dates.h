@@ -1,0 +1,20 @@
+#pragma once
+// Helpers shared by the tools' tests: dates and picker values from readable texts.
+#include <string_view>
+
+#include "calendar/date.h"
+#include "tools/picker_moment.h"
+
+namespace tools_test {
+
+inline calendar::sys_days Day(std::string_view text) {
+    const auto day = calendar::ParseDate(text);
+    return day ? *day : calendar::sys_days{};
+}
+
+// The picker value of a day at hh:mm.
+inline double Serial(std::string_view date, int hour = 0, int minute = 0) {
+    return calendar::DateSerialOf(Day(date)) + (hour * 60 + minute) / 1440.0;
+}
+
+}  // namespace tools_test

@@ -1,0 +1,73 @@
+#include "tools/day_line.h"
+
+#include "calendar/festivals.h"
+#include "calendar/lunar.h"
+#include "calendar/name_tables.h"
+#include "calendar/seasons.h"
+#include "calendar/solar_terms.h"
+#include "tools/picker_moment.h"
+
+namespace tools {
+
+namespace {
+
+std::string LeapNote(int lunarYear) {
+    const int leapMonth = calendar::LeapMonthOf(lunarYear);
+    if (leapMonth > 0) return "[闰" + std::to_string(leapMonth) + "月] ";
+    return "[无闰月] ";
+}
+
+}  // namespace
+
+bool IsCountText(std::string_view text) {
+    if (text.empty()) return false;
+    for (const char c : text) {
+        const bool allowed = c == '+' || c == '-' || c == '.' || (c >= '0' && c <= '9');
+        if (!allowed) return false;
+    }
+    return true;
+}
+
+std::string LunarDayLine(calendar::sys_days target, bool wide) {
+    if (!calendar::InLunarRange(target)) return "";
+    const auto lunar = calendar::LunarDateOf(target);
+    if (!lunar) return "";
+    // The Gregorian year, not the year the lunar conversion clamps to, governs the term,
+    // the nine-nines and the festivals.
+    const int year = int(std::chrono::year_month_day{target}.year());
+
+    const char* separator = lunar->leap ? " 闰" : (wide ? "  " : " ");
+    const char* size = calendar::IsBigMonth(*lunar) ? "大" : "小";
+    const int term = calendar::SolarTermIndexOn(target);
+
+    std::string line = " 阴历" + std::to_string(lunar->year) + "年" + LeapNote(lunar->year);
+    line += separator;
+    line += calendar::LunarMonthName(lunar->month);
+    line += "[";
+    line += size;
+    line += "]";
+    line += calendar::LunarDayName(lunar->day);
+    line += " ";
+    line += calendar::NineNinesMarker(target, year);
+    line += " ";
+    if (term > 0) line += calendar::SolarTermName(term);
+    line += " ";
+    line += calendar::DayFestivals(year, target);
+    return line;
+}
+
+std::string DayInfoLine(double referenceSerial, double offset, bool wide) {
+    const auto moment = MomentOfSerial(referenceSerial + offset);
+    if (!moment) return "";
+    return LunarDayLine(moment->day, wide);
+}
+
+std::string DayLineText(double referenceSerial, std::string_view countText,
+                        DayDirection direction, bool wide) {
+    if (!IsCountText(countText)) return "";
+    const double count = calendar::NumberValue(countText);
+    const double offset = direction == DayDirection::Before ? -count : count;
+    return DayInfoLine(referenceSerial, offset, wide);
+}
+
+}  // namespace tools

@@ -1,0 +1,32 @@
+#pragma once
+// A date-time picker's value as the tools read it: a DateSerial (whole days since
+// 1899-12-30, the fraction being the time of day), turned into a day and a time of day.
+#include <chrono>
+#include <optional>
+
+#include "calendar/date.h"
+
+namespace tools {
+
+using namespace std::chrono_literals;
+
+// The range every picker of the tools window offers.
+constexpr calendar::sys_days kFirstPickerDay = calendar::sys_days{1601y / 1 / 1};
+constexpr calendar::sys_days kLastPickerDay = calendar::sys_days{9999y / 12 / 31};
+
+struct PickerMoment {
+    calendar::sys_days day;
+    std::chrono::seconds timeOfDay{0};  // 0 .. 86399
+    friend bool operator==(const PickerMoment&, const PickerMoment&) = default;
+};
+
+// The serial is a linear count, also before 1899-12-30: the day is floor(serial) and the
+// time is what lies above it (-1.75 is 1899-12-28 06:00). The moment is taken to the
+// nearest second first, because a picker holds whole seconds and a sum such as
+// 10:48 + 0.55 days must reach midnight rather than stop a hair short of it. Nothing for a
+// value that is not finite or whose day lies outside the pickers' range.
+std::optional<PickerMoment> MomentOfSerial(double serial);
+
+double SerialOf(const PickerMoment& moment);
+
+}  // namespace tools

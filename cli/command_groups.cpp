@@ -1,0 +1,19 @@
+#include "cli/tavelon_cal.h"
+
+namespace cli {
+
+// Each group is defined in its own file; a new group adds its declaration and its entry here.
+std::span<const Command> CalendarCommands();
+std::span<const Command> SweepCommands();
+std::span<const Command> HelpCommands();
+
+std::span<const CommandGroup> CommandGroups() {
+    static constexpr CommandGroup kGroups[] = {
+        CalendarCommands,
+        SweepCommands,
+        HelpCommands,
+    };
+    return kGroups;
+}
+
+}  // namespace cli

@@ -1,0 +1,3 @@
+#include "cli/tavelon_cal.h"
+
+int main(int argc, char** argv) { return cli::TavelonCalMain(argc, argv); }

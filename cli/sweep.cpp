@@ -1,0 +1,107 @@
+#include "cli/sweep.h"
+
+#include <chrono>
+#include <ostream>
+
+#include "calendar/festivals.h"
+#include "calendar/lunar.h"
+#include "calendar/name_tables.h"
+#include "calendar/pillars.h"
+#include "calendar/solar_terms.h"
+#include "cli/arguments.h"
+#include "cli/json_text.h"
+
+namespace cli {
+
+namespace {
+
+using calendar::sys_days;
+
+// Whole chunks keep the write calls few; the size only has to dwarf one line (~1.5 kB).
+constexpr std::size_t kChunkBytes = 1 << 20;
+
+template <class Text>
+void AppendField(std::string& out, std::string_view key, const Text& text) {
+    out += '"';
+    out += key;
+    out += "\":";
+    AppendJsonString(out, text);
+}
+
+// An array of texts, one per kind letter, each made by pieceOf(kind).
+template <class PieceOf>
+void AppendKinds(std::string& out, std::string_view kinds, PieceOf pieceOf) {
+    out += '[';
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        if (i > 0) out += ',';
+        AppendJsonString(out, pieceOf(kinds.substr(i, 1)));
+    }
+    out += ']';
+}
+
+int RunSweep(const Invocation& call) {
+    ArgReader args(call);
+    const auto from = args.Date("FROM");
+    const auto to = args.Date("TO");
+    if (!args.Done()) return kExitUsage;
+    if (!CheckLunarRange(*from, call.err) || !CheckLunarRange(*to, call.err)) return kExitUsage;
+    if (*from > *to) return UsageError(call, "FROM is after TO");
+
+    std::string chunk;
+    chunk.reserve(kChunkBytes + (kChunkBytes >> 4));
+    for (sys_days day = *from; day <= *to; day += std::chrono::days{1}) {
+        AppendSweepLine(chunk, day);
+        if (chunk.size() >= kChunkBytes || day == *to) {
+            call.out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+            chunk.clear();
+            // A full disk or a closed pipe ends the sweep rather than computing on for nothing.
+            if (!call.out) {
+                call.err << "tavelon-cal sweep: could not write the output\n";
+                return kExitFailure;
+            }
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+void AppendSweepLine(std::string& out, sys_days day) {
+    const int year = static_cast<int>(std::chrono::year_month_day{day}.year());
+    const int term = calendar::SolarTermIndexOn(day);
+
+    out += '{';
+    AppendField(out, "date", calendar::FormatDate(day));
+    out += ',';
+    AppendField(out, "lunar", calendar::LunarDateTextOf(day));
+    out += ',';
+    AppendField(out, "term", term > 0 ? calendar::SolarTermName(term) : std::string_view());
+    out += ',';
+    AppendField(out, "festivals", calendar::DayFestivals(year, day));
+    out += ",\"year\":";
+    AppendKinds(out, "DWFL", [&](std::string_view k) { return calendar::YearPillar(year, k); });
+    out += ',';
+    AppendField(out, "zodiac", calendar::YearZodiac(year));
+    out += ",\"month\":";
+    AppendKinds(out, "DWFL", [&](std::string_view k) { return calendar::MonthPillar(day, k); });
+    out += ",\"day\":";
+    AppendKinds(out, "DWFN",
+                [&](std::string_view k) { return calendar::DayHourPillar(day, 0, 0, k); });
+    out += ",\"hours\":[";
+    for (int hour = 0; hour < 24; hour += 2) {
+        if (hour > 0) out += ',';
+        AppendKinds(out, "TXVL",
+                    [&](std::string_view k) { return calendar::DayHourPillar(day, hour, 0, k); });
+    }
+    out += "]}\n";
+}
+
+std::span<const Command> SweepCommands() {
+    static constexpr Command kCommands[] = {
+        {"sweep", "FROM TO", "every field of every day from FROM to TO, one JSON line a day",
+         RunSweep},
+    };
+    return kCommands;
+}
+
+}  // namespace cli

@@ -1,0 +1,112 @@
+#include "cli/today.h"
+
+#include <array>
+#include <ctime>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "calendar/festivals.h"
+#include "calendar/lunar.h"
+#include "calendar/name_tables.h"
+#include "calendar/pillars.h"
+#include "calendar/solar_terms.h"
+#include "cli/arguments.h"
+
+namespace cli {
+
+namespace {
+
+using calendar::sys_days;
+
+constexpr std::array<std::string_view, 7> kWeekdayNames = {
+    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+
+int GregorianYear(sys_days day) { return static_cast<int>(std::chrono::year_month_day{day}.year()); }
+
+// "二〇二三年闰(花朝)二月小 初一"
+std::string LunarLine(const calendar::LunarDate& lunar) {
+    std::string line;
+    const std::string digits = std::to_string(lunar.year);
+    for (const char digit : digits) line += calendar::ChineseDigit(digit - '0');
+    line += "年";
+    if (lunar.leap) line += "闰";
+    line += calendar::LunarMonthName(lunar.month);
+    line += calendar::IsBigMonth(lunar) ? "大" : "小";
+    line += ' ';
+    line += calendar::LunarDayName(lunar.day);
+    return line;
+}
+
+// The term of the day, or the next one with its date so the line is never blank.
+std::string TermLine(sys_days day) {
+    if (const int index = calendar::SolarTermIndexOn(day)) {
+        return std::string(calendar::SolarTermName(index));
+    }
+    std::optional<sys_days> next;
+    int nextYear = 0;
+    int nextIndex = 0;
+    const int year = GregorianYear(day);
+    for (int y = year; y <= year + 1; ++y) {
+        for (int index = 1; index <= 24; ++index) {
+            const std::optional<sys_days> termDay = calendar::SolarTermDay(y, index);
+            if (termDay && *termDay > day && (!next || *termDay < *next)) {
+                next = termDay;
+                nextYear = y;
+                nextIndex = index;
+            }
+        }
+    }
+    if (!next) return "无";
+    return "无 (下一个: " + std::string(calendar::SolarTermName(nextIndex)) + " " +
+           calendar::SolarTermDate(nextYear, nextIndex) + ")";
+}
+
+std::optional<std::tm> LocalTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &now) != 0) return std::nullopt;
+#else
+    if (!localtime_r(&now, &local)) return std::nullopt;
+#endif
+    return local;
+}
+
+}  // namespace
+
+std::string TodayCalendarText(sys_days day, int hour, int minute) {
+    const int year = GregorianYear(day);
+    const std::optional<calendar::LunarDate> lunar = calendar::LunarDateOf(day);
+    std::string festivals = calendar::DayFestivals(year, day);
+    if (festivals.empty()) festivals = "无";
+
+    std::string text = calendar::FormatDate(day) + " " +
+                       std::string(kWeekdayNames[std::chrono::weekday{day}.c_encoding()]) + "\n";
+    text += "农历 " + (lunar ? LunarLine(*lunar) : std::string()) + "\n";
+    text += "节气 " + TermLine(day) + "\n";
+    // The year pillar follows the Gregorian year, as the sticker shows it.
+    text += "干支 " + calendar::YearPillar(year, "D") + "年 " + calendar::MonthPillar(day, "D") +
+            " " + calendar::DayHourPillar(day, hour, minute, "D") + " " +
+            calendar::DayHourPillar(day, hour, minute, "T") + "\n";
+    text += "生肖 " + calendar::YearZodiac(year) + "\n";
+    text += "节日 " + festivals + "\n";
+    return text;
+}
+
+int RunToday(std::ostream& out, std::ostream& err) {
+    const std::optional<std::tm> local = LocalTimeNow();
+    if (!local) {
+        err << "tavelon-cal: the local date is not available\n";
+        return kExitFailure;
+    }
+    const std::chrono::year_month_day date{std::chrono::year{local->tm_year + 1900},
+                                           std::chrono::month{static_cast<unsigned>(local->tm_mon + 1)},
+                                           std::chrono::day{static_cast<unsigned>(local->tm_mday)}};
+    const sys_days day{date};
+    if (!CheckLunarRange(day, err)) return kExitUsage;
+    out << TodayCalendarText(day, local->tm_hour, local->tm_min);
+    return kExitOk;
+}
+
+}  // namespace cli

@@ -1,0 +1,18 @@
+#pragma once
+// Today's calendar as a person reads it at a glance.
+#include <iosfwd>
+#include <string>
+
+#include "calendar/date.h"
+
+namespace cli {
+
+// The lines for a day with a lunar date and a local time of day, each ending in a newline:
+// date and weekday, lunar date, solar term, the four pillars, zodiac, festivals.
+std::string TodayCalendarText(calendar::sys_days day, int hour, int minute);
+
+// What tavelon-cal prints without a command: the text above for the local date and time, or
+// the range message when the clock stands outside the days that have a lunar date.
+int RunToday(std::ostream& out, std::ostream& err);
+
+}  // namespace cli

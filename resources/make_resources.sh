@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Regenerates the binary resources beside this script (icons, sounds, the square face's
+# picture) and checks them. The output is reproducible, so a run without changes to the
+# scripts leaves git with nothing to commit.
+# Needs python3, ImageMagick's convert and the WenQuanYi Zen Hei font; sox and the MinGW
+# windres are used for the checks when present.
+# Usage: resources/make_resources.sh [--check-only]
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+cd "$here"
+export PYTHONDONTWRITEBYTECODE=1
+
+if [ "${1:-}" != --check-only ]; then
+  python3 make_icons.py "$here"
+  python3 make_sounds.py "$here"
+  python3 make_picture.py "$here/PNG_DZB.png"
+fi
+
+python3 check_resources.py "$here"
+
+if command -v sox >/dev/null; then
+  for f in WAV_*.wav; do
+    printf '%-14s %6d bytes  %s\n' "$f" "$(stat -c %s "$f")" \
+      "$(sox --i -d "$f") s, $(sox --i -r "$f") Hz, $(sox --i -b "$f") bit, $(sox --i -c "$f") ch"
+  done
+fi
+
+if command -v x86_64-w64-mingw32-windres >/dev/null; then
+  res=$(mktemp --suffix=.res)
+  trap 'rm -f "$res"' EXIT
+  x86_64-w64-mingw32-windres tavelon.rc -O coff -o "$res"
+  echo "tavelon.rc compiles: $(stat -c %s "$res") bytes of resources"
+fi

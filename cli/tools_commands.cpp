@@ -1,0 +1,203 @@
+// interval, dayline, bazi, week and cycle: one command per tool of the tools window. The
+// window's texts may hold CR LF; it is printed as the four characters \r\n so that every
+// result stays on one line. The arguments keep to what the window's pickers offer
+// (1601-01-01 .. 9999-12-31); within that, a date the lunar table does not cover is no
+// error: the command prints what the window shows for it.
+#include "cli/tools_commands.h"
+
+#include <ctime>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "calendar/date.h"
+#include "cli/arguments.h"
+#include "sticker/moment.h"
+#include "tools/day_line.h"
+#include "tools/four_pillars.h"
+#include "tools/interval.h"
+#include "tools/picker_moment.h"
+#include "tools/queries.h"
+
+namespace cli {
+
+namespace {
+
+constexpr int kFirstPickerYear = 1601;
+constexpr int kLastPickerYear = 9999;
+
+void PrintWindowText(const Invocation& call, const std::string& text) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            line += "\\r\\n";
+            ++i;
+        } else {
+            line += text[i];
+        }
+    }
+    call.out << line << '\n';
+}
+
+bool InPickerRange(calendar::sys_days day) {
+    return day >= tools::kFirstPickerDay && day <= tools::kLastPickerDay;
+}
+
+std::string OutsidePickersProblem(std::string_view name, std::string_view text) {
+    return std::string(name) + " " + QuoteArgument(text) +
+           " is out of range: the pickers offer 1601-01-01 to 9999-12-31";
+}
+
+// The arguments from `first` on, as an invocation of their own, so that ArgReader can read a
+// tail after the words a command has taken itself.
+Invocation Tail(const Invocation& call, std::size_t first) {
+    return Invocation{call.command, call.args.subspan(std::min(first, call.args.size())), call.out,
+                      call.err};
+}
+
+int RunInterval(const Invocation& call) {
+    ArgReader args(call);
+    const auto start = args.Date("DATE1");
+    const auto end = args.Date("DATE2");
+    if (!args.Done()) return kExitUsage;
+    if (!InPickerRange(*start)) return UsageError(call, OutsidePickersProblem("DATE1", call.args[0]));
+    if (!InPickerRange(*end)) return UsageError(call, OutsidePickersProblem("DATE2", call.args[1]));
+    PrintWindowText(call, tools::IntervalText(*start, *end));
+    return kExitOk;
+}
+
+std::optional<tools::PickerMoment> PickerMomentOf(const sticker::Moment& moment) {
+    if (!InPickerRange(moment.today)) return std::nullopt;
+    return tools::PickerMoment{moment.today, moment.timeOfDay};
+}
+
+int RunDayLine(const Invocation& call) {
+    if (call.args.size() < 1) return UsageError(call, "missing the reference moment");
+    const std::string& momentText = call.args[0];
+    const auto moment = sticker::ParseMoment(momentText);
+    if (!moment) {
+        return UsageError(call, "invalid reference moment " + QuoteArgument(momentText) +
+                                    ": expected \"yyyy-mm-dd hh:mm:ss\"");
+    }
+    const auto reference = PickerMomentOf(*moment);
+    if (!reference) return UsageError(call, OutsidePickersProblem("moment", momentText));
+    if (call.args.size() < 2) return UsageError(call, "missing COUNT");
+    // Any count text is what a user may type into the box; the tool itself judges it.
+    const std::string& count = call.args[1];
+    if (call.args.size() < 3) return UsageError(call, "missing before or after");
+    const std::string& side = call.args[2];
+    if (side != "before" && side != "after") {
+        return UsageError(call, "invalid direction " + QuoteArgument(side) + ": expected before or after");
+    }
+    bool wide = false;
+    for (std::size_t i = 3; i < call.args.size(); ++i) {
+        if (call.args[i] != "--wide" || wide) {
+            return UsageError(call, "unexpected argument " + QuoteArgument(call.args[i]));
+        }
+        wide = true;
+    }
+    const auto direction = side == "before" ? tools::DayDirection::Before : tools::DayDirection::After;
+    PrintWindowText(call, tools::DayLineText(tools::SerialOf(*reference), count, direction, wide));
+    return kExitOk;
+}
+
+// The picker shows the date and the hour: "yyyy-mm-dd hh". A time with minutes is taken as
+// well, and so is a date alone (hour 0).
+std::optional<sticker::Moment> ParseDateAndHour(const std::string& text) {
+    if (text.size() == 13 && text[10] == ' ') return sticker::ParseMoment(text + ":00");
+    return sticker::ParseMoment(text);
+}
+
+int RunBazi(const Invocation& call) {
+    if (call.args.empty()) return UsageError(call, "missing the date and hour");
+    const auto moment = ParseDateAndHour(call.args[0]);
+    if (!moment) {
+        return UsageError(call, "invalid date and hour " + QuoteArgument(call.args[0]) +
+                                    ": expected \"yyyy-mm-dd hh\"");
+    }
+    if (!InPickerRange(moment->today)) {
+        return UsageError(call, OutsidePickersProblem("date", call.args[0]));
+    }
+    if (call.args.size() > 1) return UsageError(call, "unexpected argument " + QuoteArgument(call.args[1]));
+    const auto hour = std::chrono::duration_cast<std::chrono::hours>(moment->timeOfDay).count();
+    PrintWindowText(call, tools::FourPillarsText(moment->today, static_cast<int>(hour)));
+    return kExitOk;
+}
+
+int RunWeek(const Invocation& call) {
+    ArgReader args(call);
+    const auto year = args.Integer("YEAR", kFirstPickerYear, kLastPickerYear);
+    const auto week = args.Integer("N", 1, 54);
+    if (!args.Done()) return kExitUsage;
+    const std::string text = tools::WeekRangeText(*year, std::to_string(*week));
+    if (text.empty()) {
+        return UsageError(call, std::to_string(*year) + " has no week " + std::to_string(*week));
+    }
+    PrintWindowText(call, text);
+    return kExitOk;
+}
+
+std::optional<int> LocalYearNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &now) != 0) return std::nullopt;
+#else
+    if (!localtime_r(&now, &local)) return std::nullopt;
+#endif
+    return local.tm_year + 1900;
+}
+
+int RunCycle(const Invocation& call) {
+    if (call.args.empty()) return UsageError(call, "missing NAME-OR-ROW");
+    const std::string& nameOrRow = call.args[0];
+    int row = tools::CycleRowOf(nameOrRow);
+    if (row == 0) {
+        const bool looksNumeric = nameOrRow.find_first_not_of("-0123456789") == std::string::npos;
+        if (!looksNumeric) {
+            return UsageError(call, "unknown stem-branch name " + QuoteArgument(nameOrRow) +
+                                        ": expected a name such as 甲jiǎ子zǐ or 甲子, or a row 1 to 60");
+        }
+        ArgReader rowReader(call);
+        const auto number = rowReader.Integer("NAME-OR-ROW", 1, 60);
+        if (!number) return kExitUsage;
+        row = *number;
+    }
+    std::optional<int> year;
+    if (call.args.size() > 1) {
+        if (call.args[1] != "--year") {
+            return UsageError(call, "unexpected argument " + QuoteArgument(call.args[1]));
+        }
+        const Invocation tail = Tail(call, 2);
+        ArgReader args(tail);
+        year = args.Integer("T", kFirstPickerYear, kLastPickerYear);
+        if (!args.Done()) return kExitUsage;
+    } else {
+        year = LocalYearNow();
+        if (!year || *year < kFirstPickerYear || *year > kLastPickerYear) {
+            call.err << "tavelon-cal cycle: the current year is not available; give --year T\n";
+            return kExitUsage;
+        }
+    }
+    PrintWindowText(call, tools::CycleYearsText(row, *year));
+    return kExitOk;
+}
+
+}  // namespace
+
+std::span<const Command> ToolsCommands() {
+    static constexpr Command kCommands[] = {
+        {"interval", "DATE1 DATE2", "whole years, months and days and the signed total of days",
+         RunInterval},
+        {"dayline", "MOMENT COUNT before|after [--wide]",
+         "the day-list line of MOMENT \"yyyy-mm-dd hh:mm:ss\" and a count (--wide: date changed)",
+         RunDayLine},
+        {"bazi", "\"DATE HH\"", "the four-pillar reading of a date and an hour 0..23", RunBazi},
+        {"week", "YEAR N", "the first and last day of week N of a year", RunWeek},
+        {"cycle", "NAME-OR-ROW [--year T]",
+         "the last two years of a stem-branch name, with the nominal ages in year T", RunCycle},
+    };
+    return kCommands;
+}
+
+}  // namespace cli

@@ -1,0 +1,98 @@
+// Each tool recomputes on every change of its inputs (a keystroke in a count box, a picker
+// step), so each must answer well inside a millisecond.
+#include <benchmark/benchmark.h>
+
+#include "calendar/date.h"
+#include "sticker/settings_memory.h"
+#include "tools/alarm_page.h"
+#include "tools/day_line.h"
+#include "tools/four_pillars.h"
+#include "tools/interval.h"
+#include "tools/queries.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+double SerialOf(const char* date, double fraction) {
+    return calendar::DateSerialOf(*calendar::ParseDate(date)) + fraction;
+}
+
+void BM_IntervalText(benchmark::State& state) {
+    const double start = SerialOf("2004-01-29", 0.45);
+    const double end = SerialOf("2026-03-05", 0.6);
+    for (auto _ : state) benchmark::DoNotOptimize(tools::IntervalText(start, end));
+}
+BENCHMARK(BM_IntervalText);
+
+void BM_IntervalTextWholePickerRange(benchmark::State& state) {
+    const double start = SerialOf("1601-01-01", 0);
+    const double end = SerialOf("9999-12-31", 0);
+    for (auto _ : state) benchmark::DoNotOptimize(tools::IntervalText(start, end));
+}
+BENCHMARK(BM_IntervalTextWholePickerRange);
+
+void BM_DayLineText(benchmark::State& state) {
+    const double reference = SerialOf("2023-04-19", 0.45);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            tools::DayLineText(reference, "1.5", tools::DayDirection::Before, false));
+    }
+}
+BENCHMARK(BM_DayLineText);
+
+// ShowDayLists recomputes both lines at once.
+void BM_DayListsBothLines(benchmark::State& state) {
+    const double reference = SerialOf("2024-12-21", 0.45);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tools::DayLineText(reference, "1000", tools::DayDirection::Before, true));
+        benchmark::DoNotOptimize(tools::DayLineText(reference, "1000", tools::DayDirection::After, true));
+    }
+}
+BENCHMARK(BM_DayListsBothLines);
+
+void BM_FourPillarsText(benchmark::State& state) {
+    const double moment = SerialOf("2016-03-03", 0.2313);
+    for (auto _ : state) benchmark::DoNotOptimize(tools::FourPillarsText(moment));
+}
+BENCHMARK(BM_FourPillarsText);
+
+void BM_WeekRangeText(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(tools::WeekRangeText(2000, "53"));
+}
+BENCHMARK(BM_WeekRangeText);
+
+void BM_TermDateText(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(tools::TermDateText(2024, 22));
+}
+BENCHMARK(BM_TermDateText);
+
+// The worst row is the one whose last year lies furthest back.
+void BM_CycleYearsText(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(tools::CycleYearsText(44, 2026));
+}
+BENCHMARK(BM_CycleYearsText);
+
+void BM_LoadAlarmSettings(benchmark::State& state) {
+    sticker::MemorySettingsStore store;
+    store.Write(sticker::kSettingsKey, sticker::kAlarm1Value, "0.3125");
+    store.Write(sticker::kSettingsKey, sticker::kAlarm2Value, "0.7013888888888888");
+    store.Write(sticker::kSettingsKey, sticker::kChimeValue, "2");
+    sticker::Schedule schedule;
+    const sticker::Moment now{*calendar::ParseDate("2026-03-05"), 14h};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tools::LoadAlarmSettings(store, schedule, {}, now));
+    }
+}
+BENCHMARK(BM_LoadAlarmSettings);
+
+void BM_ApplyAlarmSettings(benchmark::State& state) {
+    sticker::MemorySettingsStore store;
+    sticker::Schedule schedule;
+    const calendar::sys_days today = *calendar::ParseDate("2026-03-05");
+    const tools::AlarmPage page{{today, 7h + 30min}, {today, 16h + 50min}, 2, true};
+    for (auto _ : state) benchmark::DoNotOptimize(tools::ApplyAlarmSettings(true, page, store, schedule));
+}
+BENCHMARK(BM_ApplyAlarmSettings);
+
+}  // namespace

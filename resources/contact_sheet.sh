@@ -62,9 +62,9 @@ if [ -f "$dir/PNG_DZB.png" ]; then
   }
   draw_label 12 63 230 56 38 'rgb(0,229,115)' '07:05:09'
   draw_label 40 16 164 23 14 'rgb(0,64,128)' '2025年01月29日'
-  draw_label 14 42 230 20 12 'rgb(0,64,128)' '星期三 第5周 春节'
+  draw_label 14 42 230 20 12 'rgb(0,64,128)' '星期三 49/52周 115天后春节'
   draw_label 12 129 230 41 11 'rgb(0,64,128)' $'丁dīng未wèi时 \n 日跌/日央 初刻'
-  draw_label 15 177 230 63 12 'rgb(0,64,128)' $'乙巳年正月初一 蛇\n正月大 闰六月\n春节'
+  draw_label 15 177 230 63 12 'rgb(0,64,128)' $'二〇二五年正月大 初一\n乙巳年[蛇] 春节 \n戊wù寅yín月 戊wù戌xū日'
   convert "$face" -filter point -resize 200% "$tmp/face2.png"
   convert -background '#F3F3F3' "$face" "$tmp/face2.png" -bordercolor '#F3F3F3' -border 6 -gravity north +append \
     "$tmp/faces.png"

@@ -178,13 +178,14 @@ def sign_app(s, w, ground):
         rx = round(x0 + (x1 - x0) * fx - ring_w / 2)
         layers.append((box(rx, round(s * 0.14), rx + ring_w, y0 + header // 2, ring_w / 2), WHITE))
     # The character: a frame with a middle bar, its strokes whole pixels at every size.
-    t = max(1, round(s / 16))
+    t = max(1, round(s / 22))
     body_top = y0 + header
     room = y1 - body_top
-    height = max(3 * t + 2, round(room * 0.62))
+    height = max(3 * t + 2, round(room * (0.62 if s <= 32 else 0.68)))
     height += (height - 3 * t) % 2
-    # Bold strokes close the counters, so the character is drawn wider than a font would.
-    width = max(2 * t + 2, round(height * 0.95))
+    # At small sizes whole-pixel strokes close the counters, so the character is drawn wider
+    # there than a font would.
+    width = max(2 * t + 2, round(height * (0.95 if s <= 32 else 0.88)))
     width += (x1 - x0 - width) % 2
     gx = x0 + (x1 - x0 - width) // 2
     gy = body_top + (room - height + 1) // 2

@@ -95,13 +95,14 @@ def curve(p0, p1, p2, steps):
 
 
 def plum_top_left():
-    out = twig(curve((8, 66), (14, 30), (42, 14), 8), 3.2, 1.2)
-    out += twig(curve((15, 38), (25, 36), (32, 30), 3), 1.5, 0.8)
-    out += twig(curve((12, 52), (20, 52), (24, 57), 3), 1.2, 0.7)
+    """A branch growing out of the frame, kept left of where the weekday line can reach."""
+    out = twig(curve((8, 66), (12, 30), (42, 14), 8), 3.2, 1.2)
+    out += twig(curve((13, 36), (24, 36), (32, 30), 3), 1.5, 0.8)
+    out += twig(curve((10, 50), (15, 52), (17, 56), 2), 1.1, 0.7)
     out += blossom(27, 21, 7.2, 10)
-    out += blossom(16, 41, 6.0, 40)
-    out += blossom(33, 30, 4.6, 70, open_=False)
-    out += bud(45, 13, 1.8) + bud(25, 57, 1.6) + bud(11, 29, 1.5)
+    out += blossom(14, 36, 5.6, 40)
+    out += blossom(33, 30, 4.4, 70, open_=False)
+    out += bud(45, 13, 1.8) + bud(17.5, 57, 1.5) + bud(20, 12, 1.4)
     return out
 
 

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "calendar/text.h"
@@ -21,6 +20,34 @@ std::optional<int> ReadShortNumber(std::string_view text, std::size_t& pos) {
     int value = text[pos++] - '0';
     if (pos < text.size() && IsDigit(text[pos])) value = value * 10 + (text[pos++] - '0');
     return value;
+}
+
+// The power of ten of the first significant digit of a number text (digits, point,
+// exponent), e.g. 2 for "123.4" and -3 for "0.0012e0"; only its sign matters to the caller.
+long DecimalMagnitude(std::string_view number) {
+    long magnitude = 0;
+    bool significant = false;
+    bool afterPoint = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        if (number[i] == '.') {
+            afterPoint = true;
+        } else if (afterPoint) {
+            if (!significant) --magnitude;
+            significant = significant || number[i] != '0';
+        } else if (significant || number[i] != '0') {
+            if (significant) ++magnitude;
+            significant = true;
+        }
+    }
+    if (!significant) return 0;
+    long exponent = 0;
+    bool negative = false;
+    if (++i < number.size() && (number[i] == '+' || number[i] == '-')) negative = number[i++] == '-';
+    for (; i < number.size(); ++i) {
+        if (exponent < 1000000) exponent = exponent * 10 + (number[i] - '0');
+    }
+    return magnitude + (negative ? -exponent : exponent);
 }
 
 }  // namespace
@@ -91,10 +118,11 @@ double NumberValue(std::string_view text) {
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone on a range error; strtod tells overflow (inf)
-        // from underflow (0) for us. The text is plain ASCII digits, so the locale's decimal
-        // point cannot differ from ".".
-        value = std::fabs(std::strtod(std::string(first, last).c_str(), nullptr));
+        // from_chars leaves the value alone on a range error: the decimal magnitude of the
+        // text tells overflow from underflow.
+        value = DecimalMagnitude(std::string_view(first, static_cast<std::size_t>(last - first))) > 0
+                    ? std::numeric_limits<double>::infinity()
+                    : 0.0;
     } else if (ec != std::errc{} || ptr != last) {
         return 0.0;
     }

@@ -107,11 +107,11 @@ sys_days SpringFestivalDay(int year) {
     // the table stops at 2099.
     if (year == kLastYear + 1) return kLastLunarDay + days{1};
     const std::uint32_t code = InfoOf(year).code;
-    // The year is kept as passed; day arithmetic from 1 January copes with any int year.
+    // The year is kept as passed, and an int year may lie beyond chrono::year's range: count
+    // the days of the proleptic Gregorian calendar directly.
     const long long y = year;
     const unsigned m = FestivalMonthOfCode(code);
     const unsigned d = FestivalDayOfCode(code);
-    // Days from civil (proleptic Gregorian), valid far beyond chrono::year's range.
     const long long yy = y - (m <= 2 ? 1 : 0);
     const long long era = (yy >= 0 ? yy : yy - 399) / 400;
     const long long yoe = yy - era * 400;

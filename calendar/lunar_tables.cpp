@@ -8,9 +8,9 @@ namespace {
 // One code per lunar year 1901..2099. Six hex digits make 24 bits, read from the most
 // significant: 4 bits leap month (0 = none), 13 month-length flags in order of occurrence
 // (1 = 30 days), 2 bits Gregorian month and 5 bits day of the Spring Festival.
-// 1989, 2025, 2089 and 2099 carry mended month flags: 1989 七月 begins on 08-02, 2025 三月
-// has 30 days, 2089 八月 begins on 09-04 and 2099 十月 has 30 days; each year's months still
-// add up to the days before the next Spring Festival.
+// Each year's months add up to the days before the next Spring Festival. The month flags of
+// 1989, 2025, 2089 and 2099 are easy to get wrong: 1989 七月 begins on 08-02, 2025 三月 has
+// 30 days, 2089 八月 begins on 09-04 and 2099 十月 has 30 days.
 constexpr std::array<std::string_view, 199> kLunarYearCodes = {
     "04AE53", "0A5748", "5526BD", "0D2650", "0D9544", "46AAB9", "056A4D", "09AD42", "24AEB6", "04AE4A",  // 1901
     "6A4DBE", "0A4D52", "0D2546", "5D52BA", "0B544E", "0D6A43", "296D37", "095B4B", "749BC1", "049754",  // 1911

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(NumberValue, NumberValueTest, ::testing::Values(
     Number{"0.4513888888888889", 0.4513888888888889}, Number{"", 0}, Number{"abc", 0},
     Number{" 5", 0}, Number{"-", 0}, Number{".", 0}, Number{"-.e5", 0}, Number{"inf", 0},
     Number{"nan", 0}, Number{"0x10", 0}, Number{"1e999", kInf}, Number{"-1e999", -kInf},
-    Number{"1e-999", 0}, Number{"12,5", 12}));
+    Number{"1e-999", 0}, Number{"9e308", kInf}, Number{"0.01e-323", 0}, Number{"12,5", 12}));
 
 TEST(ShiftColour, MovesEachByteTowardTheMiddle) {
     EXPECT_EQ(ShiftColour(0x80FF00u, 50), 0x4ECD32u);

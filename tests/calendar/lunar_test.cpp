@@ -81,15 +81,6 @@ TEST(LunarYearCodes, EachYearsMonthsFillTheDaysToTheNextSpringFestival) {
     }
 }
 
-TEST(LunarYearCodes, MendedYearsHaveTheirTrueMonthLengths) {
-    EXPECT_EQ(LunarYearCode(1989), "095746");
-    EXPECT_EQ(LunarYearCode(2025), "6A573D");
-    EXPECT_EQ(LunarYearCode(2089), "0D164A");
-    EXPECT_EQ(LunarYearCode(2099), "2D92B5");
-    EXPECT_EQ(LunarMonthLength(2025, 3), 30);   // 三月
-    EXPECT_EQ(LunarMonthLength(2099, 11), 30);  // 十月 behind the leap second month
-}
-
 TEST(YearCodeBits, ExpandsTheCodeAndClampsTheYear) {
     EXPECT_EQ(YearCodeBits(1901), "000001001010111001010011");
     EXPECT_EQ(YearCodeBits(1800), YearCodeBits(1901));

@@ -9,7 +9,9 @@ namespace calendar {
 
 // Lunar slot, Gregorian slot and floating slot joined with no separator, or "". The lunar
 // date comes from the calling convention (so its year clamp applies); the other rules use
-// the year as passed. A date text that does not parse gives "".
+// the year as passed, except that "春节" and "除夕" also follow the lunar date, so that
+// 1901-02-19 and 2100-02-08 keep them under a caller's clamped year. A date text that does
+// not parse gives "".
 std::string DayFestivals(int year, std::string_view date);
 std::string DayFestivals(int year, sys_days date);
 

@@ -39,3 +39,11 @@ if(WIN32 AND TARGET tavelon_win)
     set_tests_properties(win-tests PROPERTIES RESOURCE_LOCK display)
   endif()
 endif()
+
+# The generated icons, sounds and picture keep the properties the program relies on.
+if(NOT WIN32)
+  find_package(Python3 COMPONENTS Interpreter)
+  if(Python3_FOUND)
+    add_test(NAME resources COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/resources/check_resources.py)
+  endif()
+endif()

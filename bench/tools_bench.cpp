@@ -1,5 +1,7 @@
 // Each tool recomputes on every change of its inputs (a keystroke in a count box, a picker
 // step), so each must answer well inside a millisecond.
+#include <string>
+
 #include <benchmark/benchmark.h>
 
 #include "calendar/date.h"
@@ -40,6 +42,17 @@ void BM_DayLineText(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DayLineText);
+
+// A count box holds up to 32767 characters; the longest number it can hold must not be slow.
+void BM_DayLineTextLongestCount(benchmark::State& state) {
+    const double reference = SerialOf("2023-04-19", 0.45);
+    const std::string count = "0." + std::string(32765, '9');
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            tools::DayLineText(reference, count, tools::DayDirection::After, false));
+    }
+}
+BENCHMARK(BM_DayLineTextLongestCount);
 
 // ShowDayLists recomputes both lines at once.
 void BM_DayListsBothLines(benchmark::State& state) {

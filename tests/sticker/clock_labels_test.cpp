@@ -23,12 +23,6 @@ TEST(QuarterOfHour, SixteenMinuteFirstQuarter) {
     EXPECT_EQ(QuarterOfHour(-1, 0), "");
 }
 
-TEST(ClockText, TwoDigitsEach) {
-    EXPECT_EQ(ClockText(7h + 5min + 9s), "07:05:09");
-    EXPECT_EQ(ClockText(0s), "00:00:00");
-    EXPECT_EQ(ClockText(23h + 59min + 59s), "23:59:59");
-}
-
 struct ClockCase {
     const char* name;
     const char* moment;

@@ -132,17 +132,41 @@ INSTANTIATE_TEST_SUITE_P(
         AlternateCase{"AfterTheTable", "2100-02-09 12:00", "2100年02月09日", kLate, kLate}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FacePlacement, CornersAndCentre) {
-    EXPECT_EQ(MainFacePosition(1920, 333), (FacePosition{1632, -4}));
-    EXPECT_EQ(AlternateFacePosition(1920, 256), (FacePosition{1662, 2}));
-    EXPECT_EQ(FaceCentreOf(1632, -4, 333, 168), (FacePoint{1798, 80}));
-}
-
 TEST(ColoursForText, BackgroundIsTheShiftedLow24Bits) {
     EXPECT_EQ(ColoursForText(kDefaultTextColour), (FaceColours{0x80FF00, 0x4ECD32}));
     EXPECT_EQ(ColoursForText(0), (FaceColours{0, 0x323232}));
     // A stored colour with a high byte (e.g. ZS "-1") draws as white on the shifted white.
     EXPECT_EQ(ColoursForText(0xFFFFFFFFu), (FaceColours{0xFFFFFF, 0xCDCDCD}));
+}
+
+std::size_t LineCount(const std::string& text) {
+    std::size_t lines = 1;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
+        ++lines;
+    }
+    return lines;
+}
+
+// Every day of the table and a year beyond each end: the blocks keep their shape, the
+// countdown never reaches 0, and nothing outside the table is passed off as a date.
+TEST(ComposeFaceTextsSweep, EveryDayHasItsLinesOrTheMessage) {
+    using namespace std::chrono;
+    for (sys_days d = sys_days{1900y / 1 / 1}; d <= sys_days{2101y / 12 / 31}; d += days{1}) {
+        const Moment now{d, hours{12}};
+        const MainFaceTexts main = sticker::ComposeMainFaceTexts(now);
+        const AlternateFaceTexts alternate = sticker::ComposeAlternateFaceTexts(now);
+        const bool inRange = d >= sys_days{1901y / 2 / 19} && d <= sys_days{2100y / 2 / 8};
+        ASSERT_EQ(main.InRange(), inRange) << main.label2;
+        if (!inRange) {
+            ASSERT_EQ(alternate.label3, main.message);
+            continue;
+        }
+        ASSERT_EQ(LineCount(main.label2), 4u) << main.label2;
+        ASSERT_EQ(LineCount(alternate.label4), 3u) << alternate.label4;
+        ASSERT_EQ(main.label2.find(" 0天后春节"), std::string::npos) << main.label2;
+        ASSERT_EQ(alternate.label3.find(" 0天后春节"), std::string::npos) << alternate.label3;
+        ASSERT_EQ(alternate.label3.find(" -"), std::string::npos) << alternate.label3;
+    }
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
+#include "cli/info_commands.h"
 #include "cli/tavelon_cal.h"
+#include "cli/tools_commands.h"
 
 namespace cli {
 
@@ -11,6 +13,8 @@ std::span<const CommandGroup> CommandGroups() {
     static constexpr CommandGroup kGroups[] = {
         CalendarCommands,
         SweepCommands,
+        ToolsCommands,
+        InfoCommands,
         HelpCommands,
     };
     return kGroups;

@@ -1,10 +1,24 @@
 #include "cli/json_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace cli {
 
 namespace {
 
 bool NeedsEscape(char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; }
+
+// Whether any of the eight bytes is a control character, a quote or a backslash, tested on
+// all eight at once: the sweep passes about a hundred megabytes through here. Bytes of
+// multi-byte UTF-8 characters have the high bit set and never match.
+bool AnyNeedsEscape(std::uint64_t bytes) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighs = 0x8080808080808080;
+    const auto anyZero = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    const std::uint64_t below20 = (bytes - kOnes * 0x20) & ~bytes & kHighs;
+    return (below20 | anyZero(bytes ^ (kOnes * '"')) | anyZero(bytes ^ (kOnes * '\\'))) != 0;
+}
 
 void AppendEscape(std::string& json, char c) {
     switch (c) {
@@ -28,13 +42,23 @@ void AppendEscape(std::string& json, char c) {
 
 void AppendJsonString(std::string& json, std::string_view text) {
     json += '"';
-    // Engine texts never need escaping, so the usual case is one append of the whole text.
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!NeedsEscape(text[i])) continue;
-        json.append(text.substr(run, i - run));
-        AppendEscape(json, text[i]);
-        run = i + 1;
+    std::size_t run = 0;  // start of the bytes not yet appended
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text.size() - i >= 8) {
+            std::uint64_t bytes;
+            std::memcpy(&bytes, text.data() + i, 8);
+            if (!AnyNeedsEscape(bytes)) {
+                i += 8;
+                continue;
+            }
+        }
+        if (NeedsEscape(text[i])) {
+            json.append(text.substr(run, i - run));
+            AppendEscape(json, text[i]);
+            run = i + 1;
+        }
+        ++i;
     }
     json.append(text.substr(run));
     json += '"';

@@ -110,4 +110,26 @@ TEST(AppendJsonString, EscapesOnlyWhatJsonRequires) {
     EXPECT_EQ(json, "\"\"");
 }
 
+// Long texts are scanned eight bytes at a time: a character to escape must be found at
+// every place in a block, and its neighbours in the byte order must never be taken for one.
+TEST(AppendJsonString, FindsEachCharacterAtEveryPlaceOfALongText) {
+    const std::pair<char, std::string> escaped[] = {
+        {'"', "\\\""}, {'\\', "\\\\"}, {'\0', "\\u0000"}, {'\x1f', "\\u001f"}, {'\n', "\\n"}};
+    const char plain[] = {' ', '!', '#', '[', ']', '\x7f', '\x80', '\xff'};
+    for (std::size_t place = 0; place < 17; ++place) {
+        const std::string before(place, 'a');
+        const std::string after(17 - place, 'b');
+        for (const auto& [c, escape] : escaped) {
+            std::string json;
+            cli::AppendJsonString(json, before + c + after);
+            EXPECT_EQ(json, "\"" + before + escape + after + "\"") << place << " " << int(c);
+        }
+        for (const char c : plain) {
+            std::string json;
+            cli::AppendJsonString(json, before + c + after);
+            EXPECT_EQ(json, "\"" + before + c + after + "\"") << place << " " << int(c);
+        }
+    }
+}
+
 }  // namespace

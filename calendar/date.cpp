@@ -70,27 +70,18 @@ std::optional<sys_days> ParseDate(std::string_view text) {
     return sys_days{ymd};
 }
 
-std::string FormatDate(sys_days d) {
+namespace {
+
+std::string DateOf(sys_days d, int width) {
     const year_month_day ymd{d};
-    std::string text;
-    AppendPadded(text, static_cast<int>(ymd.year()), 4);
-    text += '-';
-    AppendPadded(text, static_cast<int>(static_cast<unsigned>(ymd.month())), 2);
-    text += '-';
-    AppendPadded(text, static_cast<int>(static_cast<unsigned>(ymd.day())), 2);
-    return text;
+    return DateText(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                    static_cast<int>(static_cast<unsigned>(ymd.day())), width);
 }
 
-std::string FormatDateShort(sys_days d) {
-    const year_month_day ymd{d};
-    std::string text;
-    AppendPadded(text, static_cast<int>(ymd.year()), 4);
-    text += '-';
-    AppendPadded(text, static_cast<int>(static_cast<unsigned>(ymd.month())), 1);
-    text += '-';
-    AppendPadded(text, static_cast<int>(static_cast<unsigned>(ymd.day())), 1);
-    return text;
-}
+}  // namespace
+
+std::string FormatDate(sys_days d) { return DateOf(d, 2); }
+std::string FormatDateShort(sys_days d) { return DateOf(d, 1); }
 
 double NumberValue(std::string_view text) {
     std::size_t pos = 0;

@@ -81,8 +81,6 @@ LunarDate DateInYear(const YearInfo& info, int lunarYear, int offset) {
     return {};
 }
 
-void AppendTwoDigits(std::string& out, int value) { AppendPadded(out, value, 2); }
-
 }  // namespace
 
 std::string YearCodeBits(int year) {
@@ -124,13 +122,8 @@ sys_days SpringFestivalDay(int year) {
 std::string SpringFestivalDate(int year) {
     if (year == kLastYear + 1) return FormatDate(SpringFestivalDay(year));
     const std::uint32_t code = InfoOf(year).code;
-    std::string text;
-    AppendPadded(text, year, 4);
-    text += '-';
-    AppendTwoDigits(text, static_cast<int>(FestivalMonthOfCode(code)));
-    text += '-';
-    AppendTwoDigits(text, static_cast<int>(FestivalDayOfCode(code)));
-    return text;
+    return DateText(year, static_cast<int>(FestivalMonthOfCode(code)),
+                    static_cast<int>(FestivalDayOfCode(code)), 2);
 }
 
 std::optional<LunarDate> LunarDateAt(int year, int dayOffset) {
@@ -150,14 +143,7 @@ std::string LunarDateText(int year, int dayOffset) {
 }
 
 std::string FormatLunarDate(const LunarDate& date) {
-    std::string text;
-    AppendPadded(text, date.year, 4);
-    text += '-';
-    if (date.leap) text += "闰";
-    AppendTwoDigits(text, date.month);
-    text += '-';
-    AppendTwoDigits(text, date.day);
-    return text;
+    return DateText(date.year, date.month, date.day, 2, date.leap ? "闰" : "");
 }
 
 std::optional<LunarDate> ParseLunarDate(std::string_view text) {

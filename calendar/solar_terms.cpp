@@ -49,13 +49,7 @@ std::optional<TermDay> ComputeTerm(int year, int index) {
 std::string SolarTermDate(int year, int index) {
     const auto term = ComputeTerm(year, index);
     if (!term) return {};
-    std::string text;
-    AppendPadded(text, term->year, 4);
-    text += '-';
-    AppendPadded(text, term->month, 1);
-    text += '-';
-    AppendPadded(text, term->day, 1);
-    return text;
+    return DateText(term->year, term->month, term->day, 1);
 }
 
 std::optional<sys_days> SolarTermDay(int year, int index) {

@@ -5,21 +5,34 @@
 
 namespace calendar {
 
-// Appends value in decimal with at least `width` digits (leading zeros); a minus sign comes
-// before the padding.
-inline void AppendPadded(std::string& out, long long value, int width) {
-    char digits[24];
-    int n = 0;
-    const bool negative = value < 0;
-    unsigned long long v = negative ? 0ull - static_cast<unsigned long long>(value)
-                                    : static_cast<unsigned long long>(value);
-    do {
-        digits[n++] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    if (negative) out += '-';
-    for (int i = n; i < width; ++i) out += '0';
-    while (n > 0) out += digits[--n];
+// "yyyy-mm-dd" and its kin: the year with at least four digits, then month and day with at
+// least `width` digits, `beforeMonth` (the leap mark of the lunar form) right before the
+// month. Built in one buffer so that the result is made in a single step.
+inline std::string DateText(long long year, int month, int day, int width,
+                            std::string_view beforeMonth = {}) {
+    char buffer[64];
+    std::size_t n = 0;
+    auto number = [&](long long value, int minDigits) {
+        char digits[24];
+        int count = 0;
+        unsigned long long v = value < 0 ? 0ull - static_cast<unsigned long long>(value)
+                                         : static_cast<unsigned long long>(value);
+        do {
+            digits[count++] = static_cast<char>('0' + v % 10);
+            v /= 10;
+        } while (v != 0);
+        if (value < 0) buffer[n++] = '-';
+        for (int i = count; i < minDigits; ++i) buffer[n++] = '0';
+        while (count > 0) buffer[n++] = digits[--count];
+    };
+    number(year, 4);
+    buffer[n++] = '-';
+    const std::size_t mark = beforeMonth.size() < 16 ? beforeMonth.size() : 16;
+    for (std::size_t i = 0; i < mark; ++i) buffer[n++] = beforeMonth[i];
+    number(month, width);
+    buffer[n++] = '-';
+    number(day, width);
+    return std::string(buffer, n);
 }
 
 // The pillar and interval selectors are one letter compared without regard to case; 0 for

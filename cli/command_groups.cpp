@@ -1,3 +1,4 @@
+#include "cli/face_commands.h"
 #include "cli/info_commands.h"
 #include "cli/tavelon_cal.h"
 #include "cli/tools_commands.h"
@@ -13,6 +14,7 @@ std::span<const CommandGroup> CommandGroups() {
     static constexpr CommandGroup kGroups[] = {
         CalendarCommands,
         SweepCommands,
+        FaceCommands,
         ToolsCommands,
         InfoCommands,
         HelpCommands,

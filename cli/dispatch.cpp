@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/arguments.h"
+#include "cli/face_commands.h"
 #include "cli/tavelon_cal.h"
 #include "cli/today.h"
 
@@ -141,7 +142,7 @@ int RunCommands(std::span<const CommandGroup> groups, std::span<const std::strin
 }
 
 int RunTavelonCal(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) return RunToday(out, err);
+    if (args.empty()) return RunMainFaceNow(out, err);
     return RunCommands(CommandGroups(), args, out, err);
 }
 

@@ -1,5 +1,6 @@
 #include "cli/today.h"
 
+#include <algorithm>
 #include <array>
 #include <ctime>
 #include <optional>
@@ -62,17 +63,6 @@ std::string TermLine(sys_days day) {
            calendar::SolarTermDate(nextYear, nextIndex) + ")";
 }
 
-std::optional<std::tm> LocalTimeNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    if (localtime_s(&local, &now) != 0) return std::nullopt;
-#else
-    if (!localtime_r(&now, &local)) return std::nullopt;
-#endif
-    return local;
-}
-
 }  // namespace
 
 std::string TodayCalendarText(sys_days day, int hour, int minute) {
@@ -94,18 +84,28 @@ std::string TodayCalendarText(sys_days day, int hour, int minute) {
     return text;
 }
 
-int RunToday(std::ostream& out, std::ostream& err) {
-    const std::optional<std::tm> local = LocalTimeNow();
-    if (!local) {
+std::optional<sticker::Moment> LocalMoment() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &now) != 0) return std::nullopt;
+#else
+    if (!localtime_r(&now, &local)) return std::nullopt;
+#endif
+    // A leap second shows as :59 rather than as a time that does not exist.
+    return sticker::MomentOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                             local.tm_min, std::min(local.tm_sec, 59));
+}
+
+int RunTodayCalendar(std::ostream& out, std::ostream& err) {
+    const std::optional<sticker::Moment> now = LocalMoment();
+    if (!now) {
         err << "tavelon-cal: the local date is not available\n";
         return kExitFailure;
     }
-    const std::chrono::year_month_day date{std::chrono::year{local->tm_year + 1900},
-                                           std::chrono::month{static_cast<unsigned>(local->tm_mon + 1)},
-                                           std::chrono::day{static_cast<unsigned>(local->tm_mday)}};
-    const sys_days day{date};
-    if (!CheckLunarRange(day, err)) return kExitUsage;
-    out << TodayCalendarText(day, local->tm_hour, local->tm_min);
+    if (!CheckLunarRange(now->today, err)) return kExitUsage;
+    const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(now->timeOfDay).count();
+    out << TodayCalendarText(now->today, static_cast<int>(minutes / 60), static_cast<int>(minutes % 60));
     return kExitOk;
 }
 

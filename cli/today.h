@@ -1,9 +1,11 @@
 #pragma once
 // Today's calendar as a person reads it at a glance.
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "calendar/date.h"
+#include "sticker/moment.h"
 
 namespace cli {
 
@@ -11,8 +13,11 @@ namespace cli {
 // date and weekday, lunar date, solar term, the four pillars, zodiac, festivals.
 std::string TodayCalendarText(calendar::sys_days day, int hour, int minute);
 
-// What tavelon-cal prints without a command: the text above for the local date and time, or
-// the range message when the clock stands outside the days that have a lunar date.
-int RunToday(std::ostream& out, std::ostream& err);
+// tavelon-cal today: the text above for the local date and time, or the range message when
+// the clock stands outside the days that have a lunar date.
+int RunTodayCalendar(std::ostream& out, std::ostream& err);
+
+// The local date and time; nothing when the system cannot tell it.
+std::optional<sticker::Moment> LocalMoment();
 
 }  // namespace cli

@@ -1,0 +1,217 @@
+#include "cli/face_commands.h"
+
+#include <charconv>
+#include <optional>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/today.h"
+#include "sticker/chime.h"
+#include "sticker/clock_labels.h"
+#include "sticker/compose.h"
+#include "sticker/settings_forms.h"
+
+namespace cli {
+
+namespace {
+
+using std::chrono::seconds;
+
+// The options of one command, "--name VALUE" pairs in any order; a flag given twice, an
+// unknown one or a missing value is a usage error.
+class Options {
+public:
+    Options(const Invocation& call, std::initializer_list<std::string_view> known) : call_(call) {
+        for (std::size_t i = 0; i < call.args.size() && ok_; ++i) {
+            const std::string& word = call.args[i];
+            bool isKnown = false;
+            for (const std::string_view name : known) isKnown = isKnown || word == name;
+            if (!isKnown) {
+                Fail("unexpected argument " + QuoteArgument(word));
+            } else if (i + 1 == call.args.size()) {
+                Fail("missing value after " + word);
+            } else if (Find(word)) {
+                Fail(word + " given twice");
+            } else {
+                values_.push_back({word, call.args[i + 1]});
+                ++i;
+            }
+        }
+    }
+
+    bool ok() const { return ok_; }
+    int status() const { return status_; }
+
+    const std::string* Find(std::string_view name) const {
+        for (const auto& [key, value] : values_) {
+            if (key == name) return &value;
+        }
+        return nullptr;
+    }
+
+    void Fail(std::string_view problem) {
+        if (!ok_) return;
+        ok_ = false;
+        status_ = UsageError(call_, problem);
+    }
+
+private:
+    const Invocation& call_;
+    std::vector<std::pair<std::string, std::string>> values_;
+    bool ok_ = true;
+    int status_ = kExitOk;
+};
+
+// "HH:MM" or "HH:MM:SS" on the 24-hour clock, two digits each.
+std::optional<seconds> ParseTimeOfDay(std::string_view text) {
+    if (text.size() != 5 && text.size() != 8) return std::nullopt;
+    int fields[3] = {0, 0, 0};
+    for (std::size_t i = 0; i * 3 < text.size(); ++i) {
+        const std::string_view part = text.substr(i * 3, 2);
+        if (i * 3 + 2 < text.size() && text[i * 3 + 2] != ':') return std::nullopt;
+        if (part[0] < '0' || part[0] > '9' || part[1] < '0' || part[1] > '9') return std::nullopt;
+        fields[i] = (part[0] - '0') * 10 + (part[1] - '0');
+    }
+    if (fields[0] > 23 || fields[1] > 59 || fields[2] > 59) return std::nullopt;
+    return seconds{fields[0] * 3600 + fields[1] * 60 + fields[2]};
+}
+
+// The moment of --at, or the local clock; nothing after a usage error.
+std::optional<sticker::Moment> MomentOption(Options& options) {
+    if (const std::string* at = options.Find("--at")) {
+        std::optional<sticker::Moment> moment = sticker::ParseMoment(*at);
+        if (!moment) options.Fail("malformed moment " + QuoteArgument(*at) + " (want \"YYYY-MM-DD HH:MM:SS\")");
+        return moment;
+    }
+    std::optional<sticker::Moment> now = LocalMoment();
+    if (!now) options.Fail("the local date is not available");
+    return now;
+}
+
+// A label text on one line: the CR LF inside it written as the four characters \r\n.
+void WriteLabel(std::ostream& out, std::string_view name, std::string_view text) {
+    out << name << '\t';
+    for (std::size_t end; (end = text.find("\r\n")) != std::string_view::npos;) {
+        out << text.substr(0, end) << "\\r\\n";
+        text.remove_prefix(end + 2);
+    }
+    out << text << '\n';
+}
+
+int RunFaceMain(const Invocation& call) {
+    Options options(call, {"--at", "--colour"});
+    const std::optional<sticker::Moment> now = options.ok() ? MomentOption(options) : std::nullopt;
+    if (!options.ok()) return options.status();
+
+    const sticker::MainFaceTexts date = sticker::ComposeMainFaceTexts(*now);
+    const sticker::MainClockTexts clock = sticker::ComposeMainClockTexts(*now);
+    WriteLabel(call.out, "Label1", clock.label1);
+    if (date.InRange()) {
+        WriteLabel(call.out, "Label2", date.label2);
+    } else {
+        WriteLabel(call.out, "message", date.message);
+    }
+    WriteLabel(call.out, "Label3", clock.label3);
+    // The colour as the sticker would take it from a stored ZS text, with the background
+    // and transparent key derived from it.
+    if (const std::string* stored = options.Find("--colour")) {
+        const sticker::FaceColours colours = sticker::ColoursForText(
+            sticker::ColourFromText(*stored).value_or(sticker::kDefaultTextColour));
+        call.out << "colour\t" << colours.text << "\nbackground\t" << colours.background << '\n';
+    }
+    return kExitOk;
+}
+
+int RunFaceAlternate(const Invocation& call) {
+    Options options(call, {"--at"});
+    const std::optional<sticker::Moment> now = options.ok() ? MomentOption(options) : std::nullopt;
+    if (!options.ok()) return options.status();
+
+    const sticker::AlternateFaceTexts date = sticker::ComposeAlternateFaceTexts(*now);
+    const sticker::AlternateClockTexts clock = sticker::ComposeAlternateClockTexts(*now);
+    WriteLabel(call.out, "Label1", clock.label1);
+    WriteLabel(call.out, "Label2", date.label2);
+    WriteLabel(call.out, "Label3", date.label3);
+    WriteLabel(call.out, "Label4", date.label4);
+    WriteLabel(call.out, "Label5", clock.label5);
+    return kExitOk;
+}
+
+int RunChime(const Invocation& call) {
+    Options options(call, {"--at", "--mode", "--alarm1", "--alarm2"});
+    std::optional<seconds> at;
+    sticker::Schedule schedule;
+    if (options.ok()) {
+        const std::string* atText = options.Find("--at");
+        const std::string* modeText = options.Find("--mode");
+        if (!atText) options.Fail("missing --at HH:MM:SS");
+        else if (!(at = ParseTimeOfDay(*atText))) options.Fail("malformed time " + QuoteArgument(*atText));
+        if (!modeText) {
+            options.Fail("missing --mode M");
+        } else {
+            const char* end = modeText->data() + modeText->size();
+            const auto [ptr, ec] = std::from_chars(modeText->data(), end, schedule.ChimeMode);
+            if (ec != std::errc{} || ptr != end) options.Fail("malformed mode " + QuoteArgument(*modeText));
+        }
+        for (const auto& [flag, alarm] : {std::pair{"--alarm1", &schedule.AlarmTime1},
+                                          std::pair{"--alarm2", &schedule.AlarmTime2}}) {
+            const std::string* text = options.Find(flag);
+            if (text && !(*alarm = ParseTimeOfDay(*text))) {
+                options.Fail("malformed alarm time " + QuoteArgument(*text));
+            }
+        }
+    }
+    if (!options.ok()) return options.status();
+
+    for (const sticker::Action& action : sticker::ChimeAndAlarmActions(*at, schedule)) {
+        call.out << (action.kind == sticker::Action::Kind::Play ? "play " : "speak ") << action.text << '\n';
+    }
+    return kExitOk;
+}
+
+int RunToday(const Invocation& call) {
+    ArgReader args(call);
+    if (!args.Done()) return kExitUsage;
+    return RunTodayCalendar(call.out, call.err);
+}
+
+}  // namespace
+
+std::string MainFaceView(const sticker::Moment& now) {
+    const sticker::MainFaceTexts date = sticker::ComposeMainFaceTexts(now);
+    const sticker::MainClockTexts clock = sticker::ComposeMainClockTexts(now);
+    std::string view = clock.label1 + "\r\n" + (date.InRange() ? date.label2 : date.message) + "\r\n" +
+                       clock.label3 + "\r\n";
+    std::string lines;
+    for (const char c : view) {
+        if (c != '\r') lines += c;
+    }
+    return lines;
+}
+
+int RunMainFaceNow(std::ostream& out, std::ostream& err) {
+    const std::optional<sticker::Moment> now = LocalMoment();
+    if (!now) {
+        err << "tavelon-cal: the local date is not available\n";
+        return kExitFailure;
+    }
+    out << MainFaceView(*now);
+    return kExitOk;
+}
+
+std::span<const Command> FaceCommands() {
+    static constexpr Command kCommands[] = {
+        {"face main", "[--at \"YYYY-MM-DD HH:MM:SS\"] [--colour N]",
+         "the main face's labels, LABEL<TAB>TEXT (CR LF as \\r\\n); --colour adds the colours of a stored ZS",
+         RunFaceMain},
+        {"face alt", "[--at \"YYYY-MM-DD HH:MM:SS\"]", "the alternate face's labels", RunFaceAlternate},
+        {"chime", "--at HH:MM:SS --mode M [--alarm1 HH:MM[:SS]] [--alarm2 HH:MM[:SS]]",
+         "what that second plays and speaks, in order", RunChime},
+        {"today", "", "today's calendar at a glance", RunToday},
+    };
+    return kCommands;
+}
+
+}  // namespace cli

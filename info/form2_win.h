@@ -1,0 +1,51 @@
+#pragma once
+// The notes window: the calendar notes in one editable text box. Edits live only as long as
+// the window; every opening shows the fixed text again. It reads and writes nothing else.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "ui/window.h"
+
+namespace sticker {
+class App;
+}
+
+namespace info {
+
+// What the notes and the about window have in common: a text box that holds the keyboard
+// focus, shows its text from the first line with the caret at the start, and gets the focus
+// back whenever the window is activated again (a plain top-level window would take it itself).
+// Both open centred on the screen the user is working on.
+class TextWindow : public ui::Window {
+ protected:
+  TextWindow(ui::WindowDesc desc, std::string focusBox);
+
+  // Sets the text box's text and shows it from the top, caret at the start, focused.
+  void ShowText(std::string_view text);
+
+  void OnCreate() override;
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  HWND FocusBox() const;
+
+  std::string focusBox_;
+  HWND savedFocus_ = nullptr;
+};
+
+class Form2 final : public TextWindow {
+ public:
+  Form2();
+
+ protected:
+  void OnReady() override;
+};
+
+ui::WindowDesc Form2Description();
+
+std::unique_ptr<ui::Window> CreateForm2(sticker::App& app);
+
+}  // namespace info

@@ -5,6 +5,7 @@
 #include "sticker/clock_labels.h"
 #include "sticker/compose.h"
 #include "sticker/settings_forms.h"
+#include "ui/font.h"
 
 namespace sticker {
 namespace {
@@ -50,12 +51,17 @@ Form1::Form1(App& app) : ui::Window(Form1Description()), app_(app) {}
 
 void Form1::OnCreate() {
   app_.forms.Track(FormId::Form1, *this);
+  timer_.Attach(hwnd(), kTimer1);
+  timer_.Enable(NextTickDelay(MillisecondsIntoSecond()));
+}
+
+void Form1::OnShown() {
   tooltip_.Create(hwnd(), true);
   tooltip_.AddArea(kTooltipArea, ClientArea(), kFaceTooltipTitle, kFaceTooltipBody);
   tooltip_.SetMaxWidth(Scaled(400));
+  // The system's tooltip font may lack Chinese glyphs; the faces' own font has them.
+  tooltip_.SetFont(ui::CachedFont(kFaceTooltipFont, dpi()));
   BuildMenu();
-  timer_.Attach(hwnd(), kTimer1);
-  timer_.Enable(NextTickDelay(MillisecondsIntoSecond()));
 }
 
 void Form1::BuildMenu() {
@@ -170,7 +176,9 @@ void Form1::ShowMenuAtCursor() {
   POINT at{};
   GetCursorPos(&at);
   at.y += Scaled(10);
+  tooltip_.Activate(false);
   const UINT command = app_.trackMenu(hwnd(), menu_.handle(), at);
+  tooltip_.Activate(true);
   PostMessageW(hwnd(), WM_COMMAND, command, 0);
 }
 
@@ -227,6 +235,8 @@ bool Form1::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 void Form1::OnDpiChanged() {
   tooltip_.MoveArea(kTooltipArea, ClientArea());
   tooltip_.SetMaxWidth(Scaled(400));
+  // The system's tooltip font may lack Chinese glyphs; the faces' own font has them.
+  tooltip_.SetFont(ui::CachedFont(kFaceTooltipFont, dpi()));
   BuildMenu();
 }
 

@@ -5,6 +5,7 @@
 #include "sticker/clock_labels.h"
 #include "sticker/compose.h"
 #include "sticker/settings_forms.h"
+#include "ui/font.h"
 
 namespace sticker {
 namespace {
@@ -52,12 +53,17 @@ ui::WindowDesc Form4Description() {
 Form4::Form4(App& app) : ui::Window(Form4Description()), app_(app) {}
 
 void Form4::OnCreate() {
+  timer_.Attach(hwnd(), kTimer1);
+  timer_.Enable(NextTickDelay(MillisecondsIntoSecond()));
+}
+
+void Form4::OnShown() {
   tooltip_.Create(hwnd(), true);
   tooltip_.AddArea(kTooltipArea, ClientArea(), kFaceTooltipTitle, kFaceTooltipBody);
   tooltip_.SetMaxWidth(Scaled(400));
+  // The system's tooltip font may lack Chinese glyphs; the faces' own font has them.
+  tooltip_.SetFont(ui::CachedFont(kFaceTooltipFont, dpi()));
   BuildMenu();
-  timer_.Attach(hwnd(), kTimer1);
-  timer_.Enable(NextTickDelay(MillisecondsIntoSecond()));
 }
 
 void Form4::BuildMenu() {
@@ -161,7 +167,9 @@ bool Form4::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       POINT at{};
       GetCursorPos(&at);
       at.y += Scaled(10);
+      tooltip_.Activate(false);
       const UINT command = app_.trackMenu(hwnd(), menu_.handle(), at);
+      tooltip_.Activate(true);
       PostMessageW(hwnd(), WM_COMMAND, command, 0);
       return true;
     }
@@ -181,6 +189,8 @@ bool Form4::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 void Form4::OnDpiChanged() {
   tooltip_.MoveArea(kTooltipArea, ClientArea());
   tooltip_.SetMaxWidth(Scaled(400));
+  // The system's tooltip font may lack Chinese glyphs; the faces' own font has them.
+  tooltip_.SetFont(ui::CachedFont(kFaceTooltipFont, dpi()));
   BuildMenu();
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+// Icons, sounds and pictures are looked up by name in the program's own module. A missing
+// resource is not an error: the caller gets an empty handle and shows nothing for it.
+#include <windows.h>
+
+#include <string_view>
+
+#include "ui/unique.h"
+
+namespace ui {
+
+// The module whose resources are used: the running executable (the test binary in tests).
+HINSTANCE Module();
+
+bool HasResource(std::string_view name, LPCWSTR type);
+
+// An icon resource at exactly size × size pixels (the closest image, resampled if needed).
+UniqueIcon LoadIconByName(std::string_view name, int size);
+
+// Plays a WAVE resource to the end; returns false at once when it is missing or the device
+// refuses it.
+bool PlaySoundByName(std::string_view name);
+
+// Gives the window its big and small icons from one resource, sized for the window's DPI;
+// the icons are kept in the two owners, which must outlive the window's use of them.
+void SetWindowIcons(HWND hwnd, std::string_view name, int bigLogical, int smallLogical, UniqueIcon& big,
+                    UniqueIcon& small);
+
+}  // namespace ui

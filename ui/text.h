@@ -1,0 +1,13 @@
+#pragma once
+// The only UTF-8 <-> UTF-16 conversion of the program: text is UTF-8 inside and becomes
+// UTF-16 at the Win32 call. Invalid input never fails: the system's replacement character
+// stands in for undecodable bytes or unpaired surrogates.
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view utf16);
+
+}  // namespace ui

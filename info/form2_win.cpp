@@ -34,15 +34,36 @@ HWND TextWindow::FocusBox() const {
   return box ? box->hwnd : nullptr;
 }
 
-void TextWindow::OnCreate() { CentreOnWorkArea(hwnd()); }
+void TextWindow::OnCreate() {
+  FitControlsInClient();
+  CentreOnWorkArea(hwnd());
+}
+
+void TextWindow::OnDpiChanged() { FitControlsInClient(); }
+
+void TextWindow::FitControlsInClient() {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  for (const ui::ControlDesc& desc : description().controls) {
+    ui::Control* c = Find(desc.name);
+    if (!c || (c->rect.right <= client.right && c->rect.bottom <= client.bottom)) continue;
+    c->rect.right = std::min(c->rect.right, client.right);
+    c->rect.bottom = std::min(c->rect.bottom, client.bottom);
+    if (c->hwnd)
+      SetWindowPos(c->hwnd, nullptr, 0, 0, c->rect.right - c->rect.left, c->rect.bottom - c->rect.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+      Invalidate(*c);
+  }
+}
 
 void TextWindow::ShowText(std::string_view text) {
   SetText(focusBox_, text);
   HWND box = FocusBox();
   if (!box) return;
   SetFocus(box);
-  // Focus alone leaves the caret wherever the last edit put it; a box reached by the Tab key
-  // would even have everything selected, and one keystroke would replace the whole text.
+  // The caret is put at the start on purpose: an edit focused the dialog way has its whole
+  // text selected, and then the first keystroke would replace all of it.
   SendMessageW(box, EM_SETSEL, 0, 0);
   SendMessageW(box, EM_SCROLLCARET, 0, 0);
 }

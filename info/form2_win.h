@@ -18,7 +18,9 @@ namespace info {
 // What the notes and the about window have in common: a text box that holds the keyboard
 // focus, shows its text from the first line with the caret at the start, and gets the focus
 // back whenever the window is activated again (a plain top-level window would take it itself).
-// Both open centred on the screen the user is working on.
+// Both open centred on the screen the user is working on, and keep every control inside the
+// client area: their outer sizes leave a client a few pixels smaller than the controls' layout,
+// which would cut off the text box's right edge and the bottom line of a frame.
 class TextWindow : public ui::Window {
  protected:
   TextWindow(ui::WindowDesc desc, std::string focusBox);
@@ -27,10 +29,12 @@ class TextWindow : public ui::Window {
   void ShowText(std::string_view text);
 
   void OnCreate() override;
+  void OnDpiChanged() override;
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
   HWND FocusBox() const;
+  void FitControlsInClient();
 
   std::string focusBox_;
   HWND savedFocus_ = nullptr;

@@ -106,6 +106,17 @@ TEST_P(InfoWindowOpening, HasItsFrameAndShowsItsTextFromTheStartWithTheFocus) {
   EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr);
   EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0), 0);
   EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
+  // Nothing cut off: every control, frames included, lies wholly inside the client area.
+  RECT client{}, inside{};
+  GetClientRect(hwnd, &client);
+  for (const ui::Control& c : window->controls()) {
+    RECT shown = c.rect;
+    if (c.hwnd) {
+      GetWindowRect(c.hwnd, &shown);
+      MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&shown), 2);
+    }
+    EXPECT_TRUE(IntersectRect(&inside, &shown, &client) && EqualRect(&inside, &shown)) << c.desc.name;
+  }
 
   HWND box = Box(*window);
   const LONG boxStyle = GetWindowLongW(box, GWL_STYLE);

@@ -22,8 +22,8 @@ using namespace std::chrono_literals;
 using calendar::sys_days;
 using ui::ControlEvent;
 
-// Long enough for any count a person types, short enough that no text becomes a number
-// the day arithmetic cannot carry.
+// A count of days needs a handful of characters; the limit only keeps a paste from
+// filling the box with pages of text.
 constexpr WPARAM kCountTextLimit = 32;
 
 constexpr std::array<std::string_view, 4> kOptions = {"Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)"};
@@ -168,6 +168,7 @@ void Form3::LoadAlarmSettings() {
 }
 
 void Form3::ApplyAlarmSettings() {
+  // A picker always holds a value; should one ever fail to answer, its alarm is now.
   const sticker::Moment now = app_.clock.Now();
   const PickerMoment unreadable{now.today, now.timeOfDay};
   AlarmPage page;

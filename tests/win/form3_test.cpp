@@ -15,7 +15,6 @@
 #include "sticker/form1_win.h"
 #include "sticker/settings_memory.h"
 #include "ui/dpi.h"
-#include "ui/font.h"
 #include "ui/text.h"
 
 namespace tools {
@@ -192,23 +191,6 @@ TEST_F(Form3Test, ControlsHaveTheirClassesCaptionsAndTabOrder) {
   EXPECT_EQ(SendMessageW(Child("Text4"), EM_GETLIMITTEXT, 0, 0), 32);
   EXPECT_EQ(SendMessageW(Child("Text5"), EM_GETLIMITTEXT, 0, 0), 32);
   EXPECT_EQ(GetFocus(), Child("Combo1"));
-}
-
-TEST_F(Form3Test, ControlsCarryTheirFonts) {
-  Open();
-  const std::vector<std::pair<const char*, const char*>> fonts = {
-      {"Check1", "Microsoft YaHei,12"}, {"DateTimePicker1", "Microsoft YaHei,11"},
-      {"DateTimePicker4", "Microsoft YaHei,12,1"}, {"DateTimePicker6", "Microsoft YaHei,11"},
-      {"Text1", "Microsoft YaHei,9,0"}, {"Combo2", "Microsoft YaHei,9,0"},
-  };
-  for (const auto& [name, spec] : fonts) {
-    LOGFONTW shown{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Child(name), WM_GETFONT, 0, 0)), sizeof(shown), &shown);
-    const LOGFONTW wanted = ui::ToLogFont(ui::ParseFontSpec(spec), form_->dpi());
-    EXPECT_EQ(shown.lfHeight, wanted.lfHeight) << name;
-    EXPECT_EQ(shown.lfWeight, wanted.lfWeight) << name;
-    EXPECT_EQ(std::wstring(shown.lfFaceName), L"Microsoft YaHei") << name;
-  }
 }
 
 TEST_F(Form3Test, PickersUseTheirFormatsRangeAndSpinButtons) {

@@ -1,4 +1,5 @@
-// The tools window's controls, in creation order, which is also the tab order.
+// The tools window's controls, in creation order, which is also the tab order; and the part
+// of the layout that depends on the font and cannot be written into the table.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -184,7 +185,7 @@ void Form3::PlaceSentence(const SentenceRow& sentence) {
   const RECT line = ScaledRect(whole->desc);
   whole->rect = RECT{line.left, line.top, line.left, line.top};  // drawn by its pieces
 
-  RECT boxRect = ScaledRect(boxControl->desc);
+  const RECT boxRect = ScaledRect(boxControl->desc);
   if (ui::Control* spinControl = Find(sentence.spin); spinControl && spinControl->hwnd && boxControl->hwnd) {
     // The up-down takes the right end of the box, so that neither covers the other's text.
     const int width = Scaled(spinControl->desc.w);

@@ -193,6 +193,33 @@ TEST_F(Form3Test, ControlsHaveTheirClassesCaptionsAndTabOrder) {
   EXPECT_EQ(GetFocus(), Child("Combo1"));
 }
 
+TEST_F(Form3Test, SentenceRowsKeepTheirWordsClearOfTheBoxes) {
+  Open();
+  auto childRect = [&](const char* name) {
+    RECT r{};
+    GetWindowRect(Child(name), &r);
+    MapWindowPoints(nullptr, form_->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const struct {
+    const char *label, *box, *spin;
+  } rows[] = {{"Label4", "Text4", "UpDown1"}, {"Label5", "Text5", "UpDown2"}, {"Label12", "Text2", "UpDown3"},
+              {"Label13", "Combo1", nullptr}};
+  for (const auto& row : rows) {
+    RECT box = childRect(row.box);
+    if (row.spin) {
+      const RECT spin = childRect(row.spin);
+      EXPECT_EQ(spin.left, box.right) << row.spin;
+      EXPECT_EQ(std::make_pair(spin.top, spin.bottom), std::make_pair(box.top, box.bottom)) << row.spin;
+      box.right = spin.right;
+    }
+    const ui::Control* tail = form_->Find(std::string(row.label) + ".tail");
+    ASSERT_NE(tail, nullptr);
+    EXPECT_GT(tail->rect.left, box.right) << row.label;
+  }
+  EXPECT_GE(childRect("Text3").left, form_->Find("Label12.tail")->rect.right - ui::Scale(6, form_->dpi()));
+}
+
 TEST_F(Form3Test, PickersUseTheirFormatsRangeAndSpinButtons) {
   Open();
   for (const char* name : {"DateTimePicker1", "DateTimePicker2", "DateTimePicker3", "DateTimePicker4",

@@ -15,6 +15,7 @@
 #include "sticker/form1_win.h"
 #include "sticker/settings_memory.h"
 #include "ui/dpi.h"
+#include "ui/font.h"
 #include "ui/text.h"
 
 namespace tools {
@@ -479,6 +480,31 @@ TEST_F(Form3Test, AskingAgainRaisesTheOpenWindowAndClosingStartsAfresh) {
   Open();
   EXPECT_EQ(Text("Text4"), "0");
   EXPECT_EQ(TextOf(Child("DateTimePicker1")), "2004年01月29日");
+}
+
+TEST_F(Form3Test, ClosingLeavesNoWindowsOrFontsBehind) {
+  auto threadWindows = [] {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(), [](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<int*>(n), TRUE; },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+  };
+  // The first opening fills the shared font cache, which lives for the whole run.
+  Open();
+  app_.forms.Close(FormId::Form3);
+  Pump();
+  const int windows = threadWindows();
+  const std::size_t fonts = ui::CachedFontCount();
+  for (int i = 0; i < 3; ++i) {
+    Open();
+    SetBoxText("Text4", "12");
+    Choose("Combo1", i);
+    app_.forms.Close(FormId::Form3);
+    Pump();
+  }
+  EXPECT_EQ(threadWindows(), windows);  // tooltips and list boxes go with the window
+  EXPECT_EQ(ui::CachedFontCount(), fonts);
 }
 
 TEST_F(Form3Test, TheMainFaceMenuOpensOneToolsWindow) {

@@ -24,23 +24,25 @@ stop_virtual_display() {
 }
 
 # A private prefix per build folder, created once with the display already set (a window
-# under Wine needs it before the prefix's first process), with the Chinese fonts standing in
-# for the names the windows ask for and without crash dialogs that would hang a test run.
+# under Wine needs it before the prefix's first process), with Chinese fonts standing in for
+# the names the windows ask for and without crash dialogs that would hang a test run.
+# WenQuanYi Zen Hei serves both names: under Wine, Micro Hei leaves the pinyin letters with
+# a caron (ǎ ǐ ǒ ǔ) blank. Bump the stamp when the prefix settings change.
+TAVELON_PREFIX_STAMP=2
 prepare_wine_prefix() {
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
   mkdir -p "$WINEPREFIX"
   (
     flock 9
-    [ -f "$WINEPREFIX/.tavelon-ready" ] && exit 0
-    wineboot -i >/dev/null 2>&1 || true
-    local fonts='HKCU\Software\Wine\Fonts\Replacements'
-    wine reg add "$fonts" /v "Microsoft YaHei" /t REG_SZ /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
-    wine reg add "$fonts" /v "微软雅黑" /t REG_SZ /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
-    wine reg add "$fonts" /v "SimSun" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
-    wine reg add "$fonts" /v "宋体" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+    [ "$(cat "$WINEPREFIX/.tavelon-ready" 2>/dev/null)" = "$TAVELON_PREFIX_STAMP" ] && exit 0
+    [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
+    local fonts='HKCU\Software\Wine\Fonts\Replacements' name
+    for name in "Microsoft YaHei" "微软雅黑" "SimSun" "宋体"; do
+      wine reg add "$fonts" /v "$name" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+    done
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.tavelon-ready"
+    echo "$TAVELON_PREFIX_STAMP" > "$WINEPREFIX/.tavelon-ready"
   ) 9>"$WINEPREFIX.lock"
 }

@@ -13,7 +13,7 @@ namespace {
 constexpr std::string_view kHelpHeader =
     "usage: tavelon-cal [COMMAND [ARGUMENTS]]\n"
     "\n"
-    "Without a command, tavelon-cal shows today's calendar.\n"
+    "Without a command, tavelon-cal shows the sticker's main face for the local time.\n"
     "\n"
     "Commands:\n";
 

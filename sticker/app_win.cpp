@@ -24,10 +24,9 @@ App::App(Clock& clockService, Voice& voiceService, SoundPlayer& soundService, Se
     : clock(clockService), voice(voiceService), sound(soundService), settings(settingsStore) {}
 
 FormRegistry::~FormRegistry() {
-  // Windows still open end with the program; their objects go with their windows.
-  for (auto& [id, entry] : open_) {
-    if (entry.window) entry.window->SetFinalCallback(nullptr);
-  }
+  // Every entry is alive (each window forgets itself when it ends); without their callbacks
+  // the owned ones can be destroyed here without calling back into a registry in its end.
+  for (auto& [id, entry] : open_) entry.window->SetFinalCallback(nullptr);
   open_.clear();
 }
 

@@ -59,7 +59,8 @@ class FormRegistry {
   // The form's window after opening or raising it; null when it has no factory or its window
   // cannot be created. created tells which of the two happened.
   ui::Window* Open(FormId id, bool* created = nullptr);
-  // Tracks a window that its creator keeps owning; it is forgotten when it is destroyed.
+  // Tracks a window that its creator keeps owning; it is forgotten when it is destroyed. It
+  // must not outlive the registry.
   void Track(FormId id, ui::Window& window);
   // Destroys the form's window if it is open.
   void Close(FormId id);

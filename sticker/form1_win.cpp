@@ -176,8 +176,12 @@ void Form1::ShowMenuAtCursor() {
   POINT at{};
   GetCursorPos(&at);
   at.y += Scaled(10);
+  // An inactive tooltip may still show once its pending hover timer fires; without an
+  // area it has nothing to show over the menu.
   tooltip_.Activate(false);
+  tooltip_.MoveArea(kTooltipArea, RECT{});
   const UINT command = app_.trackMenu(hwnd(), menu_.handle(), at);
+  tooltip_.MoveArea(kTooltipArea, ClientArea());
   tooltip_.Activate(true);
   PostMessageW(hwnd(), WM_COMMAND, command, 0);
 }

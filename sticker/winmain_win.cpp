@@ -1,6 +1,7 @@
 // The program's entry point: one sticker per user session, the application record, GDI+, the
 // main face and the message loop.
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <memory>
@@ -72,7 +73,8 @@ void WriteLine(const std::string& line) {
 }
 
 // --measure-startup: the time from entering wWinMain to the end of the first paint of the
-// main face with its date block, printed on standard output; the program then ends.
+// main face with its date block, and the private bytes once the face has settled, printed on
+// standard output; the program then ends.
 class StartupMeter {
  public:
   explicit StartupMeter(bool on) : on_(on) {
@@ -88,6 +90,14 @@ class StartupMeter {
     std::snprintf(line, sizeof line, "startup-to-first-paint-ms %.2f\n", ms);
     WriteLine(line);
   }
+  static void ReportPrivateBytes(const char* when) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return;
+    char line[96];
+    std::snprintf(line, sizeof line, "private-bytes-%s %llu\n", when, static_cast<unsigned long long>(counters.PagefileUsage));
+    WriteLine(line);
+  }
 
  private:
   bool on_;
@@ -99,6 +109,7 @@ class StartupMeter {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   const StartupMeter meter(commandLine && std::wstring(commandLine).find(L"--measure-startup") != std::wstring::npos);
 
+  if (meter.on()) meter.ReportPrivateBytes("at-entry");
   ui::UniqueHandle instance(CreateMutexW(nullptr, FALSE, kInstanceMutex));
   if (GetLastError() == ERROR_ALREADY_EXISTS && !meter.on()) {
     RaiseRunningSticker();
@@ -128,6 +139,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
       }
       GdiFlush();
       meter.Report();
+      // Let the face settle (icons, tooltip, menu, the first ticks) before weighing it.
+      const ULONGLONG until = GetTickCount64() + 1500;
+      while (GetTickCount64() < until) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(10);
+      }
+      meter.ReportPrivateBytes("after-start");
       DestroyWindow(form1.hwnd());
     }
     exitCode = ui::RunMessageLoop();

@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "ui/dpi.h"
 #include "ui/font.h"
 #include "ui/resources.h"
@@ -23,6 +26,8 @@ Window::~Window() {
     hwnd_ = nullptr;
     DestroyWindow(hwnd);
   }
+  // Whoever tracks this object learns of its end however it came.
+  if (final_) std::exchange(final_, nullptr)();
 }
 
 int Window::Scaled(int logical) const { return Scale(logical, dpi_); }
@@ -228,10 +233,43 @@ void Window::PaintLabel(HDC dc, const Control& c) {
   HGDIOBJ oldFont = SelectObject(dc, CachedFont(spec, dpi_, TextQuality()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, c.colour);
-  RECT r = c.rect;
   const std::wstring text = Widen(c.text);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+  if (!PaintLinesToFit(dc, c.rect, text)) {
+    RECT r = c.rect;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+  }
   SelectObject(dc, oldFont);
+}
+
+// A label sized for a font's line height must still show all its lines when the system
+// substitutes a font with taller lines: lines that each fit the width are set closer, down to
+// the font's em height, which is where the ink of Chinese characters ends. Returns false, to
+// leave the text to ordinary wrapping, when nothing needs tightening or a line would wrap.
+bool Window::PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const {
+  TEXTMETRICW tm{};
+  if (!GetTextMetricsW(dc, &tm)) return false;
+  std::vector<std::wstring_view> lines;
+  for (size_t start = 0;;) {
+    const size_t end = text.find(L"\r\n", start);
+    lines.push_back(text.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start));
+    if (end == std::wstring_view::npos) break;
+    start = end + 2;
+  }
+  const int height = rect.bottom - rect.top, width = rect.right - rect.left;
+  const int count = static_cast<int>(lines.size());
+  if (count < 2 || count * tm.tmHeight <= height) return false;
+  for (std::wstring_view line : lines) {
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, line.data(), static_cast<int>(line.size()), &extent);
+    if (extent.cx > width) return false;
+  }
+  const int advance = std::max<int>(tm.tmHeight - tm.tmInternalLeading, height / count);
+  for (int i = 0; i < count; ++i) {
+    RECT line{rect.left, rect.top + i * advance, rect.right, rect.top + i * advance + tm.tmHeight};
+    DrawTextW(dc, lines[i].data(), static_cast<int>(lines[i].size()), &line,
+              DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  }
+  return true;
 }
 
 void Window::PaintGroupBox(HDC dc, const Control& c) {

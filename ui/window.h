@@ -99,8 +99,8 @@ class Window {
   int Position(std::string_view name) const;
   void SetPosition(std::string_view name, int position);
 
-  // Runs once after the window's own final handler, e.g. for an owner to let go of the object
-  // (which may delete it). Set at most one.
+  // Runs once when the window is gone: after its own final handler, or when the object is
+  // destroyed first. Lets an owner forget (or delete) the object. Set at most one.
   void SetFinalCallback(std::function<void()> callback) { final_ = std::move(callback); }
 
   void Invalidate(const Control& control);
@@ -137,6 +137,7 @@ class Window {
   void Paint();
   void PaintWindowless(HDC dc, const RECT& dirty);
   void PaintLabel(HDC dc, const Control& control);
+  bool PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const;
   void PaintGroupBox(HDC dc, const Control& control);
   BYTE TextQuality() const;
   LRESULT ColourStatic(HDC dc, HWND child);

@@ -1,7 +1,7 @@
-# One GoogleTest binary per folder of tests/. Natively GoogleTest comes from the system; for
-# Windows it is built from the distribution's sources with the cross compiler, and the test
+# One GoogleTest binary per folder of tests/. GoogleTest comes from the system; for the cross
+# build it is built from the distribution's sources with the cross compiler, and the test
 # binaries run under Wine (see the emulator in the toolchain file).
-if(WIN32)
+if(CMAKE_CROSSCOMPILING)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

@@ -6,6 +6,8 @@
 // Kinds and what they become:
 //   Label        windowless: painted by its window on a transparent background, centred
 //                horizontally, top-aligned, wrapped at word boundaries (CR LF breaks lines).
+//                When a substituted font's lines are too tall for the label, lines that each
+//                fit its width are set closer (down to the em height), so none is cut off.
 //   Picture      windowless: a PNG from an RCDATA resource (caption = resource name),
 //                stretched to the rectangle; painted before every label.
 //   GroupBox     windowless: an etched frame with its caption in the top edge, painted by the

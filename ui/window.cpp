@@ -133,16 +133,15 @@ LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return Notify(*reinterpret_cast<const NMHDR*>(lp));
     case WM_VSCROLL:
     case WM_HSCROLL:
-      if (lp) {
-        for (Control& c : controls_)
-          if (c.hwnd == reinterpret_cast<HWND>(lp) && c.desc.kind == ControlKind::UpDown && !creating_ &&
-              LOWORD(wp) == SB_THUMBPOSITION)
-            OnControlEvent(c, ControlEvent::PositionChanged);
+      for (Control& c : controls_) {
+        if (!lp || c.hwnd != reinterpret_cast<HWND>(lp) || c.desc.kind != ControlKind::UpDown) continue;
+        if (!creating_ && LOWORD(wp) == SB_THUMBPOSITION) OnControlEvent(c, ControlEvent::PositionChanged);
+        return 0;
       }
-      return 0;
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      return ColourStatic(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+      return ColourStatic(msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
     case 0x02E0:  // WM_DPICHANGED
       ApplyDpi(HIWORD(wp), reinterpret_cast<const RECT*>(lp));
       return 0;
@@ -295,7 +294,7 @@ void Window::PaintGroupBox(HDC dc, const Control& c) {
   SelectObject(dc, oldFont);
 }
 
-LRESULT Window::ColourStatic(HDC dc, HWND child) {
+LRESULT Window::ColourStatic(UINT msg, HDC dc, HWND child) {
   for (const Control& c : controls_) {
     if (c.hwnd != child) continue;
     // Edits (read-only ones ask here too) keep the system's colours.
@@ -304,7 +303,7 @@ LRESULT Window::ColourStatic(HDC dc, HWND child) {
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     return reinterpret_cast<LRESULT>(brush_.get());
   }
-  return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+  return DefWindowProcW(hwnd_, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
 }
 
 int RunMessageLoop() {

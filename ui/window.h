@@ -140,7 +140,7 @@ class Window {
   bool PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const;
   void PaintGroupBox(HDC dc, const Control& control);
   BYTE TextQuality() const;
-  LRESULT ColourStatic(HDC dc, HWND child);
+  LRESULT ColourStatic(UINT msg, HDC dc, HWND child);
   void Command(WPARAM wp, LPARAM lp);
   LRESULT Notify(const NMHDR& header);
 

@@ -29,6 +29,7 @@ TEST(Form4Window, IsAToolWindowWithItsKeyLabelsAndClock) {
   ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, nullptr, &flags));
   EXPECT_EQ(key, RGB(195, 195, 195));
   EXPECT_EQ(flags, DWORD{LWA_COLORKEY});
+  EXPECT_FALSE(face->Find("Image1")->picture.empty());
   EXPECT_EQ(face->Find("Label1")->colour, RGB(0, 229, 115));
   EXPECT_EQ(face->Find("Label4")->colour, RGB(0, 64, 128));
 

@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "sticker/app_win.h"
 #include "ui/dpi.h"
 #include "ui/font.h"
+#include "ui/picture.h"
+#include "ui/resources.h"
 #include "ui/text.h"
 #include "ui/window.h"
 
@@ -90,6 +93,46 @@ TEST(TickTiming, RearmsForTheNextSecondBoundary) {
   EXPECT_EQ(sticker::NextTickDelay(20), 1000u);
   EXPECT_EQ(sticker::NextTickDelay(990), 10u + sticker::kTickMarginMs);
   EXPECT_EQ(sticker::NextTickDelay(-5), 1000u + sticker::kTickMarginMs);
+}
+
+TEST(Resources, MissingOnesGiveNothingAndBreakNothing) {
+  ui::Picture missing;
+  EXPECT_FALSE(missing.LoadResource("NO_SUCH_PICTURE"));
+  EXPECT_TRUE(missing.empty());
+  EXPECT_FALSE(ui::LoadIconByName("NO_SUCH_ICON", 32));
+  EXPECT_FALSE(ui::PlaySoundByName("NO_SUCH_SOUND"));
+  EXPECT_TRUE(ui::LoadIconByName("AAAAA_APPICON", 48));
+  HDC dc = CreateCompatibleDC(nullptr);
+  missing.Draw(dc, RECT{0, 0, 10, 10}, 0);
+  DeleteDC(dc);
+}
+
+TEST(Resources, APictureIsCutCleanlyOutOfItsKeyColour) {
+  const COLORREF key = RGB(195, 195, 195);
+  ui::Picture picture;
+  ASSERT_TRUE(picture.LoadResource("PNG_DZB"));
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 256, 256);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  picture.Draw(dc, RECT{0, 0, 256, 256}, key);
+  // Every pixel is either exactly the key (and so invisible) or opaque picture; a half-blended
+  // outline pixel would be neither and show as a grey halo around the face.
+  int keyPixels = 0, blended = 0;
+  for (int y = 0; y < 256; y += 3) {
+    for (int x = 0; x < 256; x += 3) {
+      const COLORREF p = GetPixel(dc, x, y);
+      if (p == key) ++keyPixels;
+      else if (std::abs(GetRValue(p) - 195) < 8 && std::abs(GetGValue(p) - 195) < 8 && std::abs(GetBValue(p) - 195) < 8) ++blended;
+    }
+  }
+  EXPECT_GT(keyPixels, 0);
+  EXPECT_LT(keyPixels, 86 * 86);
+  EXPECT_EQ(blended, 0);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
 }
 
 // A small window with one control of each kind, recording its events.

@@ -240,10 +240,10 @@ void Window::PaintLabel(HDC dc, const Control& c) {
   SelectObject(dc, oldFont);
 }
 
-// A label sized for a font's line height must still show all its lines when the system
-// substitutes a font with taller lines: lines that each fit the width are set closer, down to
-// the font's em height, which is where the ink of Chinese characters ends. Returns false, to
-// leave the text to ordinary wrapping, when nothing needs tightening or a line would wrap.
+// A label sized for one font must still show all its text when the system substitutes a font
+// with taller lines: lines that each fit the width are set closer, down to the font's em
+// height, which is where the ink of Chinese characters ends. Returns false, to leave the text
+// to ordinary wrapping, when nothing needs adjusting or a line would wrap.
 bool Window::PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const {
   TEXTMETRICW tm{};
   if (!GetTextMetricsW(dc, &tm)) return false;
@@ -256,11 +256,24 @@ bool Window::PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) c
   }
   const int height = rect.bottom - rect.top, width = rect.right - rect.left;
   const int count = static_cast<int>(lines.size());
-  if (count < 2 || count * tm.tmHeight <= height) return false;
+  // One line: a font with a taller ascent would put the baseline below the label and cut the
+  // bottom off digits; raise the line until its baseline is inside (within the space above
+  // the em, so the top of the ink stays inside too).
+  const int raise = count == 1 ? std::min<int>(tm.tmAscent - height, tm.tmInternalLeading) : 0;
+  if (count == 1 && raise <= 0) return false;
+  if (count > 1 && count * tm.tmHeight <= height) return false;
   for (std::wstring_view line : lines) {
     SIZE extent{};
     GetTextExtentPoint32W(dc, line.data(), static_cast<int>(line.size()), &extent);
     if (extent.cx > width) return false;
+  }
+  if (count == 1) {
+    RECT line{rect.left, rect.top - raise, rect.right, rect.bottom};
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    DrawTextW(dc, lines[0].data(), static_cast<int>(lines[0].size()), &line, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    RestoreDC(dc, saved);
+    return true;
   }
   const int advance = std::max<int>(tm.tmHeight - tm.tmInternalLeading, height / count);
   for (int i = 0; i < count; ++i) {

@@ -5,26 +5,6 @@
 #include "info/notes_text.h"
 
 namespace info {
-namespace {
-
-// Centred on the work area of the monitor under the mouse, which is where the user just
-// chose the menu command; never above or left of the work area, so the caption stays in reach.
-void CentreOnWorkArea(HWND hwnd) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  RECT window{};
-  GetWindowRect(hwnd, &window);
-  const int width = window.right - window.left, height = window.bottom - window.top;
-  const int left = std::max(work.left, work.left + (work.right - work.left - width) / 2);
-  const int top = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
-  SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-}  // namespace
 
 TextWindow::TextWindow(ui::WindowDesc desc, std::string focusBox)
     : ui::Window(std::move(desc)), focusBox_(std::move(focusBox)) {}
@@ -36,7 +16,7 @@ HWND TextWindow::FocusBox() const {
 
 void TextWindow::OnCreate() {
   FitControlsInClient();
-  CentreOnWorkArea(hwnd());
+  ui::CentreUnderCursor(hwnd());
 }
 
 void TextWindow::OnDpiChanged() { FitControlsInClient(); }

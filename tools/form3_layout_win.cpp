@@ -216,20 +216,4 @@ void Form3::PlaceSentence(const SentenceRow& sentence) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form3::PlaceOnScreen() {
-  // Centred on the screen where the menu was just used, all of it inside the work area.
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
-  RECT r{};
-  GetWindowRect(hwnd(), &r);
-  const RECT& work = monitor.rcWork;
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  const int x = std::max(work.left + (work.right - work.left - width) / 2, work.left);
-  const int y = std::max(work.top + (work.bottom - work.top - height) / 2, work.top);
-  SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 }  // namespace tools

@@ -94,7 +94,7 @@ void Form3::OnCreate() {
   AddItems("Combo1", SolarTermNames());
   AddItems("Combo2", JiaziNames());
   LayOut();
-  PlaceOnScreen();
+  ui::CentreUnderCursor(hwnd());
 }
 
 void Form3::OnReady() {

@@ -63,7 +63,6 @@ class Form3 final : public ui::Window {
   void FitLabel(ui::Control& label);
   void PlaceSentence(const SentenceRow& sentence);
   int TextWidth(const ui::Control& label, std::wstring_view text) const;
-  void PlaceOnScreen();
   void FocusControl(std::string_view name);
 
   sticker::App& app_;

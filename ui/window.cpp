@@ -332,6 +332,21 @@ int RunMessageLoop() {
   return got < 0 ? 1 : static_cast<int>(msg.wParam);
 }
 
+void CentreUnderCursor(HWND hwnd) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  RECT window{};
+  GetWindowRect(hwnd, &window);
+  const int width = window.right - window.left, height = window.bottom - window.top;
+  const int left = std::max(work.left, work.left + (work.right - work.left - width) / 2);
+  const int top = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
+  SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void BringToFront(HWND hwnd) {
   if (!hwnd) return;
   if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);

@@ -167,4 +167,9 @@ int RunMessageLoop();
 // button 5 times at 100 ms, as asking for an open window again does.
 void BringToFront(HWND hwnd);
 
+// Centres a window on the work area of the monitor under the mouse, which is where the user
+// just chose the menu command; never above or left of the work area, so the caption stays in
+// reach.
+void CentreUnderCursor(HWND hwnd);
+
 }  // namespace ui

@@ -155,8 +155,8 @@ void Form3::LayOut() {
 int Form3::TextWidth(const ui::Control& label, std::wstring_view text) const {
   HDC dc = GetDC(hwnd());
   if (!dc) return 0;
-  const std::string& spec = label.desc.font.empty() ? description().font : label.desc.font;
-  HGDIOBJ oldFont = SelectObject(dc, ui::CachedFont(spec, dpi()));
+  const std::string& fontSpec = label.desc.font.empty() ? description().font : label.desc.font;
+  HGDIOBJ oldFont = SelectObject(dc, ui::CachedFont(fontSpec, dpi()));
   SIZE extent{};
   GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
   SelectObject(dc, oldFont);

@@ -54,7 +54,7 @@ struct ControlDesc {
   // Chained setters keep a description table readable:
   //   ui::Describe(ui::ControlKind::Label, "Label1", 6, 0, 314, 56).Font("SimSun,12,1")
   ControlDesc& Caption(std::string text) { caption = std::move(text); return *this; }
-  ControlDesc& Font(std::string spec) { font = std::move(spec); return *this; }
+  ControlDesc& Font(std::string fontSpec) { font = std::move(fontSpec); return *this; }
   ControlDesc& Colour(COLORREF c) { colour = c; return *this; }
   ControlDesc& Style(DWORD s, DWORD ex = 0) { style |= s; exStyle |= ex; return *this; }
   ControlDesc& Tooltip(std::string text) { tooltip = std::move(text); return *this; }

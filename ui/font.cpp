@@ -33,7 +33,7 @@ std::map<CacheKey, UniqueFont>& Cache() {
 }  // namespace
 
 FontSpec ParseFontSpec(std::string_view text) {
-  FontSpec spec;
+  FontSpec fontSpec;
   std::string_view fields[6];
   int count = 0;
   while (count < 6) {
@@ -43,33 +43,33 @@ FontSpec ParseFontSpec(std::string_view text) {
     text.remove_prefix(comma + 1);
   }
   const std::string_view family = Trim(fields[0]);
-  if (!family.empty()) spec.family = std::string(family);
+  if (!family.empty()) fontSpec.family = std::string(family);
   if (count > 1 && !Trim(fields[1]).empty()) {
     const double points = LeadingNumber(fields[1]);
     // A zero or negative size would ask GDI for its default height, not what was written.
-    spec.points = points > 0 && points < 1000 ? points : 9;
+    fontSpec.points = points > 0 && points < 1000 ? points : 9;
   }
-  if (count > 2) spec.bold = LeadingNumber(fields[2]) != 0;
-  if (count > 3) spec.italic = LeadingNumber(fields[3]) != 0;
-  if (count > 4) spec.underline = LeadingNumber(fields[4]) != 0;
-  if (count > 5) spec.strikeout = LeadingNumber(fields[5]) != 0;
-  return spec;
+  if (count > 2) fontSpec.bold = LeadingNumber(fields[2]) != 0;
+  if (count > 3) fontSpec.italic = LeadingNumber(fields[3]) != 0;
+  if (count > 4) fontSpec.underline = LeadingNumber(fields[4]) != 0;
+  if (count > 5) fontSpec.strikeout = LeadingNumber(fields[5]) != 0;
+  return fontSpec;
 }
 
-LOGFONTW ToLogFont(const FontSpec& spec, UINT dpi, BYTE quality) {
+LOGFONTW ToLogFont(const FontSpec& fontSpec, UINT dpi, BYTE quality) {
   LOGFONTW lf{};
   // A negative height asks for the character height (the em size), which is what a point size is.
-  lf.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72.0));
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = spec.italic;
-  lf.lfUnderline = spec.underline;
-  lf.lfStrikeOut = spec.strikeout;
+  lf.lfHeight = -static_cast<LONG>(std::lround(fontSpec.points * dpi / 72.0));
+  lf.lfWeight = fontSpec.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = fontSpec.italic;
+  lf.lfUnderline = fontSpec.underline;
+  lf.lfStrikeOut = fontSpec.strikeout;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfOutPrecision = OUT_TT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = quality;
   lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::wstring face = Widen(spec.family);
+  const std::wstring face = Widen(fontSpec.family);
   lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
   return lf;
 }

@@ -24,14 +24,14 @@ struct FontSpec {
 FontSpec ParseFontSpec(std::string_view text);
 
 // Height in device pixels is the point size at the given DPI, as a character height.
-LOGFONTW ToLogFont(const FontSpec& spec, UINT dpi, BYTE quality = DEFAULT_QUALITY);
+LOGFONTW ToLogFont(const FontSpec& fontSpec, UINT dpi, BYTE quality = DEFAULT_QUALITY);
 
 // Text drawn onto a colour-keyed background must not blend into the key colour: blended edge
 // pixels are neither key nor text and show as a fringe. Windows with a colour key ask for
 // this quality; every other window uses the system's default (ClearType where enabled).
 inline constexpr BYTE kColourKeyQuality = ANTIALIASED_QUALITY;
 
-// The shared font for a spec text at a DPI; never null (falls back to the stock GUI font).
+// The shared font for a FontSpec text at a DPI; never null (falls back to the stock GUI font).
 HFONT CachedFont(std::string_view specText, UINT dpi, BYTE quality = DEFAULT_QUALITY);
 
 // Number of fonts held by the cache; lets tests see that repaints create none.

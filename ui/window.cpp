@@ -228,8 +228,8 @@ BYTE Window::TextQuality() const { return desc_.colourKey ? kColourKeyQuality : 
 
 void Window::PaintLabel(HDC dc, const Control& c) {
   if (c.text.empty()) return;
-  const std::string& spec = c.desc.font.empty() ? desc_.font : c.desc.font;
-  HGDIOBJ oldFont = SelectObject(dc, CachedFont(spec, dpi_, TextQuality()));
+  const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
+  HGDIOBJ oldFont = SelectObject(dc, CachedFont(fontSpec, dpi_, TextQuality()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, c.colour);
   const std::wstring text = Widen(c.text);
@@ -285,8 +285,8 @@ bool Window::PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) c
 }
 
 void Window::PaintGroupBox(HDC dc, const Control& c) {
-  const std::string& spec = c.desc.font.empty() ? desc_.font : c.desc.font;
-  HGDIOBJ oldFont = SelectObject(dc, CachedFont(spec, dpi_, TextQuality()));
+  const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
+  HGDIOBJ oldFont = SelectObject(dc, CachedFont(fontSpec, dpi_, TextQuality()));
   TEXTMETRICW tm{};
   GetTextMetricsW(dc, &tm);
   RECT frame = c.rect;

@@ -120,8 +120,8 @@ void Window::Layout() {
     if (c.desc.kind == ControlKind::ComboBox) height = Scaled(c.desc.listHeight);
     SetWindowPos(c.hwnd, nullptr, c.rect.left, c.rect.top, c.rect.right - c.rect.left, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    const std::string& spec = c.desc.font.empty() ? desc_.font : c.desc.font;
-    HFONT font = CachedFont(spec, dpi_);
+    const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
+    HFONT font = CachedFont(fontSpec, dpi_);
     SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (c.desc.kind == ControlKind::DatePicker)
       SendMessageW(c.hwnd, DTM_SETMCFONT, reinterpret_cast<WPARAM>(font), TRUE);

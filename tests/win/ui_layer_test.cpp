@@ -30,13 +30,13 @@ class ParseFontSpec : public testing::TestWithParam<FontRow> {};
 
 TEST_P(ParseFontSpec, ReadsEveryField) {
   const FontRow& row = GetParam();
-  const ui::FontSpec spec = ui::ParseFontSpec(row.text);
-  EXPECT_EQ(spec.family, row.family);
-  EXPECT_DOUBLE_EQ(spec.points, row.points);
-  EXPECT_EQ(spec.bold, row.bold);
-  EXPECT_EQ(spec.italic, row.italic);
-  EXPECT_EQ(spec.underline, row.underline);
-  EXPECT_EQ(spec.strikeout, row.strikeout);
+  const ui::FontSpec fontSpec = ui::ParseFontSpec(row.text);
+  EXPECT_EQ(fontSpec.family, row.family);
+  EXPECT_DOUBLE_EQ(fontSpec.points, row.points);
+  EXPECT_EQ(fontSpec.bold, row.bold);
+  EXPECT_EQ(fontSpec.italic, row.italic);
+  EXPECT_EQ(fontSpec.underline, row.underline);
+  EXPECT_EQ(fontSpec.strikeout, row.strikeout);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -5,13 +5,13 @@
 // error: the command prints what the window shows for it.
 #include "cli/tools_commands.h"
 
-#include <ctime>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "calendar/date.h"
 #include "cli/arguments.h"
+#include "cli/today.h"
 #include "sticker/moment.h"
 #include "tools/day_line.h"
 #include "tools/four_pillars.h"
@@ -137,17 +137,6 @@ int RunWeek(const Invocation& call) {
     return kExitOk;
 }
 
-std::optional<int> LocalYearNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    if (localtime_s(&local, &now) != 0) return std::nullopt;
-#else
-    if (!localtime_r(&now, &local)) return std::nullopt;
-#endif
-    return local.tm_year + 1900;
-}
-
 int RunCycle(const Invocation& call) {
     if (call.args.empty()) return UsageError(call, "missing NAME-OR-ROW");
     const std::string& nameOrRow = call.args[0];
@@ -173,7 +162,9 @@ int RunCycle(const Invocation& call) {
         year = args.Integer("T", kFirstPickerYear, kLastPickerYear);
         if (!args.Done()) return kExitUsage;
     } else {
-        year = LocalYearNow();
+        if (const std::optional<sticker::Moment> now = LocalMoment()) {
+            year = static_cast<int>(std::chrono::year_month_day{now->today}.year());
+        }
         if (!year || *year < kFirstPickerYear || *year > kLastPickerYear) {
             call.err << "tavelon-cal cycle: the current year is not available; give --year T\n";
             return kExitUsage;

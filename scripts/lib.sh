@@ -30,11 +30,11 @@ stop_virtual_display() {
 #   Wine, WenQuanYi Micro Hei leaves the pinyin letters with a caron, ǎ ǐ ǒ ǔ, blank, and Zen
 #   Hei's small bitmap strokes break up at the 9-point control size);
 # - menus and captions, drawn in Wine's own UI fonts, link to Noto Sans CJK SC for Chinese;
-# - a virtual desktop draws title bars without a window manager, and closes windows at once
-#   (a bare X display takes about two seconds per top-level window);
+# - a virtual desktop (see wine_virtual_desktop) draws title bars without a window manager and
+#   closes windows at once (a bare X display takes about two seconds per top-level window);
 # - no crash dialog, which would hang a test run.
 # Bump the stamp when these settings change, so existing prefixes take them over.
-TAVELON_PREFIX_STAMP=3
+TAVELON_PREFIX_STAMP=4
 prepare_wine_prefix() {
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
@@ -66,4 +66,14 @@ prepare_wine_prefix() {
 # Windows; only the Wine process gets it, the scripts keep their own locale.
 tavelon_wine() {
   LC_ALL=zh_CN.UTF-8 wine "$@"
+}
+
+# The prefix's windows inside one virtual desktop window (on), or on the display's own desktop
+# (off), where a person running the sticker wants it to float.
+wine_virtual_desktop() {
+  if [ "$1" = on ]; then
+    tavelon_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+  else
+    tavelon_wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+  fi
 }

@@ -4,22 +4,17 @@
 // alarms; minimising it shows the alternate face, and closing it ends the program.
 #include <windows.h>
 
-#include <chrono>
 #include <cstdint>
-#include <optional>
+#include <span>
 
 #include "sticker/app_win.h"
-#include "ui/menu.h"
-#include "ui/timer.h"
-#include "ui/tooltip.h"
+#include "sticker/face_win.h"
 #include "ui/window.h"
 
 namespace sticker {
 
-class Form1 final : public ui::Window {
+class Form1 final : public Face {
  public:
-  static constexpr UINT_PTR kTimer1 = 1;
-
   explicit Form1(App& app);
 
   // Places the window, loads the settings into the schedule, applies the text colour and
@@ -28,38 +23,22 @@ class Form1 final : public ui::Window {
   // Text of Label1..Label3 and the background (also the colour key) from a text colour.
   void ApplyTextColour(std::uint32_t colour);
 
-  const ui::Timer& timer() const { return timer_; }
-  HMENU menu() const { return menu_.handle(); }
-  HWND tooltip() const { return tooltip_.hwnd(); }
-  std::optional<std::chrono::sys_days> composedFor() const { return composedFor_; }
-
  protected:
   void OnCreate() override;
   void OnReady() override;
-  void OnShown() override;
-  void OnTimer(UINT_PTR id) override;
-  void OnCommand(UINT id) override;
-  void OnDpiChanged() override;
-  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   void OnDestroy() override;
 
  private:
-  void Tick();
-  void RefreshDate(const Moment& now);
-  void ShowMenuAtCursor();
-  void OnMinimised();
-  void OnRestored();
+  std::span<const FaceCommand> Commands() const override;
+  void OnFaceAction(FaceAction action) override;
+  bool DragsFrom(const ui::Control& hit) const override;
+  bool OpensMenuFrom(const ui::Control& hit) const override;
+  Moment OnNewSecond(const Moment& now) override;
+  void WriteClock(const Moment& now) override;
+  void WriteDate(const Moment& now, bool newDate) override;
+  void OnMinimised() override;
+  void OnRestored() override;
   void ChooseTextColour();
-  void BuildMenu();
-  RECT ClientArea() const;
-
-  App& app_;
-  ui::Timer timer_;
-  ui::PopupMenu menu_;
-  ui::Tooltip tooltip_;
-  std::optional<std::chrono::sys_days> composedFor_;
-  std::optional<Moment> lastTick_;
-  bool minimised_ = false;
 };
 
 ui::WindowDesc Form1Description();

@@ -10,25 +10,13 @@ namespace ui {
 namespace {
 
 UniqueBitmap TopDownDib(int size, void** bits) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = size;
-  bi.bmiHeader.biHeight = -size;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO bi = TopDownBgraInfo(size, size);
   return UniqueBitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
 // Reads a bitmap's pixels as top-down 32-bit BGRA.
 bool ReadPixels(HBITMAP bitmap, int size, std::vector<UINT32>& out) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = size;
-  bi.bmiHeader.biHeight = -size;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO bi = TopDownBgraInfo(size, size);
   out.assign(static_cast<size_t>(size) * size, 0);
   HDC screen = GetDC(nullptr);
   const int lines = GetDIBits(screen, bitmap, 0, size, out.data(), &bi, DIB_RGB_COLORS);

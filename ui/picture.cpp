@@ -70,13 +70,7 @@ void Picture::Render(int width, int height, COLORREF background) {
     g.DrawImage(image_.get(), Gdiplus::Rect(0, 0, width, height), 0, 0, static_cast<INT>(image_->GetWidth()),
                 static_cast<INT>(image_->GetHeight()), Gdiplus::UnitPixel, &clampEdges);
   }
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO bi = TopDownBgraInfo(width, height);
   void* bits = nullptr;
   UniqueBitmap dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!dib || !bits) return;

@@ -7,6 +7,17 @@
 
 namespace ui {
 
+BITMAPINFO TopDownBgraInfo(int width, int height) {
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  return bi;
+}
+
 HINSTANCE Module() { return GetModuleHandleW(nullptr); }
 
 bool HasResource(std::string_view name, LPCWSTR type) {

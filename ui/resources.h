@@ -12,6 +12,9 @@ namespace ui {
 // The module whose resources are used: the running executable (the test binary in tests).
 HINSTANCE Module();
 
+// The header of a 32-bit top-down BGRA bitmap, as icons and pictures are drawn and read here.
+BITMAPINFO TopDownBgraInfo(int width, int height);
+
 bool HasResource(std::string_view name, LPCWSTR type);
 
 // An icon resource at exactly size × size pixels (the closest image, resampled if needed).

@@ -84,7 +84,8 @@ void BM_DayFestivals(benchmark::State& state) {
     sys_days d = calendar::kFirstLunarDay;
     for (auto _ : state) {
         const int y = static_cast<int>(year_month_day{d}.year());
-        benchmark::DoNotOptimize(calendar::DayFestivals(y < 1902 ? 1902 : (y > 2099 ? 2099 : y), d));
+        benchmark::DoNotOptimize(
+            calendar::DayFestivals(y < 1902 ? 1902 : (y > 2099 ? 2099 : y), d));
         d = NextDay(d);
     }
 }

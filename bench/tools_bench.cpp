@@ -58,8 +58,10 @@ BENCHMARK(BM_DayLineTextLongestCount);
 void BM_DayListsBothLines(benchmark::State& state) {
     const double reference = SerialOf("2024-12-21", 0.45);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(tools::DayLineText(reference, "1000", tools::DayDirection::Before, true));
-        benchmark::DoNotOptimize(tools::DayLineText(reference, "1000", tools::DayDirection::After, true));
+        benchmark::DoNotOptimize(
+            tools::DayLineText(reference, "1000", tools::DayDirection::Before, true));
+        benchmark::DoNotOptimize(
+            tools::DayLineText(reference, "1000", tools::DayDirection::After, true));
     }
 }
 BENCHMARK(BM_DayListsBothLines);
@@ -104,7 +106,8 @@ void BM_ApplyAlarmSettings(benchmark::State& state) {
     sticker::Schedule schedule;
     const calendar::sys_days today = *calendar::ParseDate("2026-03-05");
     const tools::AlarmPage page{{today, 7h + 30min}, {today, 16h + 50min}, 2, true};
-    for (auto _ : state) benchmark::DoNotOptimize(tools::ApplyAlarmSettings(true, page, store, schedule));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tools::ApplyAlarmSettings(true, page, store, schedule));
 }
 BENCHMARK(BM_ApplyAlarmSettings);
 

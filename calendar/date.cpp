@@ -43,7 +43,8 @@ long DecimalMagnitude(std::string_view number) {
     if (!significant) return 0;
     long exponent = 0;
     bool negative = false;
-    if (++i < number.size() && (number[i] == '+' || number[i] == '-')) negative = number[i++] == '-';
+    if (++i < number.size() && (number[i] == '+' || number[i] == '-'))
+        negative = number[i++] == '-';
     for (; i < number.size(); ++i) {
         if (exponent < 1000000) exponent = exponent * 10 + (number[i] - '0');
     }
@@ -65,7 +66,8 @@ std::optional<sys_days> ParseDate(std::string_view text) {
     if (!m || pos >= text.size() || text[pos++] != '-') return std::nullopt;
     const auto d = ReadShortNumber(text, pos);
     if (!d || pos != text.size()) return std::nullopt;
-    const year_month_day ymd{year{y}, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
+    const year_month_day ymd{year{y}, month{static_cast<unsigned>(*m)},
+                             day{static_cast<unsigned>(*d)}};
     if (!ymd.ok()) return std::nullopt;
     return sys_days{ymd};
 }
@@ -74,7 +76,8 @@ namespace {
 
 std::string DateOf(sys_days d, int width) {
     const year_month_day ymd{d};
-    return DateText(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+    return DateText(static_cast<int>(ymd.year()),
+                    static_cast<int>(static_cast<unsigned>(ymd.month())),
                     static_cast<int>(static_cast<unsigned>(ymd.day())), width);
 }
 
@@ -111,9 +114,10 @@ double NumberValue(std::string_view text) {
     if (ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone on a range error: the decimal magnitude of the
         // text tells overflow from underflow.
-        value = DecimalMagnitude(std::string_view(first, static_cast<std::size_t>(last - first))) > 0
-                    ? std::numeric_limits<double>::infinity()
-                    : 0.0;
+        value =
+            DecimalMagnitude(std::string_view(first, static_cast<std::size_t>(last - first))) > 0
+                ? std::numeric_limits<double>::infinity()
+                : 0.0;
     } else if (ec != std::errc{} || ptr != last) {
         return 0.0;
     }

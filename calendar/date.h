@@ -13,7 +13,9 @@ using std::chrono::sys_days;
 // DateSerial counts days from 1899-12-30, which is sys_days -25569.
 constexpr std::chrono::days kSerialOffset{25569};
 constexpr int DateSerialOf(sys_days d) { return (d.time_since_epoch() + kSerialOffset).count(); }
-constexpr sys_days DayOfSerial(int serial) { return sys_days{std::chrono::days{serial} - kSerialOffset}; }
+constexpr sys_days DayOfSerial(int serial) {
+    return sys_days{std::chrono::days{serial} - kSerialOffset};
+}
 
 // "yyyy-mm-dd" (also "yyyy-m-d"): a four-digit year, one- or two-digit month and day, and a
 // date that exists. Anything else, including trailing characters, gives nothing.

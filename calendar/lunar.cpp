@@ -34,10 +34,10 @@ unsigned FestivalDayOfCode(std::uint32_t code) { return code & 31u; }
 
 // What a conversion needs of one lunar year, derived once from its code.
 struct YearInfo {
-    int firstDay = 0;       // the Spring Festival, days since 1970-01-01
-    int length = 0;         // 353..385 days
-    int leap = 0;           // 0..12
-    int slots = 12;         // 12, or 13 with a leap month
+    int firstDay = 0;  // the Spring Festival, days since 1970-01-01
+    int length = 0;    // 353..385 days
+    int leap = 0;      // 0..12
+    int slots = 12;    // 12, or 13 with a leap month
     std::uint32_t code = 0;
 };
 
@@ -61,7 +61,8 @@ const std::array<YearInfo, kYears>& Years() {
 }
 
 const YearInfo& InfoOf(int lunarYear) {
-    return Years()[static_cast<std::size_t>(ClampYear(lunarYear, kFirstYear, kLastYear) - kFirstYear)];
+    return Years()[static_cast<std::size_t>(ClampYear(lunarYear, kFirstYear, kLastYear) -
+                                            kFirstYear)];
 }
 
 // The month a slot shows: the leap slot repeats the month before it.
@@ -164,7 +165,8 @@ std::optional<LunarDate> ParseLunarDate(std::string_view text) {
         date.leap = true;
         pos += kLeap.size();
     }
-    if (!digits(pos, 2, date.month) || pos + 2 >= text.size() || text[pos + 2] != '-') return std::nullopt;
+    if (!digits(pos, 2, date.month) || pos + 2 >= text.size() || text[pos + 2] != '-')
+        return std::nullopt;
     if (!digits(pos + 3, 2, date.day) || pos + 5 != text.size()) return std::nullopt;
     if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 30) return std::nullopt;
     return date;
@@ -189,6 +191,8 @@ int MonthSlot(const LunarDate& date) {
     return date.month <= leap ? date.month : date.month + 1;
 }
 
-bool IsBigMonth(const LunarDate& date) { return LunarMonthLength(date.year, MonthSlot(date)) == 30; }
+bool IsBigMonth(const LunarDate& date) {
+    return LunarMonthLength(date.year, MonthSlot(date)) == 30;
+}
 
 }  // namespace calendar

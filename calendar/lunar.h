@@ -18,20 +18,20 @@ constexpr bool InLunarRange(sys_days d) { return d >= kFirstLunarDay && d <= kLa
 
 // The six hex digits of a lunar year 1901..2099; other years are clamped to that range.
 std::string_view LunarYearCode(int year);
-std::string YearCodeBits(int year);            // 24 characters "0"/"1", year clamped
-int LeapMonthOf(int year);                     // 0..12, year clamped
-int LunarMonthLength(int year, int slot);      // 29 or 30; slot 1..13 in order of occurrence
+std::string YearCodeBits(int year);        // 24 characters "0"/"1", year clamped
+int LeapMonthOf(int year);                 // 0..12, year clamped
+int LunarMonthLength(int year, int slot);  // 29 or 30; slot 1..13 in order of occurrence
 
 // "yyyy-mm-dd" of the first day of the lunar year. Out-of-range years use the clamped year's
 // month and day but keep the year number as passed; 2100 itself gives 2100-02-09, the day
 // after lunar year 2099 ends.
 std::string SpringFestivalDate(int year);
-sys_days SpringFestivalDay(int year);          // the same day as a date
+sys_days SpringFestivalDay(int year);  // the same day as a date
 
 struct LunarDate {
-    int year = 0;     // lunar year, 1901..2099
-    int month = 0;    // 1..12; in a leap month the month it repeats
-    int day = 0;      // 1..30
+    int year = 0;   // lunar year, 1901..2099
+    int month = 0;  // 1..12; in a leap month the month it repeats
+    int day = 0;    // 1..30
     bool leap = false;
     friend bool operator==(const LunarDate&, const LunarDate&) = default;
 };

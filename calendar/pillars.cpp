@@ -51,11 +51,16 @@ std::string HourPiece(int dayStem, int hour, int minute, char kind) {
         if (stem == 0) stem = 10;
     }
     switch (kind) {
-        case 'T': return Join(StemName(stem), HourDescription(period));
-        case 'X': return Join(StemElement(stem), BranchElement(period), "时");
-        case 'V': return Join(StemDirection(stem), BranchDirection(period), "时");
-        case 'L': return Join(NayinName(CyclePosition(stem, period)), "时");
-        default: return {};
+        case 'T':
+            return Join(StemName(stem), HourDescription(period));
+        case 'X':
+            return Join(StemElement(stem), BranchElement(period), "时");
+        case 'V':
+            return Join(StemDirection(stem), BranchDirection(period), "时");
+        case 'L':
+            return Join(NayinName(CyclePosition(stem, period)), "时");
+        default:
+            return {};
     }
 }
 
@@ -67,11 +72,16 @@ std::string YearPillar(int year, std::string_view kind) {
     const int stem = n % 10 + 1;
     const int branch = n % 12 + 1;
     switch (KindLetter(kind)) {
-        case 'D': return Join(StemName(stem), BranchName(branch));
-        case 'W': return Join(StemElement(stem), BranchElement(branch));
-        case 'F': return Join(StemDirection(stem), BranchDirection(branch));
-        case 'L': return std::string(NayinName(n + 1));
-        default: return {};
+        case 'D':
+            return Join(StemName(stem), BranchName(branch));
+        case 'W':
+            return Join(StemElement(stem), BranchElement(branch));
+        case 'F':
+            return Join(StemDirection(stem), BranchDirection(branch));
+        case 'L':
+            return std::string(NayinName(n + 1));
+        default:
+            return {};
     }
 }
 
@@ -114,10 +124,14 @@ std::string MonthPillar(sys_days date, std::string_view kind) {
     if (stem == 0) stem = 10;
     // 6.
     switch (letter) {
-        case 'D': return Join(StemName(stem), MonthBranchName(q), "月");
-        case 'W': return Join(StemElement(stem), MonthBranchElement(q), "月");
-        case 'F': return Join(StemDirection(stem), MonthBranchDirection(q), "月");
-        default: return Join(NayinName(CyclePosition(stem, BranchOfMonth(q))), "月");
+        case 'D':
+            return Join(StemName(stem), MonthBranchName(q), "月");
+        case 'W':
+            return Join(StemElement(stem), MonthBranchElement(q), "月");
+        case 'F':
+            return Join(StemDirection(stem), MonthBranchDirection(q), "月");
+        default:
+            return Join(NayinName(CyclePosition(stem, BranchOfMonth(q))), "月");
     }
 }
 
@@ -145,13 +159,22 @@ std::string DayHourPillar(sys_days date, int hour, int minute, std::string_view 
     const int stem = DayStem(date);
     const int branch = DayBranch(date);
     switch (letter) {
-        case 'D': return Join(StemName(stem), BranchName(branch), "日");
-        case 'W': return Join(StemElement(stem), BranchElement(branch), "日");
-        case 'F': return Join(StemDirection(stem), BranchDirection(branch), "日");
-        case 'N': return Join(NayinName(CyclePosition(stem, branch)), "日");
+        case 'D':
+            return Join(StemName(stem), BranchName(branch), "日");
+        case 'W':
+            return Join(StemElement(stem), BranchElement(branch), "日");
+        case 'F':
+            return Join(StemDirection(stem), BranchDirection(branch), "日");
+        case 'N':
+            return Join(NayinName(CyclePosition(stem, branch)), "日");
         // The hour stays on the date passed: from 23:00 the day pillar does not move on.
-        case 'T': case 'X': case 'V': case 'L': return HourPiece(stem, hour, minute, letter);
-        default: return {};
+        case 'T':
+        case 'X':
+        case 'V':
+        case 'L':
+            return HourPiece(stem, hour, minute, letter);
+        default:
+            return {};
     }
 }
 

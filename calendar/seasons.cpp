@@ -43,8 +43,16 @@ std::string_view NineNinesMarker(sys_days today, int year) {
     };
     // 出九 falls on the 81st day counting the solstice as the first, not on a ninth day.
     static constexpr std::array<Nine, 10> kNines = {{
-        {0, "入九"}, {9, "二九"}, {18, "三九"}, {27, "四九"}, {36, "五九"},
-        {45, "六九"}, {54, "七九"}, {63, "八九"}, {72, "九九"}, {80, "出九"},
+        {0, "入九"},
+        {9, "二九"},
+        {18, "三九"},
+        {27, "四九"},
+        {36, "五九"},
+        {45, "六九"},
+        {54, "七九"},
+        {63, "八九"},
+        {72, "九九"},
+        {80, "出九"},
     }};
     const auto offset = (today - *solstice).count();
     for (const Nine& nine : kNines) {

@@ -134,7 +134,8 @@ std::optional<int> ArgReader::Integer(std::string_view name, int lo, int hi) {
     const bool digits = !text->empty() && stop == end;
     if (error == std::errc::result_out_of_range ||
         (digits && error == std::errc() && (value < lo || value > hi))) {
-        Fail(std::string(name) + " " + QuoteArgument(*text) + " is out of range: expected " + range);
+        Fail(std::string(name) + " " + QuoteArgument(*text) + " is out of range: expected " +
+             range);
         return std::nullopt;
     }
     if (error != std::errc() || !digits) {
@@ -148,9 +149,9 @@ std::optional<int> ArgReader::Integer(std::string_view name, int lo, int hi) {
 std::optional<std::string> ArgReader::Kind(std::string_view name, std::string_view allowed) {
     const std::string* text = Next(name);
     if (!text) return std::nullopt;
-    const char letter = text->size() == 1 ? static_cast<char>(std::toupper(
-                                                static_cast<unsigned char>((*text)[0])))
-                                          : '\0';
+    const char letter =
+        text->size() == 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>((*text)[0])))
+                          : '\0';
     if (letter == '\0' || allowed.find(letter) == std::string_view::npos) {
         std::string choices;
         for (const char c : allowed) {

@@ -12,12 +12,7 @@ std::span<const Command> HelpCommands();
 
 std::span<const CommandGroup> CommandGroups() {
     static constexpr CommandGroup kGroups[] = {
-        CalendarCommands,
-        SweepCommands,
-        FaceCommands,
-        ToolsCommands,
-        InfoCommands,
-        HelpCommands,
+        CalendarCommands, SweepCommands, FaceCommands, ToolsCommands, InfoCommands, HelpCommands,
     };
     return kGroups;
 }

@@ -82,7 +82,9 @@ std::optional<seconds> ParseTimeOfDay(std::string_view text) {
 std::optional<sticker::Moment> MomentOption(Options& options) {
     if (const std::string* at = options.Find("--at")) {
         std::optional<sticker::Moment> moment = sticker::ParseMoment(*at);
-        if (!moment) options.Fail("malformed moment " + QuoteArgument(*at) + " (want \"YYYY-MM-DD HH:MM:SS\")");
+        if (!moment)
+            options.Fail("malformed moment " + QuoteArgument(*at) +
+                         " (want \"YYYY-MM-DD HH:MM:SS\")");
         return moment;
     }
     std::optional<sticker::Moment> now = LocalMoment();
@@ -146,14 +148,17 @@ int RunChime(const Invocation& call) {
     if (options.ok()) {
         const std::string* atText = options.Find("--at");
         const std::string* modeText = options.Find("--mode");
-        if (!atText) options.Fail("missing --at HH:MM:SS");
-        else if (!(at = ParseTimeOfDay(*atText))) options.Fail("malformed time " + QuoteArgument(*atText));
+        if (!atText)
+            options.Fail("missing --at HH:MM:SS");
+        else if (!(at = ParseTimeOfDay(*atText)))
+            options.Fail("malformed time " + QuoteArgument(*atText));
         if (!modeText) {
             options.Fail("missing --mode M");
         } else {
             const char* end = modeText->data() + modeText->size();
             const auto [ptr, ec] = std::from_chars(modeText->data(), end, schedule.ChimeMode);
-            if (ec != std::errc{} || ptr != end) options.Fail("malformed mode " + QuoteArgument(*modeText));
+            if (ec != std::errc{} || ptr != end)
+                options.Fail("malformed mode " + QuoteArgument(*modeText));
         }
         for (const auto& [flag, alarm] : {std::pair{"--alarm1", &schedule.AlarmTime1},
                                           std::pair{"--alarm2", &schedule.AlarmTime2}}) {
@@ -166,7 +171,8 @@ int RunChime(const Invocation& call) {
     if (!options.ok()) return options.status();
 
     for (const sticker::Action& action : sticker::ChimeAndAlarmActions(*at, schedule)) {
-        call.out << (action.kind == sticker::Action::Kind::Play ? "play " : "speak ") << action.text << '\n';
+        call.out << (action.kind == sticker::Action::Kind::Play ? "play " : "speak ") << action.text
+                 << '\n';
     }
     return kExitOk;
 }
@@ -182,8 +188,8 @@ int RunToday(const Invocation& call) {
 std::string MainFaceView(const sticker::Moment& now) {
     const sticker::MainFaceTexts date = sticker::ComposeMainFaceTexts(now);
     const sticker::MainClockTexts clock = sticker::ComposeMainClockTexts(now);
-    std::string view = clock.label1 + "\r\n" + (date.InRange() ? date.label2 : date.message) + "\r\n" +
-                       clock.label3 + "\r\n";
+    std::string view = clock.label1 + "\r\n" + (date.InRange() ? date.label2 : date.message) +
+                       "\r\n" + clock.label3 + "\r\n";
     std::string lines;
     for (const char c : view) {
         if (c != '\r') lines += c;
@@ -206,7 +212,8 @@ std::span<const Command> FaceCommands() {
         {"face main", "[--at \"YYYY-MM-DD HH:MM:SS\"] [--colour N]",
          "the main face's labels, LABEL<TAB>TEXT (CR LF as \\r\\n); --colour adds the colours of a stored ZS",
          RunFaceMain},
-        {"face alt", "[--at \"YYYY-MM-DD HH:MM:SS\"]", "the alternate face's labels", RunFaceAlternate},
+        {"face alt", "[--at \"YYYY-MM-DD HH:MM:SS\"]", "the alternate face's labels",
+         RunFaceAlternate},
         {"chime", "--at HH:MM:SS --mode M [--alarm1 HH:MM[:SS]] [--alarm2 HH:MM[:SS]]",
          "what that second plays and speaks, in order", RunChime},
         {"today", "", "today's calendar at a glance", RunToday},

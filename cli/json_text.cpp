@@ -22,14 +22,29 @@ bool AnyNeedsEscape(std::uint64_t bytes) {
 
 void AppendEscape(std::string& json, char c) {
     switch (c) {
-    case '"': json += "\\\""; return;
-    case '\\': json += "\\\\"; return;
-    case '\b': json += "\\b"; return;
-    case '\f': json += "\\f"; return;
-    case '\n': json += "\\n"; return;
-    case '\r': json += "\\r"; return;
-    case '\t': json += "\\t"; return;
-    default: break;
+        case '"':
+            json += "\\\"";
+            return;
+        case '\\':
+            json += "\\\\";
+            return;
+        case '\b':
+            json += "\\b";
+            return;
+        case '\f':
+            json += "\\f";
+            return;
+        case '\n':
+            json += "\\n";
+            return;
+        case '\r':
+            json += "\\r";
+            return;
+        case '\t':
+            json += "\\t";
+            return;
+        default:
+            break;
     }
     constexpr char kHex[] = "0123456789abcdef";
     const auto byte = static_cast<unsigned char>(c);

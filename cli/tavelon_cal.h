@@ -47,9 +47,9 @@ struct Invocation {
 };
 
 struct Command {
-    std::string_view name;      // "lunar", "pillar year"
-    std::string_view synopsis;  // the arguments as the usage shows them: "DATE1 DATE2"
-    std::string_view summary;   // one line of help
+    std::string_view name;               // "lunar", "pillar year"
+    std::string_view synopsis;           // the arguments as the usage shows them: "DATE1 DATE2"
+    std::string_view summary;            // one line of help
     int (*run)(const Invocation& call);  // returns the exit status
 };
 

@@ -20,10 +20,12 @@ namespace {
 
 using calendar::sys_days;
 
-constexpr std::array<std::string_view, 7> kWeekdayNames = {
-    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+constexpr std::array<std::string_view, 7> kWeekdayNames = {"星期日", "星期一", "星期二", "星期三",
+                                                           "星期四", "星期五", "星期六"};
 
-int GregorianYear(sys_days day) { return static_cast<int>(std::chrono::year_month_day{day}.year()); }
+int GregorianYear(sys_days day) {
+    return static_cast<int>(std::chrono::year_month_day{day}.year());
+}
 
 // "二〇二三年闰(花朝)二月小 初一"
 std::string LunarLine(const calendar::LunarDate& lunar) {
@@ -105,7 +107,8 @@ int RunTodayCalendar(std::ostream& out, std::ostream& err) {
     }
     if (!CheckLunarRange(now->today, err)) return kExitUsage;
     const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(now->timeOfDay).count();
-    out << TodayCalendarText(now->today, static_cast<int>(minutes / 60), static_cast<int>(minutes % 60));
+    out << TodayCalendarText(now->today, static_cast<int>(minutes / 60),
+                             static_cast<int>(minutes % 60));
     return kExitOk;
 }
 

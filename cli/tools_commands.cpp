@@ -60,7 +60,8 @@ int RunInterval(const Invocation& call) {
     const auto start = args.Date("DATE1");
     const auto end = args.Date("DATE2");
     if (!args.Done()) return kExitUsage;
-    if (!InPickerRange(*start)) return UsageError(call, OutsidePickersProblem("DATE1", call.args[0]));
+    if (!InPickerRange(*start))
+        return UsageError(call, OutsidePickersProblem("DATE1", call.args[0]));
     if (!InPickerRange(*end)) return UsageError(call, OutsidePickersProblem("DATE2", call.args[1]));
     PrintWindowText(call, tools::IntervalText(*start, *end));
     return kExitOk;
@@ -87,7 +88,8 @@ int RunDayLine(const Invocation& call) {
     if (call.args.size() < 3) return UsageError(call, "missing before or after");
     const std::string& side = call.args[2];
     if (side != "before" && side != "after") {
-        return UsageError(call, "invalid direction " + QuoteArgument(side) + ": expected before or after");
+        return UsageError(
+            call, "invalid direction " + QuoteArgument(side) + ": expected before or after");
     }
     bool wide = false;
     for (std::size_t i = 3; i < call.args.size(); ++i) {
@@ -96,7 +98,8 @@ int RunDayLine(const Invocation& call) {
         }
         wide = true;
     }
-    const auto direction = side == "before" ? tools::DayDirection::Before : tools::DayDirection::After;
+    const auto direction =
+        side == "before" ? tools::DayDirection::Before : tools::DayDirection::After;
     PrintWindowText(call, tools::DayLineText(tools::SerialOf(*reference), count, direction, wide));
     return kExitOk;
 }
@@ -118,7 +121,8 @@ int RunBazi(const Invocation& call) {
     if (!InPickerRange(moment->today)) {
         return UsageError(call, OutsidePickersProblem("date", call.args[0]));
     }
-    if (call.args.size() > 1) return UsageError(call, "unexpected argument " + QuoteArgument(call.args[1]));
+    if (call.args.size() > 1)
+        return UsageError(call, "unexpected argument " + QuoteArgument(call.args[1]));
     const auto hour = std::chrono::duration_cast<std::chrono::hours>(moment->timeOfDay).count();
     PrintWindowText(call, tools::FourPillarsText(moment->today, static_cast<int>(hour)));
     return kExitOk;
@@ -144,8 +148,9 @@ int RunCycle(const Invocation& call) {
     if (row == 0) {
         const bool looksNumeric = nameOrRow.find_first_not_of("-0123456789") == std::string::npos;
         if (!looksNumeric) {
-            return UsageError(call, "unknown stem-branch name " + QuoteArgument(nameOrRow) +
-                                        ": expected a name such as 甲jiǎ子zǐ or 甲子, or a row 1 to 60");
+            return UsageError(call,
+                              "unknown stem-branch name " + QuoteArgument(nameOrRow) +
+                                  ": expected a name such as 甲jiǎ子zǐ or 甲子, or a row 1 to 60");
         }
         ArgReader rowReader(call);
         const auto number = rowReader.Integer("NAME-OR-ROW", 1, 60);

@@ -22,30 +22,30 @@ namespace info {
 // client area: their outer sizes leave a client a few pixels smaller than the controls' layout,
 // which would cut off the text box's right edge and the bottom line of a frame.
 class TextWindow : public ui::Window {
- protected:
-  TextWindow(ui::WindowDesc desc, std::string focusBox);
+protected:
+    TextWindow(ui::WindowDesc desc, std::string focusBox);
 
-  // Sets the text box's text and shows it from the top, caret at the start, focused.
-  void ShowText(std::string_view text);
+    // Sets the text box's text and shows it from the top, caret at the start, focused.
+    void ShowText(std::string_view text);
 
-  void OnCreate() override;
-  void OnDpiChanged() override;
-  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void OnCreate() override;
+    void OnDpiChanged() override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
- private:
-  HWND FocusBox() const;
-  void FitControlsInClient();
+private:
+    HWND FocusBox() const;
+    void FitControlsInClient();
 
-  std::string focusBox_;
-  HWND savedFocus_ = nullptr;
+    std::string focusBox_;
+    HWND savedFocus_ = nullptr;
 };
 
 class Form2 final : public TextWindow {
- public:
-  Form2();
+public:
+    Form2();
 
- protected:
-  void OnReady() override;
+protected:
+    void OnReady() override;
 };
 
 ui::WindowDesc Form2Description();

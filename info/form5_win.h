@@ -13,11 +13,11 @@ class App;
 namespace info {
 
 class Form5 final : public TextWindow {
- public:
-  Form5();
+public:
+    Form5();
 
- protected:
-  void OnReady() override;
+protected:
+    void OnReady() override;
 };
 
 ui::WindowDesc Form5Description();

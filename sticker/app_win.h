@@ -45,42 +45,43 @@ using FormFactory = std::function<std::unique_ptr<ui::Window>(App&)>;
 // owner. The registry owns what its factories made and frees each object once its window has
 // been destroyed; a window created elsewhere (the main face) is only tracked.
 class FormRegistry {
- public:
-  explicit FormRegistry(App& app) : app_(app) {}
-  ~FormRegistry();
-  FormRegistry(const FormRegistry&) = delete;
-  FormRegistry& operator=(const FormRegistry&) = delete;
+public:
+    explicit FormRegistry(App& app) : app_(app) {}
+    ~FormRegistry();
+    FormRegistry(const FormRegistry&) = delete;
+    FormRegistry& operator=(const FormRegistry&) = delete;
 
-  void SetFactory(FormId id, FormFactory factory);
-  bool HasFactory(FormId id) const;
+    void SetFactory(FormId id, FormFactory factory);
+    bool HasFactory(FormId id) const;
 
-  // The open window of a form, or null.
-  ui::Window* Find(FormId id) const;
-  // The form's window after opening or raising it; null when it has no factory or its window
-  // cannot be created. created tells which of the two happened.
-  ui::Window* Open(FormId id, bool* created = nullptr);
-  // Tracks a window that its creator keeps owning; it is forgotten when it is destroyed. It
-  // must not outlive the registry.
-  void Track(FormId id, ui::Window& window);
-  // Destroys the form's window if it is open.
-  void Close(FormId id);
+    // The open window of a form, or null.
+    ui::Window* Find(FormId id) const;
+    // The form's window after opening or raising it; null when it has no factory or its window
+    // cannot be created. created tells which of the two happened.
+    ui::Window* Open(FormId id, bool* created = nullptr);
+    // Tracks a window that its creator keeps owning; it is forgotten when it is destroyed. It
+    // must not outlive the registry.
+    void Track(FormId id, ui::Window& window);
+    // Destroys the form's window if it is open.
+    void Close(FormId id);
 
- private:
-  struct Entry {
-    ui::Window* window = nullptr;
-    std::unique_ptr<ui::Window> owned;
-  };
-  void Forget(FormId id, ui::Window* window);
+private:
+    struct Entry {
+        ui::Window* window = nullptr;
+        std::unique_ptr<ui::Window> owned;
+    };
+    void Forget(FormId id, ui::Window* window);
 
-  App& app_;
-  std::map<FormId, FormFactory> factories_;
-  std::map<FormId, Entry> open_;
+    App& app_;
+    std::map<FormId, FormFactory> factories_;
+    std::map<FormId, Entry> open_;
 };
 
 // The colour dialog: the chosen colour (0x00BBGGRR) or nothing when cancelled.
 using ColourChooser = std::function<std::optional<std::uint32_t>(HWND owner)>;
 // A message box with one OK button.
-using MessageShower = std::function<void(HWND owner, std::string_view text, std::string_view caption)>;
+using MessageShower =
+    std::function<void(HWND owner, std::string_view text, std::string_view caption)>;
 // The platform's move loop for a borderless window dragged by the mouse; returns when the
 // button is released.
 using DragMover = std::function<void(HWND window)>;
@@ -93,25 +94,25 @@ void MoveWithMouse(HWND window);
 UINT TrackMenu(HWND owner, HMENU menu, POINT screen);
 
 class App {
- public:
-  App(Clock& clock, Voice& voice, SoundPlayer& sound, SettingsStore& settings);
+public:
+    App(Clock& clock, Voice& voice, SoundPlayer& sound, SettingsStore& settings);
 
-  Clock& clock;
-  Voice& voice;
-  SoundPlayer& sound;
-  SettingsStore& settings;
+    Clock& clock;
+    Voice& voice;
+    SoundPlayer& sound;
+    SettingsStore& settings;
 
-  ProgramPath program;            // where the program file lives, for the start-with-system entry
-  Schedule schedule;              // read by the main face's tick, edited by the tools window
-  AlarmProposals proposals;       // the settings page's suggestions for absent alarms
-  FacePoint FaceCentre;           // screen centre of the face last placed or dragged
+    ProgramPath program;       // where the program file lives, for the start-with-system entry
+    Schedule schedule;         // read by the main face's tick, edited by the tools window
+    AlarmProposals proposals;  // the settings page's suggestions for absent alarms
+    FacePoint FaceCentre;      // screen centre of the face last placed or dragged
 
-  ColourChooser chooseColour = ChooseColourWithDialog;
-  MessageShower showMessage = ShowMessageBox;
-  DragMover dragMover = MoveWithMouse;
-  MenuTracker trackMenu = TrackMenu;
+    ColourChooser chooseColour = ChooseColourWithDialog;
+    MessageShower showMessage = ShowMessageBox;
+    DragMover dragMover = MoveWithMouse;
+    MenuTracker trackMenu = TrackMenu;
 
-  FormRegistry forms{*this};
+    FormRegistry forms{*this};
 };
 
 // The module file name, however long.

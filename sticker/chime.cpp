@@ -57,8 +57,10 @@ std::vector<Action> ChimeAndAlarmActions(seconds timeOfDay, const Schedule& sche
             if (onHalfHour) AddHalfHourChime(actions, h);
             break;
         case 3:
-            if (onHour) AddHourChime(actions, h);
-            else if (onHalfHour) AddHalfHourChime(actions, h);
+            if (onHour)
+                AddHourChime(actions, h);
+            else if (onHalfHour)
+                AddHalfHourChime(actions, h);
             break;
         default:
             break;
@@ -80,8 +82,10 @@ void CheckChimeAndAlarms(const Moment& now, const Schedule& schedule, Voice& voi
     const bool maybeAlarm = schedule.AlarmTime1 == t || schedule.AlarmTime2 == t;
     if (!maybeChime && !maybeAlarm) return;
     for (const Action& action : ChimeAndAlarmActions(t, schedule)) {
-        if (action.kind == Action::Kind::Play) sound.Play(action.text);
-        else voice.Speak(action.text);
+        if (action.kind == Action::Kind::Play)
+            sound.Play(action.text);
+        else
+            voice.Speak(action.text);
     }
 }
 

@@ -19,9 +19,7 @@ int SecondsOfMinuteText(std::string_view text) {
     return ((text[0] - '0') * 10 + (text[1] - '0')) * 60 + (text[3] - '0') * 10 + (text[4] - '0');
 }
 
-std::string TwoDigits(long long n) {
-    return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
-}
+std::string TwoDigits(long long n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
 
 struct ClockFields {
     int hour = 0;

@@ -64,7 +64,7 @@ struct DatePieces {
     int weeksInYear = 0;
     long long daysToSpringFestival = 0;
     calendar::LunarDate lunar;
-    std::string lunarDay;   // year digits, "闰", month name, size, " ", day name
+    std::string lunarDay;  // year digits, "闰", month name, size, " ", day name
     std::string_view term;
     std::string yearText;
     std::string zodiac;
@@ -162,8 +162,8 @@ AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now) {
     const int minute = int(hm.minutes().count());
     std::string line2 = p.yearText + "[" + p.zodiac + "]" + p.leapNote + std::string(p.term) +
                         p.festivals + " " + std::string(p.nineNines);
-    std::string line3 = calendar::MonthPillar(today, "D") + " " +
-                        calendar::DayHourPillar(today, hour, minute, "D");
+    std::string line3 =
+        calendar::MonthPillar(today, "D") + " " + calendar::DayHourPillar(today, hour, minute, "D");
     texts.label4 = p.lunarDay;
     texts.label4.append(kCrLf).append(line2).append(kCrLf).append(line3);
     return texts;

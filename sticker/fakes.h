@@ -31,6 +31,7 @@ public:
         now_.today += days;
         now_.timeOfDay = total - days;
     }
+
 private:
     Moment now_;
 };

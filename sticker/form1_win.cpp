@@ -10,14 +10,14 @@ namespace sticker {
 namespace {
 
 enum Command : UINT {
-  kNotes = 102,
-  kSwitchFace = 103,
-  kTextColour = 104,
-  kTools = 105,
-  kAbout = 106,
-  kClose = 107,
-  kStartWithSystem = 108,
-  kNoStartWithSystem = 109,
+    kNotes = 102,
+    kSwitchFace = 103,
+    kTextColour = 104,
+    kTools = 105,
+    kAbout = 106,
+    kClose = 107,
+    kStartWithSystem = 108,
+    kNoStartWithSystem = 109,
 };
 
 constexpr FaceCommand kCommands[] = {
@@ -34,32 +34,36 @@ constexpr FaceCommand kCommands[] = {
 }  // namespace
 
 ui::WindowDesc Form1Description() {
-  ui::WindowDesc d;
-  d.className = "Tavelon.Form1";
-  d.caption = std::string(kProductName);
-  d.width = 333;
-  d.height = 168;
-  d.style = 0x860B0000;  // pop-up, clipping, system menu, minimise and maximise capability
-  d.exStyle = WS_EX_CONTROLPARENT;
-  d.systemBackground = false;
-  d.background = kDefaultTextColour;
-  d.colourKey = true;
-  d.icon = "AAAAA_APPICON";
-  const COLORREF text = ColoursForText(kDefaultTextColour).text;
-  using ui::ControlKind;
-  d.controls = {
-      ui::Describe(ControlKind::Label, "Label1", 6, 0, 314, 56).Font("Microsoft YaHei,38,1").Colour(text),
-      ui::Describe(ControlKind::Label, "Label2", 9, 56, 314, 69).Font("SimSun,12,1").Colour(text),
-      ui::Describe(ControlKind::Label, "Label3", 10, 124, 314, 40).Font("SimSun,12,1").Colour(text),
-  };
-  return d;
+    ui::WindowDesc d;
+    d.className = "Tavelon.Form1";
+    d.caption = std::string(kProductName);
+    d.width = 333;
+    d.height = 168;
+    d.style = 0x860B0000;  // pop-up, clipping, system menu, minimise and maximise capability
+    d.exStyle = WS_EX_CONTROLPARENT;
+    d.systemBackground = false;
+    d.background = kDefaultTextColour;
+    d.colourKey = true;
+    d.icon = "AAAAA_APPICON";
+    const COLORREF text = ColoursForText(kDefaultTextColour).text;
+    using ui::ControlKind;
+    d.controls = {
+        ui::Describe(ControlKind::Label, "Label1", 6, 0, 314, 56)
+            .Font("Microsoft YaHei,38,1")
+            .Colour(text),
+        ui::Describe(ControlKind::Label, "Label2", 9, 56, 314, 69).Font("SimSun,12,1").Colour(text),
+        ui::Describe(ControlKind::Label, "Label3", 10, 124, 314, 40)
+            .Font("SimSun,12,1")
+            .Colour(text),
+    };
+    return d;
 }
 
 Form1::Form1(App& app) : Face(app, Form1Description()) {}
 
 void Form1::OnCreate() {
-  app_.forms.Track(FormId::Form1, *this);
-  Face::OnCreate();
+    app_.forms.Track(FormId::Form1, *this);
+    Face::OnCreate();
 }
 
 std::span<const FaceCommand> Form1::Commands() const { return kCommands; }
@@ -67,84 +71,89 @@ std::span<const FaceCommand> Form1::Commands() const { return kCommands; }
 void Form1::OnReady() { ComposeMainFace(); }
 
 void Form1::ComposeMainFace() {
-  const FacePosition at = MainFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
-  SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  app_.FaceCentre = WindowCentre(hwnd());
-  const Moment now = app_.clock.Now();
-  const StickerSettings settings = LoadStickerSettings(app_.settings, now.today);
-  app_.schedule = settings.schedule;
-  app_.proposals = settings.proposals;
-  ApplyTextColour(settings.textColour);
-  ComposeDate(now);
+    const FacePosition at =
+        MainFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
+    SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    app_.FaceCentre = WindowCentre(hwnd());
+    const Moment now = app_.clock.Now();
+    const StickerSettings settings = LoadStickerSettings(app_.settings, now.today);
+    app_.schedule = settings.schedule;
+    app_.proposals = settings.proposals;
+    ApplyTextColour(settings.textColour);
+    ComposeDate(now);
 }
 
 void Form1::WriteDate(const Moment& now, bool newDate) {
-  const MainFaceTexts texts = ComposeMainFaceTexts(now);
-  if (texts.InRange()) SetText("Label2", texts.label2);
-  // The message once per date: a second time change on the same day does not repeat it.
-  else if (newDate) app_.showMessage(hwnd(), texts.message, kRangeCaption);
+    const MainFaceTexts texts = ComposeMainFaceTexts(now);
+    if (texts.InRange()) SetText("Label2", texts.label2);
+    // The message once per date: a second time change on the same day does not repeat it.
+    else if (newDate)
+        app_.showMessage(hwnd(), texts.message, kRangeCaption);
 }
 
 void Form1::ApplyTextColour(std::uint32_t colour) {
-  const FaceColours colours = ColoursForText(colour);
-  for (const char* label : {"Label1", "Label2", "Label3"}) SetColour(label, colours.text);
-  SetBackground(colours.background);
+    const FaceColours colours = ColoursForText(colour);
+    for (const char* label : {"Label1", "Label2", "Label3"}) SetColour(label, colours.text);
+    SetBackground(colours.background);
 }
 
 Moment Form1::OnNewSecond(const Moment& now) {
-  CheckChimeAndAlarms(now, app_.schedule, app_.voice, app_.sound);
-  // Sounds and speech take seconds: the labels show the time after them.
-  return app_.clock.Now();
+    CheckChimeAndAlarms(now, app_.schedule, app_.voice, app_.sound);
+    // Sounds and speech take seconds: the labels show the time after them.
+    return app_.clock.Now();
 }
 
 void Form1::WriteClock(const Moment& now) {
-  const MainClockTexts texts = ComposeMainClockTexts(now);
-  SetText("Label1", texts.label1);
-  SetText("Label3", texts.label3);
+    const MainClockTexts texts = ComposeMainClockTexts(now);
+    SetText("Label1", texts.label1);
+    SetText("Label3", texts.label3);
 }
 
 void Form1::OnFaceAction(FaceAction action) {
-  switch (action) {
-    case FaceAction::SwitchFace:
-      ShowWindow(hwnd(), SW_MINIMIZE);
-      break;
-    case FaceAction::TextColour:
-      ChooseTextColour();
-      break;
-    case FaceAction::Close:
-      RequestClose();
-      break;
-    default:
-      break;
-  }
+    switch (action) {
+        case FaceAction::SwitchFace:
+            ShowWindow(hwnd(), SW_MINIMIZE);
+            break;
+        case FaceAction::TextColour:
+            ChooseTextColour();
+            break;
+        case FaceAction::Close:
+            RequestClose();
+            break;
+        default:
+            break;
+    }
 }
 
 void Form1::ChooseTextColour() {
-  const std::optional<std::uint32_t> colour = app_.chooseColour(hwnd());
-  if (!colour) return;
-  ApplyTextColour(*colour);
-  WriteSetting(app_.settings, kSettingsKey, kColourValue, ColourText(*colour));
+    const std::optional<std::uint32_t> colour = app_.chooseColour(hwnd());
+    if (!colour) return;
+    ApplyTextColour(*colour);
+    WriteSetting(app_.settings, kSettingsKey, kColourValue, ColourText(*colour));
 }
 
 bool Form1::DragsFrom(const ui::Control& hit) const { return hit.desc.name == "Label1"; }
 
-bool Form1::OpensMenuFrom(const ui::Control& hit) const { return hit.desc.kind == ui::ControlKind::Label; }
+bool Form1::OpensMenuFrom(const ui::Control& hit) const {
+    return hit.desc.kind == ui::ControlKind::Label;
+}
 
 void Form1::OnMinimised() {
-  bool created = false;
-  ui::Window* face = app_.forms.Open(FormId::Form4, &created);
-  // Its own composition then moves it to the top-right corner.
-  if (face && created) CentreWindowOn(face->hwnd(), app_.FaceCentre);
+    bool created = false;
+    ui::Window* face = app_.forms.Open(FormId::Form4, &created);
+    // Its own composition then moves it to the top-right corner.
+    if (face && created) CentreWindowOn(face->hwnd(), app_.FaceCentre);
 }
 
 void Form1::OnRestored() {
-  app_.forms.Close(FormId::Form4);
-  CentreWindowOn(hwnd(), app_.FaceCentre);
+    app_.forms.Close(FormId::Form4);
+    CentreWindowOn(hwnd(), app_.FaceCentre);
 }
 
 void Form1::OnDestroy() {
-  Face::OnDestroy();
-  PostQuitMessage(0);
+    Face::OnDestroy();
+    PostQuitMessage(0);
 }
 
 }  // namespace sticker

@@ -14,31 +14,31 @@
 namespace sticker {
 
 class Form1 final : public Face {
- public:
-  explicit Form1(App& app);
+public:
+    explicit Form1(App& app);
 
-  // Places the window, loads the settings into the schedule, applies the text colour and
-  // writes the date block; out of range it shows the range message and keeps Label2.
-  void ComposeMainFace();
-  // Text of Label1..Label3 and the background (also the colour key) from a text colour.
-  void ApplyTextColour(std::uint32_t colour);
+    // Places the window, loads the settings into the schedule, applies the text colour and
+    // writes the date block; out of range it shows the range message and keeps Label2.
+    void ComposeMainFace();
+    // Text of Label1..Label3 and the background (also the colour key) from a text colour.
+    void ApplyTextColour(std::uint32_t colour);
 
- protected:
-  void OnCreate() override;
-  void OnReady() override;
-  void OnDestroy() override;
+protected:
+    void OnCreate() override;
+    void OnReady() override;
+    void OnDestroy() override;
 
- private:
-  std::span<const FaceCommand> Commands() const override;
-  void OnFaceAction(FaceAction action) override;
-  bool DragsFrom(const ui::Control& hit) const override;
-  bool OpensMenuFrom(const ui::Control& hit) const override;
-  Moment OnNewSecond(const Moment& now) override;
-  void WriteClock(const Moment& now) override;
-  void WriteDate(const Moment& now, bool newDate) override;
-  void OnMinimised() override;
-  void OnRestored() override;
-  void ChooseTextColour();
+private:
+    std::span<const FaceCommand> Commands() const override;
+    void OnFaceAction(FaceAction action) override;
+    bool DragsFrom(const ui::Control& hit) const override;
+    bool OpensMenuFrom(const ui::Control& hit) const override;
+    Moment OnNewSecond(const Moment& now) override;
+    void WriteClock(const Moment& now) override;
+    void WriteDate(const Moment& now, bool newDate) override;
+    void OnMinimised() override;
+    void OnRestored() override;
+    void ChooseTextColour();
 };
 
 ui::WindowDesc Form1Description();

@@ -7,13 +7,13 @@ namespace sticker {
 namespace {
 
 enum Command : UINT {
-  kNotes = 102,
-  kSwitchFace = 103,
-  kTools = 104,
-  kAbout = 105,
-  kClose = 106,
-  kStartWithSystem = 107,
-  kNoStartWithSystem = 108,
+    kNotes = 102,
+    kSwitchFace = 103,
+    kTools = 104,
+    kAbout = 105,
+    kClose = 106,
+    kStartWithSystem = 107,
+    kNoStartWithSystem = 108,
 };
 
 constexpr FaceCommand kCommands[] = {
@@ -32,27 +32,37 @@ constexpr COLORREF kTextColour = RGB(0, 64, 128);
 }  // namespace
 
 ui::WindowDesc Form4Description() {
-  ui::WindowDesc d;
-  d.className = "Tavelon.Form4";
-  d.caption = std::string(kProductName);
-  d.width = 256;
-  d.height = 256;
-  d.style = 0x860B0000;
-  d.exStyle = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW;
-  d.systemBackground = false;
-  d.background = kKeyColour;
-  d.colourKey = true;
-  d.icon = "AAAAA_APPICON";
-  using ui::ControlKind;
-  d.controls = {
-      ui::Describe(ControlKind::Picture, "Image1", 0, 0, 256, 256).Caption("PNG_DZB"),
-      ui::Describe(ControlKind::Label, "Label1", 12, 63, 230, 56).Font("Microsoft YaHei,38,1").Colour(RGB(0, 229, 115)),
-      ui::Describe(ControlKind::Label, "Label2", 40, 16, 164, 23).Font("Microsoft YaHei,14").Colour(kTextColour),
-      ui::Describe(ControlKind::Label, "Label3", 14, 42, 230, 20).Font("Microsoft YaHei,12").Colour(kTextColour),
-      ui::Describe(ControlKind::Label, "Label4", 15, 177, 230, 63).Font("Microsoft YaHei,12").Colour(kTextColour),
-      ui::Describe(ControlKind::Label, "Label5", 12, 129, 230, 41).Font("Microsoft YaHei,11").Colour(kTextColour),
-  };
-  return d;
+    ui::WindowDesc d;
+    d.className = "Tavelon.Form4";
+    d.caption = std::string(kProductName);
+    d.width = 256;
+    d.height = 256;
+    d.style = 0x860B0000;
+    d.exStyle = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW;
+    d.systemBackground = false;
+    d.background = kKeyColour;
+    d.colourKey = true;
+    d.icon = "AAAAA_APPICON";
+    using ui::ControlKind;
+    d.controls = {
+        ui::Describe(ControlKind::Picture, "Image1", 0, 0, 256, 256).Caption("PNG_DZB"),
+        ui::Describe(ControlKind::Label, "Label1", 12, 63, 230, 56)
+            .Font("Microsoft YaHei,38,1")
+            .Colour(RGB(0, 229, 115)),
+        ui::Describe(ControlKind::Label, "Label2", 40, 16, 164, 23)
+            .Font("Microsoft YaHei,14")
+            .Colour(kTextColour),
+        ui::Describe(ControlKind::Label, "Label3", 14, 42, 230, 20)
+            .Font("Microsoft YaHei,12")
+            .Colour(kTextColour),
+        ui::Describe(ControlKind::Label, "Label4", 15, 177, 230, 63)
+            .Font("Microsoft YaHei,12")
+            .Colour(kTextColour),
+        ui::Describe(ControlKind::Label, "Label5", 12, 129, 230, 41)
+            .Font("Microsoft YaHei,11")
+            .Colour(kTextColour),
+    };
+    return d;
 }
 
 Form4::Form4(App& app) : Face(app, Form4Description()) {}
@@ -62,39 +72,41 @@ std::span<const FaceCommand> Form4::Commands() const { return kCommands; }
 void Form4::OnReady() { ComposeAlternateFace(); }
 
 void Form4::ComposeAlternateFace() {
-  const FacePosition at = AlternateFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
-  SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ComposeDate(app_.clock.Now());
+    const FacePosition at =
+        AlternateFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
+    SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ComposeDate(app_.clock.Now());
 }
 
 void Form4::WriteDate(const Moment& now, bool /*newDate*/) {
-  const AlternateFaceTexts texts = ComposeAlternateFaceTexts(now);
-  SetText("Label2", texts.label2);
-  SetText("Label3", texts.label3);
-  SetText("Label4", texts.label4);
+    const AlternateFaceTexts texts = ComposeAlternateFaceTexts(now);
+    SetText("Label2", texts.label2);
+    SetText("Label3", texts.label3);
+    SetText("Label4", texts.label4);
 }
 
 void Form4::WriteClock(const Moment& now) {
-  const AlternateClockTexts texts = ComposeAlternateClockTexts(now);
-  SetText("Label1", texts.label1);
-  SetText("Label5", texts.label5);
+    const AlternateClockTexts texts = ComposeAlternateClockTexts(now);
+    SetText("Label1", texts.label1);
+    SetText("Label5", texts.label5);
 }
 
 void Form4::OnFaceAction(FaceAction action) {
-  // Destroying the window frees this object: only the local reference is used after it.
-  App& app = app_;
-  switch (action) {
-    case FaceAction::SwitchFace:
-      DestroyWindow(hwnd());
-      app.forms.Open(FormId::Form1);
-      break;
-    case FaceAction::Close:
-      DestroyWindow(hwnd());
-      app.forms.Close(FormId::Form1);
-      break;
-    default:
-      break;
-  }
+    // Destroying the window frees this object: only the local reference is used after it.
+    App& app = app_;
+    switch (action) {
+        case FaceAction::SwitchFace:
+            DestroyWindow(hwnd());
+            app.forms.Open(FormId::Form1);
+            break;
+        case FaceAction::Close:
+            DestroyWindow(hwnd());
+            app.forms.Close(FormId::Form1);
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace sticker

@@ -13,20 +13,20 @@
 namespace sticker {
 
 class Form4 final : public Face {
- public:
-  explicit Form4(App& app);
+public:
+    explicit Form4(App& app);
 
-  // Places the window at the top-right corner and writes Label2..Label4; FaceCentre stays.
-  void ComposeAlternateFace();
+    // Places the window at the top-right corner and writes Label2..Label4; FaceCentre stays.
+    void ComposeAlternateFace();
 
- protected:
-  void OnReady() override;
+protected:
+    void OnReady() override;
 
- private:
-  std::span<const FaceCommand> Commands() const override;
-  void OnFaceAction(FaceAction action) override;
-  void WriteClock(const Moment& now) override;
-  void WriteDate(const Moment& now, bool newDate) override;
+private:
+    std::span<const FaceCommand> Commands() const override;
+    void OnFaceAction(FaceAction action) override;
+    void WriteClock(const Moment& now) override;
+    void WriteDate(const Moment& now, bool newDate) override;
 };
 
 ui::WindowDesc Form4Description();

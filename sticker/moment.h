@@ -7,8 +7,8 @@
 namespace sticker {
 
 struct Moment {
-    std::chrono::sys_days today;      // the local date; the time of day never enters it
-    std::chrono::seconds timeOfDay;   // 0 <= timeOfDay < 24 h from a real clock
+    std::chrono::sys_days today;     // the local date; the time of day never enters it
+    std::chrono::seconds timeOfDay;  // 0 <= timeOfDay < 24 h from a real clock
     friend bool operator==(const Moment&, const Moment&) = default;
 };
 

@@ -39,7 +39,8 @@ std::string ChimeModeText(int mode) { return std::to_string(mode); }
 int ChimeModeFromText(std::string_view text) {
     if (text.empty()) return 0;
     const double rounded = std::round(calendar::NumberValue(text));
-    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max())) {
+    if (!(rounded >= std::numeric_limits<int>::min() &&
+          rounded <= std::numeric_limits<int>::max())) {
         return 0;
     }
     return int(rounded);
@@ -65,17 +66,19 @@ std::string AlarmProposal(sys_days today, std::string_view literal) {
 
 StickerSettings LoadStickerSettings(SettingsStore& store, sys_days today) {
     StickerSettings settings;
-    settings.schedule.AlarmTime1 = AlarmTimeFromText(ReadSetting(store, kSettingsKey, kAlarm1Value));
+    settings.schedule.AlarmTime1 =
+        AlarmTimeFromText(ReadSetting(store, kSettingsKey, kAlarm1Value));
     if (!settings.schedule.AlarmTime1) {
         settings.proposals.alarm1 = AlarmProposal(today, kAlarm1Proposal);
     }
-    settings.schedule.AlarmTime2 = AlarmTimeFromText(ReadSetting(store, kSettingsKey, kAlarm2Value));
+    settings.schedule.AlarmTime2 =
+        AlarmTimeFromText(ReadSetting(store, kSettingsKey, kAlarm2Value));
     if (!settings.schedule.AlarmTime2) {
         settings.proposals.alarm2 = AlarmProposal(today, kAlarm2Proposal);
     }
     settings.schedule.ChimeMode = ChimeModeFromText(ReadSetting(store, kSettingsKey, kChimeValue));
-    settings.textColour = ColourFromText(ReadSetting(store, kSettingsKey, kColourValue))
-                              .value_or(kDefaultTextColour);
+    settings.textColour =
+        ColourFromText(ReadSetting(store, kSettingsKey, kColourValue)).value_or(kDefaultTextColour);
     return settings;
 }
 

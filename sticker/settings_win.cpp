@@ -36,7 +36,8 @@ std::string RegistrySettingsStore::Read(std::string_view subkey, std::string_vie
     }
     // Whatever the stored type, only the bytes returned count: an odd last byte is no whole
     // UTF-16 unit, and the text may or may not carry its NUL.
-    std::wstring_view text(buffer.data(), std::min<DWORD>(bytes, kReadBufferBytes) / sizeof(wchar_t));
+    std::wstring_view text(buffer.data(),
+                           std::min<DWORD>(bytes, kReadBufferBytes) / sizeof(wchar_t));
     text = text.substr(0, text.find(L'\0'));
     return ui::Narrow(text);
 }

@@ -75,8 +75,9 @@ bool Announce(std::string_view sentence, const wchar_t* progId) {
     VariantInit(&result);
     EXCEPINFO exception{};
     UINT badArgument = 0;
-    const HRESULT spoken = voice.get()->Invoke(speak, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                                               &parameters, &result, &exception, &badArgument);
+    const HRESULT spoken =
+        voice.get()->Invoke(speak, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters,
+                            &result, &exception, &badArgument);
     VariantClear(&result);
     if (spoken == DISP_E_EXCEPTION) FreeExceptionTexts(exception);
     return SUCCEEDED(spoken);

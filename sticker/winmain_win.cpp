@@ -39,117 +39,122 @@ namespace {
 constexpr wchar_t kInstanceMutex[] = L"Local\\Tavelon.Sticker";
 
 void RegisterWindows(sticker::App& app) {
-  using sticker::FormId;
-  app.forms.SetFactory(FormId::Form4, [](sticker::App& a) { return std::make_unique<sticker::Form4>(a); });
+    using sticker::FormId;
+    app.forms.SetFactory(FormId::Form4,
+                         [](sticker::App& a) { return std::make_unique<sticker::Form4>(a); });
 #ifdef TAVELON_HAS_FORM2
-  app.forms.SetFactory(FormId::Form2, [](sticker::App& a) { return info::CreateForm2(a); });
+    app.forms.SetFactory(FormId::Form2, [](sticker::App& a) { return info::CreateForm2(a); });
 #endif
 #ifdef TAVELON_HAS_FORM3
-  app.forms.SetFactory(FormId::Form3, [](sticker::App& a) { return tools::CreateForm3(a); });
+    app.forms.SetFactory(FormId::Form3, [](sticker::App& a) { return tools::CreateForm3(a); });
 #endif
 #ifdef TAVELON_HAS_FORM5
-  app.forms.SetFactory(FormId::Form5, [](sticker::App& a) { return info::CreateForm5(a); });
+    app.forms.SetFactory(FormId::Form5, [](sticker::App& a) { return info::CreateForm5(a); });
 #endif
 }
 
 // The running sticker shows whichever face is visible: the alternate one while the main face
 // is minimised. It may still be starting, so look for a moment before giving up.
 void RaiseRunningSticker() {
-  for (int attempt = 0; attempt < 40; ++attempt) {
-    HWND face = FindWindowW(L"Tavelon.Form4", nullptr);
-    if (!face || !IsWindowVisible(face)) face = FindWindowW(L"Tavelon.Form1", nullptr);
-    if (face) {
-      ui::BringToFront(face);
-      return;
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        HWND face = FindWindowW(L"Tavelon.Form4", nullptr);
+        if (!face || !IsWindowVisible(face)) face = FindWindowW(L"Tavelon.Form1", nullptr);
+        if (face) {
+            ui::BringToFront(face);
+            return;
+        }
+        Sleep(50);
     }
-    Sleep(50);
-  }
 }
 
 void WriteLine(const std::string& line) {
-  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
-  DWORD written = 0;
-  if (out && out != INVALID_HANDLE_VALUE) WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD written = 0;
+    if (out && out != INVALID_HANDLE_VALUE)
+        WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 // --measure-startup: the time from entering wWinMain to the end of the first paint of the
 // main face with its date block, and the private bytes once the face has settled, printed on
 // standard output; the program then ends.
 class StartupMeter {
- public:
-  explicit StartupMeter(bool on) : on_(on) {
-    QueryPerformanceFrequency(&frequency_);
-    QueryPerformanceCounter(&start_);
-  }
-  bool on() const { return on_; }
-  void Report() const {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    const double ms = 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(frequency_.QuadPart);
-    char line[96];
-    std::snprintf(line, sizeof line, "startup-to-first-paint-ms %.2f\n", ms);
-    WriteLine(line);
-  }
-  static void ReportPrivateBytes(const char* when) {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return;
-    char line[96];
-    std::snprintf(line, sizeof line, "private-bytes-%s %llu\n", when, static_cast<unsigned long long>(counters.PagefileUsage));
-    WriteLine(line);
-  }
+public:
+    explicit StartupMeter(bool on) : on_(on) {
+        QueryPerformanceFrequency(&frequency_);
+        QueryPerformanceCounter(&start_);
+    }
+    bool on() const { return on_; }
+    void Report() const {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        const double ms = 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) /
+                          static_cast<double>(frequency_.QuadPart);
+        char line[96];
+        std::snprintf(line, sizeof line, "startup-to-first-paint-ms %.2f\n", ms);
+        WriteLine(line);
+    }
+    static void ReportPrivateBytes(const char* when) {
+        PROCESS_MEMORY_COUNTERS counters{};
+        counters.cb = sizeof(counters);
+        if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return;
+        char line[96];
+        std::snprintf(line, sizeof line, "private-bytes-%s %llu\n", when,
+                      static_cast<unsigned long long>(counters.PagefileUsage));
+        WriteLine(line);
+    }
 
- private:
-  bool on_;
-  LARGE_INTEGER frequency_{}, start_{};
+private:
+    bool on_;
+    LARGE_INTEGER frequency_{}, start_{};
 };
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
-  const StartupMeter meter(commandLine && std::wstring(commandLine).find(L"--measure-startup") != std::wstring::npos);
+    const StartupMeter meter(commandLine && std::wstring(commandLine).find(L"--measure-startup") !=
+                                                std::wstring::npos);
 
-  if (meter.on()) meter.ReportPrivateBytes("at-entry");
-  ui::UniqueHandle instance(CreateMutexW(nullptr, FALSE, kInstanceMutex));
-  if (GetLastError() == ERROR_ALREADY_EXISTS && !meter.on()) {
-    RaiseRunningSticker();
-    return 0;
-  }
-
-  ui::EnablePerMonitorDpiAwareness();
-  sticker::LocalClock clock;
-  sticker::SapiVoice voice;
-  sticker::ResourceSoundPlayer sound;
-  sticker::RegistrySettingsStore settings;
-  int exitCode = 0;
-  {
-    const ui::GdiplusSession gdiplus;
-    sticker::App app(clock, voice, sound, settings);
-    app.program = sticker::SplitProgramPath(sticker::ModulePath());
-    RegisterWindows(app);
-
-    sticker::Form1 form1(app);
-    if (!form1.Create(SW_SHOWNORMAL)) return 1;
-    if (meter.on()) {
-      // The ready notification is the first message: composing and painting happen there.
-      MSG msg;
-      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageW(&msg);
-        if (msg.message == ui::kWindowReadyMessage && msg.hwnd == form1.hwnd()) break;
-      }
-      GdiFlush();
-      meter.Report();
-      // Let the face settle (icons, tooltip, menu, the first ticks) before weighing it.
-      const ULONGLONG until = GetTickCount64() + 1500;
-      while (GetTickCount64() < until) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(10);
-      }
-      meter.ReportPrivateBytes("after-start");
-      DestroyWindow(form1.hwnd());
+    if (meter.on()) meter.ReportPrivateBytes("at-entry");
+    ui::UniqueHandle instance(CreateMutexW(nullptr, FALSE, kInstanceMutex));
+    if (GetLastError() == ERROR_ALREADY_EXISTS && !meter.on()) {
+        RaiseRunningSticker();
+        return 0;
     }
-    exitCode = ui::RunMessageLoop();
-  }
-  (void)exitCode;
-  return 0;
+
+    ui::EnablePerMonitorDpiAwareness();
+    sticker::LocalClock clock;
+    sticker::SapiVoice voice;
+    sticker::ResourceSoundPlayer sound;
+    sticker::RegistrySettingsStore settings;
+    int exitCode = 0;
+    {
+        const ui::GdiplusSession gdiplus;
+        sticker::App app(clock, voice, sound, settings);
+        app.program = sticker::SplitProgramPath(sticker::ModulePath());
+        RegisterWindows(app);
+
+        sticker::Form1 form1(app);
+        if (!form1.Create(SW_SHOWNORMAL)) return 1;
+        if (meter.on()) {
+            // The ready notification is the first message: composing and painting happen there.
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageW(&msg);
+                if (msg.message == ui::kWindowReadyMessage && msg.hwnd == form1.hwnd()) break;
+            }
+            GdiFlush();
+            meter.Report();
+            // Let the face settle (icons, tooltip, menu, the first ticks) before weighing it.
+            const ULONGLONG until = GetTickCount64() + 1500;
+            while (GetTickCount64() < until) {
+                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+                Sleep(10);
+            }
+            meter.ReportPrivateBytes("after-start");
+            DestroyWindow(form1.hwnd());
+        }
+        exitCode = ui::RunMessageLoop();
+    }
+    (void)exitCode;
+    return 0;
 }

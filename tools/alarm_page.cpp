@@ -34,10 +34,13 @@ PickerMoment LoadAlarm(sticker::SettingsStore& store, std::string_view value,
 AlarmPage LoadAlarmSettings(sticker::SettingsStore& store, sticker::Schedule& schedule,
                             const sticker::AlarmProposals& proposals, const sticker::Moment& now) {
     AlarmPage page;
-    page.alarm1 = LoadAlarm(store, sticker::kAlarm1Value, schedule.AlarmTime1, proposals.alarm1, now);
-    page.alarm2 = LoadAlarm(store, sticker::kAlarm2Value, schedule.AlarmTime2, proposals.alarm2, now);
+    page.alarm1 =
+        LoadAlarm(store, sticker::kAlarm1Value, schedule.AlarmTime1, proposals.alarm1, now);
+    page.alarm2 =
+        LoadAlarm(store, sticker::kAlarm2Value, schedule.AlarmTime2, proposals.alarm2, now);
 
-    const std::string chime = sticker::ReadSetting(store, sticker::kSettingsKey, sticker::kChimeValue);
+    const std::string chime =
+        sticker::ReadSetting(store, sticker::kSettingsKey, sticker::kChimeValue);
     if (!chime.empty()) {
         schedule.ChimeMode = sticker::ChimeModeFromText(chime);
         // Mode 0, or a value no button stands for, leaves the page as it starts.

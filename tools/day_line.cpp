@@ -62,8 +62,8 @@ std::string DayInfoLine(double referenceSerial, double offset, bool wide) {
     return LunarDayLine(moment->day, wide);
 }
 
-std::string DayLineText(double referenceSerial, std::string_view countText,
-                        DayDirection direction, bool wide) {
+std::string DayLineText(double referenceSerial, std::string_view countText, DayDirection direction,
+                        bool wide) {
     if (!IsCountText(countText)) return "";
     const double count = calendar::NumberValue(countText);
     const double offset = direction == DayDirection::Before ? -count : count;

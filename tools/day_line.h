@@ -26,7 +26,7 @@ std::string DayInfoLine(double referenceSerial, double offset, bool wide);
 
 // The caption of Label7 (Before) or Label8 (After) for the text of its count box: the
 // validity rule, then the number value of the text, subtracted or added.
-std::string DayLineText(double referenceSerial, std::string_view countText,
-                        DayDirection direction, bool wide);
+std::string DayLineText(double referenceSerial, std::string_view countText, DayDirection direction,
+                        bool wide);
 
 }  // namespace tools

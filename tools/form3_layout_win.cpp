@@ -29,7 +29,7 @@ constexpr char kAlarmFont[] = "Microsoft YaHei,12,1";
 // caption as its text. A box that follows the sentence gives way to the tail, keeping its
 // right edge.
 struct SentenceRow {
-  std::string_view label, box, spin, follower;
+    std::string_view label, box, spin, follower;
 };
 
 namespace {
@@ -47,173 +47,184 @@ std::string TailName(std::string_view label) { return std::string(label) + ".tai
 }  // namespace
 
 ui::WindowDesc Form3Description() {
-  ui::WindowDesc d;
-  d.className = std::string(kForm3Class);
-  d.caption = "工具_日期计算、闹钟、报时";
-  d.width = 504;
-  d.height = 394;
-  // A caption with a close box only: the page is laid out for exactly this size.
-  d.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  d.exStyle = WS_EX_CONTROLPARENT;
-  d.icon = "ICON_TOOL";
-  d.bigIcon = 48;
-  d.smallIcon = 32;
-  d.font = "Microsoft YaHei,9,0";
+    ui::WindowDesc d;
+    d.className = std::string(kForm3Class);
+    d.caption = "工具_日期计算、闹钟、报时";
+    d.width = 504;
+    d.height = 394;
+    // A caption with a close box only: the page is laid out for exactly this size.
+    d.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    d.exStyle = WS_EX_CONTROLPARENT;
+    d.icon = "ICON_TOOL";
+    d.bigIcon = 48;
+    d.smallIcon = 32;
+    d.font = "Microsoft YaHei,9,0";
 
-  using ui::ControlKind;
-  using ui::Describe;
-  // An up-down takes its width from its row and sits at the right end of its buddy.
-  d.controls = {
-      Describe(ControlKind::Label, "Label15", 292, 37, 34, 20).Caption("年是:"),
-      Describe(ControlKind::GroupBox, "Frame2", 262, 60, 233, 46).Caption("24节气"),
-      Describe(ControlKind::Label, "Label14", 416, 80, 73, 18),
-      Describe(ControlKind::ComboBox, "Combo1", 346, 76, 49, 16).ListHeight(300),
-      Describe(ControlKind::UpDown, "UpDown3", 302, 8, 12, 22).Buddy("Text2", 1, 53, 1),
-      Describe(ControlKind::Label, "Label12", 265, 9, 88, 18).Caption("第          周是："),
-      Describe(ControlKind::TextBox, "Text3", 346, 6, 150, 24).Caption("2021-12-19至2021-12-25"),
-      Describe(ControlKind::TextBox, "Text2", 278, 6, 39, 24).Caption("1").Style(ES_READONLY),
-      Describe(ControlKind::DatePicker, "DateTimePicker7", 204, 6, 60, 24),
-      Describe(ControlKind::UpDown, "UpDown2", 62, 140, 13, 18).Buddy("Text5", 0, 1000, 1),
-      Describe(ControlKind::UpDown, "UpDown1", 62, 118, 14, 15).Buddy("Text4", 0, 1000, 1),
-      Describe(ControlKind::TextBox, "Text1", 4, 191, 489, 72)
-          .Caption("Text1")
-          .Style(ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL),
-      Describe(ControlKind::GroupBox, "Frame1", 4, 265, 488, 98).Caption("闹钟与报时"),
-      Describe(ControlKind::RadioButton, "Option1(0)", 80, 314, 55, 15).Caption("不报时").Style(WS_GROUP),
-      Describe(ControlKind::RadioButton, "Option1(1)", 146, 314, 72, 15).Caption("整点报时"),
-      Describe(ControlKind::RadioButton, "Option1(2)", 224, 314, 72, 15).Caption("半点报时"),
-      Describe(ControlKind::RadioButton, "Option1(3)", 302, 314, 98, 15).Caption("整点+半点报时"),
-      // WS_GROUP ends the radio group, so the arrow keys stay among the four buttons.
-      Describe(ControlKind::CheckBox, "Check1", 172, 332, 134, 28)
-          .Caption("启用/取消设置")
-          .Font("Microsoft YaHei,12")
-          .Style(WS_GROUP)
-          .Tooltip(kCheck1Tip),
-      Describe(ControlKind::Label, "Label8", 117, 139, 376, 20),
-      Describe(ControlKind::Label, "Label7", 117, 116, 376, 19),
-      Describe(ControlKind::DatePicker, "DateTimePicker1", 60, 6, 137, 24)
-          .Format(kDayFormat)
-          .Font(kDayPickerFont)
-          .Tooltip(kPickerTip),
-      Describe(ControlKind::Label, "Label4", 2, 116, 138, 22).Caption("之前：            天是："),
-      Describe(ControlKind::Label, "Label1", 2, 10, 67, 18).Caption("开始日期："),
-      Describe(ControlKind::Label, "Label2", 2, 36, 67, 18).Caption("结束日期："),
-      Describe(ControlKind::Label, "Label3", 22, 58, 210, 18),
-      Describe(ControlKind::TextBox, "Text4", 33, 116, 50, 18),
-      Describe(ControlKind::TextBox, "Text5", 33, 138, 50, 18),
-      Describe(ControlKind::Label, "Label5", 2, 139, 138, 22).Caption("之后：            天是："),
-      Describe(ControlKind::Label, "Label6", 2, 92, 48, 17).Caption("日期："),
-      Describe(ControlKind::DatePicker, "DateTimePicker2", 60, 32, 137, 24)
-          .Format(kDayFormat)
-          .Font(kDayPickerFont)
-          .Tooltip(kPickerTip),
-      Describe(ControlKind::DatePicker, "DateTimePicker3", 34, 86, 137, 24)
-          .Format(kDayFormat)
-          .Font(kDayPickerFont)
-          .Tooltip(kPickerTip),
-      Describe(ControlKind::DatePicker, "DateTimePicker4", 144, 282, 72, 24).Format("HH:mm").Font(kAlarmFont),
-      Describe(ControlKind::Label, "Label9", 270, 286, 50, 18).Caption("闹钟2："),
-      Describe(ControlKind::Label, "Label10", 102, 286, 50, 18).Caption("闹钟1："),
-      Describe(ControlKind::DatePicker, "DateTimePicker5", 312, 282, 70, 24).Format("HH:mm").Font(kAlarmFont),
-      Describe(ControlKind::DatePicker, "DateTimePicker6", 5, 166, 174, 24)
-          .Format("yyyy年MM月dd日 HH时")
-          .Font(kDayPickerFont)
-          .Tooltip(kPickerTip),
-      Describe(ControlKind::Label, "Label11", 180, 169, 308, 17)
-          .Caption("的年、月、日、时(四柱)干支(八字)、五行、方位、纳音是:"),
-      Describe(ControlKind::DatePicker, "DateTimePicker8", 271, 76, 63, 25),
-      Describe(ControlKind::Label, "Label13", 334, 81, 84, 18).Caption("的            是："),
-      Describe(ControlKind::ComboBox, "Combo2", 203, 33, 89, 20).ListHeight(300),
-      Describe(ControlKind::TextBox, "Text6", 320, 33, 176, 25),
-  };
-  for (const SentenceRow& sentence : kSentences) {
-    const auto row = std::find_if(d.controls.begin(), d.controls.end(),
-                                  [&](const ui::ControlDesc& c) { return c.name == sentence.label; });
-    const std::string caption = row->caption;
-    const std::size_t first = caption.find(' '), last = caption.rfind(' ');
-    ui::ControlDesc head = *row, tail = *row;
-    head.name = HeadName(sentence.label);
-    head.caption = caption.substr(0, first);
-    tail.name = TailName(sentence.label);
-    tail.caption = caption.substr(last + 1);
-    d.controls.push_back(std::move(head));
-    d.controls.push_back(std::move(tail));
-  }
-  return d;
+    using ui::ControlKind;
+    using ui::Describe;
+    // An up-down takes its width from its row and sits at the right end of its buddy.
+    d.controls = {
+        Describe(ControlKind::Label, "Label15", 292, 37, 34, 20).Caption("年是:"),
+        Describe(ControlKind::GroupBox, "Frame2", 262, 60, 233, 46).Caption("24节气"),
+        Describe(ControlKind::Label, "Label14", 416, 80, 73, 18),
+        Describe(ControlKind::ComboBox, "Combo1", 346, 76, 49, 16).ListHeight(300),
+        Describe(ControlKind::UpDown, "UpDown3", 302, 8, 12, 22).Buddy("Text2", 1, 53, 1),
+        Describe(ControlKind::Label, "Label12", 265, 9, 88, 18).Caption("第          周是："),
+        Describe(ControlKind::TextBox, "Text3", 346, 6, 150, 24).Caption("2021-12-19至2021-12-25"),
+        Describe(ControlKind::TextBox, "Text2", 278, 6, 39, 24).Caption("1").Style(ES_READONLY),
+        Describe(ControlKind::DatePicker, "DateTimePicker7", 204, 6, 60, 24),
+        Describe(ControlKind::UpDown, "UpDown2", 62, 140, 13, 18).Buddy("Text5", 0, 1000, 1),
+        Describe(ControlKind::UpDown, "UpDown1", 62, 118, 14, 15).Buddy("Text4", 0, 1000, 1),
+        Describe(ControlKind::TextBox, "Text1", 4, 191, 489, 72)
+            .Caption("Text1")
+            .Style(ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL),
+        Describe(ControlKind::GroupBox, "Frame1", 4, 265, 488, 98).Caption("闹钟与报时"),
+        Describe(ControlKind::RadioButton, "Option1(0)", 80, 314, 55, 15)
+            .Caption("不报时")
+            .Style(WS_GROUP),
+        Describe(ControlKind::RadioButton, "Option1(1)", 146, 314, 72, 15).Caption("整点报时"),
+        Describe(ControlKind::RadioButton, "Option1(2)", 224, 314, 72, 15).Caption("半点报时"),
+        Describe(ControlKind::RadioButton, "Option1(3)", 302, 314, 98, 15).Caption("整点+半点报时"),
+        // WS_GROUP ends the radio group, so the arrow keys stay among the four buttons.
+        Describe(ControlKind::CheckBox, "Check1", 172, 332, 134, 28)
+            .Caption("启用/取消设置")
+            .Font("Microsoft YaHei,12")
+            .Style(WS_GROUP)
+            .Tooltip(kCheck1Tip),
+        Describe(ControlKind::Label, "Label8", 117, 139, 376, 20),
+        Describe(ControlKind::Label, "Label7", 117, 116, 376, 19),
+        Describe(ControlKind::DatePicker, "DateTimePicker1", 60, 6, 137, 24)
+            .Format(kDayFormat)
+            .Font(kDayPickerFont)
+            .Tooltip(kPickerTip),
+        Describe(ControlKind::Label, "Label4", 2, 116, 138, 22).Caption("之前：            天是："),
+        Describe(ControlKind::Label, "Label1", 2, 10, 67, 18).Caption("开始日期："),
+        Describe(ControlKind::Label, "Label2", 2, 36, 67, 18).Caption("结束日期："),
+        Describe(ControlKind::Label, "Label3", 22, 58, 210, 18),
+        Describe(ControlKind::TextBox, "Text4", 33, 116, 50, 18),
+        Describe(ControlKind::TextBox, "Text5", 33, 138, 50, 18),
+        Describe(ControlKind::Label, "Label5", 2, 139, 138, 22).Caption("之后：            天是："),
+        Describe(ControlKind::Label, "Label6", 2, 92, 48, 17).Caption("日期："),
+        Describe(ControlKind::DatePicker, "DateTimePicker2", 60, 32, 137, 24)
+            .Format(kDayFormat)
+            .Font(kDayPickerFont)
+            .Tooltip(kPickerTip),
+        Describe(ControlKind::DatePicker, "DateTimePicker3", 34, 86, 137, 24)
+            .Format(kDayFormat)
+            .Font(kDayPickerFont)
+            .Tooltip(kPickerTip),
+        Describe(ControlKind::DatePicker, "DateTimePicker4", 144, 282, 72, 24)
+            .Format("HH:mm")
+            .Font(kAlarmFont),
+        Describe(ControlKind::Label, "Label9", 270, 286, 50, 18).Caption("闹钟2："),
+        Describe(ControlKind::Label, "Label10", 102, 286, 50, 18).Caption("闹钟1："),
+        Describe(ControlKind::DatePicker, "DateTimePicker5", 312, 282, 70, 24)
+            .Format("HH:mm")
+            .Font(kAlarmFont),
+        Describe(ControlKind::DatePicker, "DateTimePicker6", 5, 166, 174, 24)
+            .Format("yyyy年MM月dd日 HH时")
+            .Font(kDayPickerFont)
+            .Tooltip(kPickerTip),
+        Describe(ControlKind::Label, "Label11", 180, 169, 308, 17)
+            .Caption("的年、月、日、时(四柱)干支(八字)、五行、方位、纳音是:"),
+        Describe(ControlKind::DatePicker, "DateTimePicker8", 271, 76, 63, 25),
+        Describe(ControlKind::Label, "Label13", 334, 81, 84, 18).Caption("的            是："),
+        Describe(ControlKind::ComboBox, "Combo2", 203, 33, 89, 20).ListHeight(300),
+        Describe(ControlKind::TextBox, "Text6", 320, 33, 176, 25),
+    };
+    for (const SentenceRow& sentence : kSentences) {
+        const auto row =
+            std::find_if(d.controls.begin(), d.controls.end(),
+                         [&](const ui::ControlDesc& c) { return c.name == sentence.label; });
+        const std::string caption = row->caption;
+        const std::size_t first = caption.find(' '), last = caption.rfind(' ');
+        ui::ControlDesc head = *row, tail = *row;
+        head.name = HeadName(sentence.label);
+        head.caption = caption.substr(0, first);
+        tail.name = TailName(sentence.label);
+        tail.caption = caption.substr(last + 1);
+        d.controls.push_back(std::move(head));
+        d.controls.push_back(std::move(tail));
+    }
+    return d;
 }
 
 void Form3::OnDpiChanged() { LayOut(); }
 
 void Form3::LayOut() {
-  for (const ui::ControlDesc& d : description().controls)
-    if (d.kind == ui::ControlKind::Label)
-      if (ui::Control* c = Find(d.name)) FitLabel(*c);
-  for (const SentenceRow& s : kSentences) PlaceSentence(s);
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+    for (const ui::ControlDesc& d : description().controls)
+        if (d.kind == ui::ControlKind::Label)
+            if (ui::Control* c = Find(d.name)) FitLabel(*c);
+    for (const SentenceRow& s : kSentences) PlaceSentence(s);
+    if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 int Form3::TextWidth(const ui::Control& label, std::wstring_view text) const {
-  HDC dc = GetDC(hwnd());
-  if (!dc) return 0;
-  const std::string& fontSpec = label.desc.font.empty() ? description().font : label.desc.font;
-  HGDIOBJ oldFont = SelectObject(dc, ui::CachedFont(fontSpec, dpi()));
-  SIZE extent{};
-  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
-  SelectObject(dc, oldFont);
-  ReleaseDC(hwnd(), dc);
-  return extent.cx;
+    HDC dc = GetDC(hwnd());
+    if (!dc) return 0;
+    const std::string& fontSpec = label.desc.font.empty() ? description().font : label.desc.font;
+    HGDIOBJ oldFont = SelectObject(dc, ui::CachedFont(fontSpec, dpi()));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, oldFont);
+    ReleaseDC(hwnd(), dc);
+    return extent.cx;
 }
 
 void Form3::FitLabel(ui::Control& label) {
-  // Labels are painted centred in their rectangles, but on this page each one starts at its
-  // left edge, the way the rows are composed. A rectangle just as wide as the text puts it
-  // there, and a text longer than its design width runs on instead of wrapping onto a
-  // second line that the label's height would cut off.
-  label.rect = ScaledRect(label.desc);
-  if (label.text.empty() || !hwnd()) return;
-  // Two spare pixels keep the line from wrapping on a rounding difference.
-  label.rect.right = label.rect.left + TextWidth(label, ui::Widen(label.text)) + 2;
+    // Labels are painted centred in their rectangles, but on this page each one starts at its
+    // left edge, the way the rows are composed. A rectangle just as wide as the text puts it
+    // there, and a text longer than its design width runs on instead of wrapping onto a
+    // second line that the label's height would cut off.
+    label.rect = ScaledRect(label.desc);
+    if (label.text.empty() || !hwnd()) return;
+    // Two spare pixels keep the line from wrapping on a rounding difference.
+    label.rect.right = label.rect.left + TextWidth(label, ui::Widen(label.text)) + 2;
 }
 
 void Form3::PlaceSentence(const SentenceRow& sentence) {
-  ui::Control* whole = Find(sentence.label);
-  ui::Control* head = Find(HeadName(sentence.label));
-  ui::Control* tail = Find(TailName(sentence.label));
-  ui::Control* boxControl = Find(sentence.box);
-  if (!whole || !head || !tail || !boxControl) return;
-  const std::wstring caption = ui::Widen(whole->text);
-  const RECT line = ScaledRect(whole->desc);
-  whole->rect = RECT{line.left, line.top, line.left, line.top};  // drawn by its pieces
+    ui::Control* whole = Find(sentence.label);
+    ui::Control* head = Find(HeadName(sentence.label));
+    ui::Control* tail = Find(TailName(sentence.label));
+    ui::Control* boxControl = Find(sentence.box);
+    if (!whole || !head || !tail || !boxControl) return;
+    const std::wstring caption = ui::Widen(whole->text);
+    const RECT line = ScaledRect(whole->desc);
+    whole->rect = RECT{line.left, line.top, line.left, line.top};  // drawn by its pieces
 
-  const RECT boxRect = ScaledRect(boxControl->desc);
-  if (ui::Control* spinControl = Find(sentence.spin); spinControl && spinControl->hwnd && boxControl->hwnd) {
-    // The up-down takes the right end of the box, so that neither covers the other's text.
-    const int width = Scaled(spinControl->desc.w);
-    spinControl->rect = RECT{boxRect.right - width, boxRect.top, boxRect.right, boxRect.bottom};
-    boxControl->rect = RECT{boxRect.left, boxRect.top, boxRect.right - width, boxRect.bottom};
-    SetWindowPos(boxControl->hwnd, nullptr, boxRect.left, boxRect.top, boxRect.right - width - boxRect.left,
-                 boxRect.bottom - boxRect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(spinControl->hwnd, nullptr, boxRect.right - width, boxRect.top, width, boxRect.bottom - boxRect.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+    const RECT boxRect = ScaledRect(boxControl->desc);
+    if (ui::Control* spinControl = Find(sentence.spin);
+        spinControl && spinControl->hwnd && boxControl->hwnd) {
+        // The up-down takes the right end of the box, so that neither covers the other's text.
+        const int width = Scaled(spinControl->desc.w);
+        spinControl->rect = RECT{boxRect.right - width, boxRect.top, boxRect.right, boxRect.bottom};
+        boxControl->rect = RECT{boxRect.left, boxRect.top, boxRect.right - width, boxRect.bottom};
+        SetWindowPos(boxControl->hwnd, nullptr, boxRect.left, boxRect.top,
+                     boxRect.right - width - boxRect.left, boxRect.bottom - boxRect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(spinControl->hwnd, nullptr, boxRect.right - width, boxRect.top, width,
+                     boxRect.bottom - boxRect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
-  const int blanksEnd = line.left + TextWidth(*whole, caption.substr(0, caption.find_last_of(L' ') + 1));
-  const int tailLeft = std::max(blanksEnd, static_cast<int>(boxRect.right) + Scaled(2));
-  const int tailWidth = tail->rect.right - tail->rect.left;
-  tail->rect.left = tailLeft;
-  tail->rect.right = tailLeft + tailWidth;
+    const int blanksEnd =
+        line.left + TextWidth(*whole, caption.substr(0, caption.find_last_of(L' ') + 1));
+    const int tailLeft = std::max(blanksEnd, static_cast<int>(boxRect.right) + Scaled(2));
+    const int tailWidth = tail->rect.right - tail->rect.left;
+    tail->rect.left = tailLeft;
+    tail->rect.right = tailLeft + tailWidth;
 
-  ui::Control* follower = Find(sentence.follower);
-  if (!follower || !follower->hwnd) return;
-  // A full-width colon is inked in the left half of its cell; the box may cover the rest.
-  const std::wstring tailText = ui::Widen(tail->text);
-  int tailEnd = tail->rect.right;
-  if (!tailText.empty() && tailText.back() == L'\uFF1A') tailEnd -= TextWidth(*tail, L"\uFF1A") / 2;
-  const RECT designed = ScaledRect(follower->desc);
-  if (tailEnd <= designed.left) return;
-  follower->rect = RECT{tailEnd, designed.top, designed.right, designed.bottom};
-  SetWindowPos(follower->hwnd, nullptr, tailEnd, designed.top, designed.right - tailEnd, designed.bottom - designed.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::Control* follower = Find(sentence.follower);
+    if (!follower || !follower->hwnd) return;
+    // A full-width colon is inked in the left half of its cell; the box may cover the rest.
+    const std::wstring tailText = ui::Widen(tail->text);
+    int tailEnd = tail->rect.right;
+    if (!tailText.empty() && tailText.back() == L'\uFF1A')
+        tailEnd -= TextWidth(*tail, L"\uFF1A") / 2;
+    const RECT designed = ScaledRect(follower->desc);
+    if (tailEnd <= designed.left) return;
+    follower->rect = RECT{tailEnd, designed.top, designed.right, designed.bottom};
+    SetWindowPos(follower->hwnd, nullptr, tailEnd, designed.top, designed.right - tailEnd,
+                 designed.bottom - designed.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace tools

@@ -26,12 +26,13 @@ using ui::ControlEvent;
 // filling the box with pages of text.
 constexpr WPARAM kCountTextLimit = 32;
 
-constexpr std::array<std::string_view, 4> kOptions = {"Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)"};
+constexpr std::array<std::string_view, 4> kOptions = {"Option1(0)", "Option1(1)", "Option1(2)",
+                                                      "Option1(3)"};
 
 struct Route {
-  std::string_view control;
-  ControlEvent event;
-  void (Form3::*run)();
+    std::string_view control;
+    ControlEvent event;
+    void (Form3::*run)();
 };
 
 constexpr Route kRoutes[] = {
@@ -50,29 +51,29 @@ constexpr Route kRoutes[] = {
 };
 
 std::vector<std::string> SolarTermNames() {
-  std::vector<std::string> names;
-  for (int i = 1; i <= 24; ++i) names.emplace_back(calendar::SolarTermName(i));
-  return names;
+    std::vector<std::string> names;
+    for (int i = 1; i <= 24; ++i) names.emplace_back(calendar::SolarTermName(i));
+    return names;
 }
 
 std::vector<std::string> JiaziNames() {
-  std::vector<std::string> names;
-  for (int i = 1; i <= 60; ++i) names.emplace_back(calendar::JiaziName(i));
-  return names;
+    std::vector<std::string> names;
+    for (int i = 1; i <= 60; ++i) names.emplace_back(calendar::JiaziName(i));
+    return names;
 }
 
 SYSTEMTIME SystemTimeOf(const PickerMoment& value) {
-  const std::chrono::year_month_day ymd{value.day};
-  const std::chrono::hh_mm_ss<std::chrono::seconds> time{value.timeOfDay};
-  SYSTEMTIME t{};
-  t.wYear = static_cast<WORD>(static_cast<int>(ymd.year()));
-  t.wMonth = static_cast<WORD>(static_cast<unsigned>(ymd.month()));
-  t.wDay = static_cast<WORD>(static_cast<unsigned>(ymd.day()));
-  t.wDayOfWeek = static_cast<WORD>(std::chrono::weekday{value.day}.c_encoding());
-  t.wHour = static_cast<WORD>(time.hours().count());
-  t.wMinute = static_cast<WORD>(time.minutes().count());
-  t.wSecond = static_cast<WORD>(time.seconds().count());
-  return t;
+    const std::chrono::year_month_day ymd{value.day};
+    const std::chrono::hh_mm_ss<std::chrono::seconds> time{value.timeOfDay};
+    SYSTEMTIME t{};
+    t.wYear = static_cast<WORD>(static_cast<int>(ymd.year()));
+    t.wMonth = static_cast<WORD>(static_cast<unsigned>(ymd.month()));
+    t.wDay = static_cast<WORD>(static_cast<unsigned>(ymd.day()));
+    t.wDayOfWeek = static_cast<WORD>(std::chrono::weekday{value.day}.c_encoding());
+    t.wHour = static_cast<WORD>(time.hours().count());
+    t.wMinute = static_cast<WORD>(time.minutes().count());
+    t.wSecond = static_cast<WORD>(time.seconds().count());
+    return t;
 }
 
 }  // namespace
@@ -82,49 +83,52 @@ Form3::Form3(sticker::App& app) : ui::Window(Form3Description()), app_(app) {}
 std::unique_ptr<ui::Window> CreateForm3(sticker::App& app) { return std::make_unique<Form3>(app); }
 
 void Form3::OnCreate() {
-  // The pickers would hold the system's time; the application's clock is the one the whole
-  // program (and a test) runs on.
-  const sticker::Moment now = app_.clock.Now();
-  const PickerMoment created{now.today, now.timeOfDay};
-  for (const std::string_view picker : {"DateTimePicker2", "DateTimePicker3", "DateTimePicker7", "DateTimePicker8"})
-    SetPickerValue(picker, created);
-  SetChecked(kOptions[0], true);
-  for (const std::string_view box : {"Text4", "Text5"})
-    if (const ui::Control* c = Find(box); c && c->hwnd) SendMessageW(c->hwnd, EM_LIMITTEXT, kCountTextLimit, 0);
-  AddItems("Combo1", SolarTermNames());
-  AddItems("Combo2", JiaziNames());
-  LayOut();
-  ui::CentreUnderCursor(hwnd());
+    // The pickers would hold the system's time; the application's clock is the one the whole
+    // program (and a test) runs on.
+    const sticker::Moment now = app_.clock.Now();
+    const PickerMoment created{now.today, now.timeOfDay};
+    for (const std::string_view picker :
+         {"DateTimePicker2", "DateTimePicker3", "DateTimePicker7", "DateTimePicker8"})
+        SetPickerValue(picker, created);
+    SetChecked(kOptions[0], true);
+    for (const std::string_view box : {"Text4", "Text5"})
+        if (const ui::Control* c = Find(box); c && c->hwnd)
+            SendMessageW(c->hwnd, EM_LIMITTEXT, kCountTextLimit, 0);
+    AddItems("Combo1", SolarTermNames());
+    AddItems("Combo2", JiaziNames());
+    LayOut();
+    ui::CentreUnderCursor(hwnd());
 }
 
 void Form3::OnReady() {
-  InitToolsWindow();
-  FocusControl("Combo1");
+    InitToolsWindow();
+    FocusControl("Combo1");
 }
 
 void Form3::InitToolsWindow() {
-  SetPickerValue("DateTimePicker1", PickerMoment{sys_days{2004y / 1 / 29}, 10h + 50min});
-  SetPickerValue("DateTimePicker6", PickerMoment{sys_days{2016y / 3 / 3}, 5h + 33min});
-  ShowInterval();
-  // Setting the counts fills the two day lines through their text-change events.
-  SetText("Text4", "0");
-  SetText("Text5", "0");
-  ShowWeekRange();
-  LoadAlarmSettings();
-  ShowFourPillars();
+    SetPickerValue("DateTimePicker1", PickerMoment{sys_days{2004y / 1 / 29}, 10h + 50min});
+    SetPickerValue("DateTimePicker6", PickerMoment{sys_days{2016y / 3 / 3}, 5h + 33min});
+    ShowInterval();
+    // Setting the counts fills the two day lines through their text-change events.
+    SetText("Text4", "0");
+    SetText("Text5", "0");
+    ShowWeekRange();
+    LoadAlarmSettings();
+    ShowFourPillars();
 }
 
 void Form3::OnControlEvent(ui::Control& control, ui::ControlEvent event) {
-  for (const Route& route : kRoutes) {
-    if (route.control == control.desc.name && route.event == event) {
-      (this->*route.run)();
-      return;
+    for (const Route& route : kRoutes) {
+        if (route.control == control.desc.name && route.event == event) {
+            (this->*route.run)();
+            return;
+        }
     }
-  }
 }
 
 void Form3::ShowInterval() {
-  SetLabel("Label3", IntervalText(PickerSerial("DateTimePicker1"), PickerSerial("DateTimePicker2")));
+    SetLabel("Label3",
+             IntervalText(PickerSerial("DateTimePicker1"), PickerSerial("DateTimePicker2")));
 }
 
 void Form3::ShowDayBefore() { ShowDayLine(DayDirection::Before, false); }
@@ -132,105 +136,116 @@ void Form3::ShowDayBefore() { ShowDayLine(DayDirection::Before, false); }
 void Form3::ShowDayAfter() { ShowDayLine(DayDirection::After, false); }
 
 void Form3::ShowDayLists() {
-  ShowDayLine(DayDirection::Before, true);
-  ShowDayLine(DayDirection::After, true);
+    ShowDayLine(DayDirection::Before, true);
+    ShowDayLine(DayDirection::After, true);
 }
 
 void Form3::ShowDayLine(DayDirection direction, bool wide) {
-  const bool before = direction == DayDirection::Before;
-  const std::string count = Text(before ? "Text4" : "Text5");
-  SetLabel(before ? "Label7" : "Label8", DayLineText(PickerSerial("DateTimePicker3"), count, direction, wide));
+    const bool before = direction == DayDirection::Before;
+    const std::string count = Text(before ? "Text4" : "Text5");
+    SetLabel(before ? "Label7" : "Label8",
+             DayLineText(PickerSerial("DateTimePicker3"), count, direction, wide));
 }
 
-void Form3::ShowFourPillars() { SetText("Text1", FourPillarsText(PickerSerial("DateTimePicker6"))); }
+void Form3::ShowFourPillars() {
+    SetText("Text1", FourPillarsText(PickerSerial("DateTimePicker6")));
+}
 
-void Form3::ShowWeekRange() { SetText("Text3", WeekRangeText(PickerYear("DateTimePicker7"), Text("Text2"))); }
+void Form3::ShowWeekRange() {
+    SetText("Text3", WeekRangeText(PickerYear("DateTimePicker7"), Text("Text2")));
+}
 
 void Form3::ShowTermDate() {
-  // With no term chosen there is nothing to show, and the last date stays.
-  if (const auto date = TermDateText(PickerYear("DateTimePicker8"), Selected("Combo1") + 1))
-    SetLabel("Label14", *date);
+    // With no term chosen there is nothing to show, and the last date stays.
+    if (const auto date = TermDateText(PickerYear("DateTimePicker8"), Selected("Combo1") + 1))
+        SetLabel("Label14", *date);
 }
 
 void Form3::ShowCycleYears() {
-  const int row = Selected("Combo2") + 1;
-  if (row < 1) return;
-  const int year = static_cast<int>(std::chrono::year_month_day{app_.clock.Now().today}.year());
-  SetText("Text6", CycleYearsText(row, year));
+    const int row = Selected("Combo2") + 1;
+    if (row < 1) return;
+    const int year = static_cast<int>(std::chrono::year_month_day{app_.clock.Now().today}.year());
+    SetText("Text6", CycleYearsText(row, year));
 }
 
 void Form3::LoadAlarmSettings() {
-  const AlarmPage page = tools::LoadAlarmSettings(app_.settings, app_.schedule, app_.proposals, app_.clock.Now());
-  SetPickerValue("DateTimePicker4", page.alarm1);
-  SetPickerValue("DateTimePicker5", page.alarm2);
-  for (std::size_t i = 0; i < kOptions.size(); ++i) SetChecked(kOptions[i], static_cast<int>(i) == page.chimeOption);
-  SetChecked("Check1", page.check1);
+    const AlarmPage page =
+        tools::LoadAlarmSettings(app_.settings, app_.schedule, app_.proposals, app_.clock.Now());
+    SetPickerValue("DateTimePicker4", page.alarm1);
+    SetPickerValue("DateTimePicker5", page.alarm2);
+    for (std::size_t i = 0; i < kOptions.size(); ++i)
+        SetChecked(kOptions[i], static_cast<int>(i) == page.chimeOption);
+    SetChecked("Check1", page.check1);
 }
 
 void Form3::ApplyAlarmSettings() {
-  // A picker always holds a value; should one ever fail to answer, its alarm is now.
-  const sticker::Moment now = app_.clock.Now();
-  const PickerMoment unreadable{now.today, now.timeOfDay};
-  AlarmPage page;
-  page.alarm1 = PickerValue("DateTimePicker4").value_or(unreadable);
-  page.alarm2 = PickerValue("DateTimePicker5").value_or(unreadable);
-  for (std::size_t i = 0; i < kOptions.size(); ++i)
-    if (Checked(kOptions[i])) page.chimeOption = static_cast<int>(i);
-  page.check1 = Checked("Check1");
-  const auto message = tools::ApplyAlarmSettings(page.check1, page, app_.settings, app_.schedule);
-  if (message) app_.showMessage(hwnd(), message->text, message->caption);
+    // A picker always holds a value; should one ever fail to answer, its alarm is now.
+    const sticker::Moment now = app_.clock.Now();
+    const PickerMoment unreadable{now.today, now.timeOfDay};
+    AlarmPage page;
+    page.alarm1 = PickerValue("DateTimePicker4").value_or(unreadable);
+    page.alarm2 = PickerValue("DateTimePicker5").value_or(unreadable);
+    for (std::size_t i = 0; i < kOptions.size(); ++i)
+        if (Checked(kOptions[i])) page.chimeOption = static_cast<int>(i);
+    page.check1 = Checked("Check1");
+    const auto message = tools::ApplyAlarmSettings(page.check1, page, app_.settings, app_.schedule);
+    if (message) app_.showMessage(hwnd(), message->text, message->caption);
 }
 
 std::optional<PickerMoment> Form3::PickerValue(std::string_view picker) const {
-  const SYSTEMTIME t = DateTime(picker);
-  const std::chrono::year_month_day ymd{std::chrono::year{t.wYear}, std::chrono::month{t.wMonth},
-                                        std::chrono::day{t.wDay}};
-  if (t.wYear == 0 || !ymd.ok() || t.wHour > 23 || t.wMinute > 59 || t.wSecond > 59) return std::nullopt;
-  const std::chrono::seconds time = std::chrono::hours{t.wHour} + std::chrono::minutes{t.wMinute} +
-                                    std::chrono::seconds{t.wSecond};
-  return PickerMoment{sys_days{ymd}, time};
+    const SYSTEMTIME t = DateTime(picker);
+    const std::chrono::year_month_day ymd{std::chrono::year{t.wYear}, std::chrono::month{t.wMonth},
+                                          std::chrono::day{t.wDay}};
+    if (t.wYear == 0 || !ymd.ok() || t.wHour > 23 || t.wMinute > 59 || t.wSecond > 59)
+        return std::nullopt;
+    const std::chrono::seconds time = std::chrono::hours{t.wHour} +
+                                      std::chrono::minutes{t.wMinute} +
+                                      std::chrono::seconds{t.wSecond};
+    return PickerMoment{sys_days{ymd}, time};
 }
 
 double Form3::PickerSerial(std::string_view picker) const {
-  // NaN makes every tool show its empty text, as for a day the pickers do not offer.
-  const auto value = PickerValue(picker);
-  return value ? SerialOf(*value) : std::numeric_limits<double>::quiet_NaN();
+    // NaN makes every tool show its empty text, as for a day the pickers do not offer.
+    const auto value = PickerValue(picker);
+    return value ? SerialOf(*value) : std::numeric_limits<double>::quiet_NaN();
 }
 
 int Form3::PickerYear(std::string_view picker) const {
-  const auto value = PickerValue(picker);
-  return value ? static_cast<int>(std::chrono::year_month_day{value->day}.year()) : 0;
+    const auto value = PickerValue(picker);
+    return value ? static_cast<int>(std::chrono::year_month_day{value->day}.year()) : 0;
 }
 
 void Form3::SetPickerValue(std::string_view picker, const PickerMoment& value) {
-  SetDateTime(picker, SystemTimeOf(value));
+    SetDateTime(picker, SystemTimeOf(value));
 }
 
 void Form3::SetLabel(std::string_view label, std::string_view text) {
-  ui::Control* c = Find(label);
-  if (!c || c->text == text) return;
-  SetText(label, text);  // repaints where the old text was
-  FitLabel(*c);
-  Invalidate(*c);
+    ui::Control* c = Find(label);
+    if (!c || c->text == text) return;
+    SetText(label, text);  // repaints where the old text was
+    FitLabel(*c);
+    Invalidate(*c);
 }
 
 void Form3::FocusControl(std::string_view name) {
-  if (const ui::Control* c = Find(name); c && c->hwnd) SetFocus(c->hwnd);
+    if (const ui::Control* c = Find(name); c && c->hwnd) SetFocus(c->hwnd);
 }
 
 bool Form3::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
-  if (msg != WM_ACTIVATE) return false;
-  // As a dialog does: leaving remembers the focused control and coming back returns to it,
-  // instead of the default handling, which gives the focus to the window itself.
-  if (LOWORD(wp) == WA_INACTIVE) {
-    const HWND focus = GetFocus();
-    if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
-  } else if (!HIWORD(wp)) {
-    if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd(), lastFocus_)) SetFocus(lastFocus_);
-    else FocusControl("Combo1");
-  }
-  result = 0;
-  return true;
+    if (msg != WM_ACTIVATE) return false;
+    // As a dialog does: leaving remembers the focused control and coming back returns to it,
+    // instead of the default handling, which gives the focus to the window itself.
+    if (LOWORD(wp) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+    } else if (!HIWORD(wp)) {
+        if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd(), lastFocus_))
+            SetFocus(lastFocus_);
+        else
+            FocusControl("Combo1");
+    }
+    result = 0;
+    return true;
 }
 
 }  // namespace tools

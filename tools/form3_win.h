@@ -25,48 +25,48 @@ inline constexpr std::string_view kForm3Class = "Tavelon.Form3";
 struct SentenceRow;  // a label whose blanks hold a box
 
 class Form3 final : public ui::Window {
- public:
-  explicit Form3(sticker::App& app);
+public:
+    explicit Form3(sticker::App& app);
 
-  // Runs once when the window is ready: the start values, the first results and the
-  // stored alarm settings.
-  void InitToolsWindow();
+    // Runs once when the window is ready: the start values, the first results and the
+    // stored alarm settings.
+    void InitToolsWindow();
 
-  void ShowInterval();     // DateTimePicker1, DateTimePicker2 -> Label3
-  void ShowDayBefore();    // DateTimePicker3, Text4 -> Label7
-  void ShowDayAfter();     // DateTimePicker3, Text5 -> Label8
-  void ShowDayLists();     // both lines, after the reference date changed
-  void ShowFourPillars();  // DateTimePicker6 -> Text1
-  void ShowWeekRange();    // DateTimePicker7, Text2 -> Text3
-  void ShowTermDate();     // DateTimePicker8, Combo1 -> Label14
-  void ShowCycleYears();   // Combo2 and today -> Text6
-  void LoadAlarmSettings();
-  void ApplyAlarmSettings();  // after Check1 has toggled
+    void ShowInterval();     // DateTimePicker1, DateTimePicker2 -> Label3
+    void ShowDayBefore();    // DateTimePicker3, Text4 -> Label7
+    void ShowDayAfter();     // DateTimePicker3, Text5 -> Label8
+    void ShowDayLists();     // both lines, after the reference date changed
+    void ShowFourPillars();  // DateTimePicker6 -> Text1
+    void ShowWeekRange();    // DateTimePicker7, Text2 -> Text3
+    void ShowTermDate();     // DateTimePicker8, Combo1 -> Label14
+    void ShowCycleYears();   // Combo2 and today -> Text6
+    void LoadAlarmSettings();
+    void ApplyAlarmSettings();  // after Check1 has toggled
 
- protected:
-  void OnCreate() override;
-  void OnReady() override;
-  void OnControlEvent(ui::Control& control, ui::ControlEvent event) override;
-  void OnDpiChanged() override;
-  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+protected:
+    void OnCreate() override;
+    void OnReady() override;
+    void OnControlEvent(ui::Control& control, ui::ControlEvent event) override;
+    void OnDpiChanged() override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
- private:
-  void ShowDayLine(DayDirection direction, bool wide);
-  // A picker's value; nothing when it cannot be read.
-  std::optional<PickerMoment> PickerValue(std::string_view picker) const;
-  double PickerSerial(std::string_view picker) const;
-  int PickerYear(std::string_view picker) const;
-  void SetPickerValue(std::string_view picker, const PickerMoment& value);
-  void SetLabel(std::string_view label, std::string_view text);
-  // Layout beyond the description's rectangles, again after every DPI change.
-  void LayOut();
-  void FitLabel(ui::Control& label);
-  void PlaceSentence(const SentenceRow& sentence);
-  int TextWidth(const ui::Control& label, std::wstring_view text) const;
-  void FocusControl(std::string_view name);
+private:
+    void ShowDayLine(DayDirection direction, bool wide);
+    // A picker's value; nothing when it cannot be read.
+    std::optional<PickerMoment> PickerValue(std::string_view picker) const;
+    double PickerSerial(std::string_view picker) const;
+    int PickerYear(std::string_view picker) const;
+    void SetPickerValue(std::string_view picker, const PickerMoment& value);
+    void SetLabel(std::string_view label, std::string_view text);
+    // Layout beyond the description's rectangles, again after every DPI change.
+    void LayOut();
+    void FitLabel(ui::Control& label);
+    void PlaceSentence(const SentenceRow& sentence);
+    int TextWidth(const ui::Control& label, std::wstring_view text) const;
+    void FocusControl(std::string_view name);
 
-  sticker::App& app_;
-  HWND lastFocus_ = nullptr;  // the control to give the focus back to on reactivation
+    sticker::App& app_;
+    HWND lastFocus_ = nullptr;  // the control to give the focus back to on reactivation
 };
 
 ui::WindowDesc Form3Description();

@@ -32,59 +32,92 @@
 
 namespace ui {
 
-enum class ControlKind { Label, Picture, GroupBox, Button, CheckBox, RadioButton, TextBox, ComboBox, UpDown, DatePicker };
+enum class ControlKind {
+    Label,
+    Picture,
+    GroupBox,
+    Button,
+    CheckBox,
+    RadioButton,
+    TextBox,
+    ComboBox,
+    UpDown,
+    DatePicker
+};
 
 enum class ControlEvent { Clicked, TextChanged, SelectionChanged, DateChanged, PositionChanged };
 
 struct ControlDesc {
-  ControlKind kind = ControlKind::Label;
-  std::string name;  // the designer's name: "Label1", "Text4", "Option1(2)"
-  int x = 0, y = 0, w = 0, h = 0;
-  std::string caption;              // initial text; Picture: the RCDATA resource name
-  std::string font;                 // FontSpec text; empty: the window's default font
-  std::optional<COLORREF> colour;   // label and group box text; default the system window text
-  DWORD style = 0;                  // added to the kind's own styles
-  DWORD exStyle = 0;                // added to the kind's own extended styles
-  std::string tooltip;              // plain tooltip shown over the control
-  std::string buddy;                // UpDown: name of the control it writes into
-  int minimum = 0, maximum = 100, position = 0;  // UpDown range and start
-  std::string format;               // DatePicker display format
-  int listHeight = 200;             // ComboBox: height of the open list
+    ControlKind kind = ControlKind::Label;
+    std::string name;  // the designer's name: "Label1", "Text4", "Option1(2)"
+    int x = 0, y = 0, w = 0, h = 0;
+    std::string caption;             // initial text; Picture: the RCDATA resource name
+    std::string font;                // FontSpec text; empty: the window's default font
+    std::optional<COLORREF> colour;  // label and group box text; default the system window text
+    DWORD style = 0;                 // added to the kind's own styles
+    DWORD exStyle = 0;               // added to the kind's own extended styles
+    std::string tooltip;             // plain tooltip shown over the control
+    std::string buddy;               // UpDown: name of the control it writes into
+    int minimum = 0, maximum = 100, position = 0;  // UpDown range and start
+    std::string format;                            // DatePicker display format
+    int listHeight = 200;                          // ComboBox: height of the open list
 
-  // Chained setters keep a description table readable:
-  //   ui::Describe(ui::ControlKind::Label, "Label1", 6, 0, 314, 56).Font("SimSun,12,1")
-  ControlDesc& Caption(std::string text) { caption = std::move(text); return *this; }
-  ControlDesc& Font(std::string fontSpec) { font = std::move(fontSpec); return *this; }
-  ControlDesc& Colour(COLORREF c) { colour = c; return *this; }
-  ControlDesc& Style(DWORD s, DWORD ex = 0) { style |= s; exStyle |= ex; return *this; }
-  ControlDesc& Tooltip(std::string text) { tooltip = std::move(text); return *this; }
-  ControlDesc& Buddy(std::string name, int min, int max, int start) {
-    buddy = std::move(name), minimum = min, maximum = max, position = start;
-    return *this;
-  }
-  ControlDesc& Format(std::string f) { format = std::move(f); return *this; }
-  ControlDesc& ListHeight(int h) { listHeight = h; return *this; }
+    // Chained setters keep a description table readable:
+    //   ui::Describe(ui::ControlKind::Label, "Label1", 6, 0, 314, 56).Font("SimSun,12,1")
+    ControlDesc& Caption(std::string text) {
+        caption = std::move(text);
+        return *this;
+    }
+    ControlDesc& Font(std::string fontSpec) {
+        font = std::move(fontSpec);
+        return *this;
+    }
+    ControlDesc& Colour(COLORREF c) {
+        colour = c;
+        return *this;
+    }
+    ControlDesc& Style(DWORD s, DWORD ex = 0) {
+        style |= s;
+        exStyle |= ex;
+        return *this;
+    }
+    ControlDesc& Tooltip(std::string text) {
+        tooltip = std::move(text);
+        return *this;
+    }
+    ControlDesc& Buddy(std::string name, int min, int max, int start) {
+        buddy = std::move(name), minimum = min, maximum = max, position = start;
+        return *this;
+    }
+    ControlDesc& Format(std::string f) {
+        format = std::move(f);
+        return *this;
+    }
+    ControlDesc& ListHeight(int h) {
+        listHeight = h;
+        return *this;
+    }
 };
 
 inline ControlDesc Describe(ControlKind kind, std::string name, int x, int y, int w, int h) {
-  ControlDesc d;
-  d.kind = kind, d.name = std::move(name), d.x = x, d.y = y, d.w = w, d.h = h;
-  return d;
+    ControlDesc d;
+    d.kind = kind, d.name = std::move(name), d.x = x, d.y = y, d.w = w, d.h = h;
+    return d;
 }
 
 struct Control {
-  ControlDesc desc;
-  int id = 0;              // child-window id, also for windowless controls
-  HWND hwnd = nullptr;     // null for windowless kinds
-  RECT rect{};             // device pixels in client coordinates, at the current DPI
-  std::string text;        // windowless kinds: the shown text
-  COLORREF colour = 0;     // windowless kinds: the text colour in use
-  Picture picture;
+    ControlDesc desc;
+    int id = 0;           // child-window id, also for windowless controls
+    HWND hwnd = nullptr;  // null for windowless kinds
+    RECT rect{};          // device pixels in client coordinates, at the current DPI
+    std::string text;     // windowless kinds: the shown text
+    COLORREF colour = 0;  // windowless kinds: the text colour in use
+    Picture picture;
 
-  bool windowless() const {
-    return desc.kind == ControlKind::Label || desc.kind == ControlKind::Picture ||
-           desc.kind == ControlKind::GroupBox;
-  }
+    bool windowless() const {
+        return desc.kind == ControlKind::Label || desc.kind == ControlKind::Picture ||
+               desc.kind == ControlKind::GroupBox;
+    }
 };
 
 }  // namespace ui

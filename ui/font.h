@@ -12,12 +12,12 @@
 namespace ui {
 
 struct FontSpec {
-  std::string family = "SimSun";
-  double points = 9;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool strikeout = false;
+    std::string family = "SimSun";
+    double points = 9;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeout = false;
 };
 
 // Unreadable numeric fields count as 0 (size: the default 9); surrounding blanks are ignored.

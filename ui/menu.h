@@ -11,19 +11,19 @@
 namespace ui {
 
 struct MenuItem {
-  UINT id;
-  std::string icon;  // icon resource name; empty or missing: no picture
-  std::string caption;
+    UINT id;
+    std::string icon;  // icon resource name; empty or missing: no picture
+    std::string caption;
 };
 
 class PopupMenu {
- public:
-  void Build(const std::vector<MenuItem>& items, UINT dpi);
-  HMENU handle() const { return menu_.get(); }
+public:
+    void Build(const std::vector<MenuItem>& items, UINT dpi);
+    HMENU handle() const { return menu_.get(); }
 
- private:
-  UniqueMenu menu_;
-  std::vector<UniqueBitmap> bitmaps_;
+private:
+    UniqueMenu menu_;
+    std::vector<UniqueBitmap> bitmaps_;
 };
 
 // A premultiplied 32-bit bitmap of the icon, as menus need for a picture with soft edges.

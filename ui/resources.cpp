@@ -8,45 +8,46 @@
 namespace ui {
 
 BITMAPINFO TopDownBgraInfo(int width, int height) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  return bi;
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    return bi;
 }
 
 HINSTANCE Module() { return GetModuleHandleW(nullptr); }
 
 bool HasResource(std::string_view name, LPCWSTR type) {
-  const std::wstring wide = Widen(name);
-  return FindResourceW(Module(), wide.c_str(), type) != nullptr;
+    const std::wstring wide = Widen(name);
+    return FindResourceW(Module(), wide.c_str(), type) != nullptr;
 }
 
 UniqueIcon LoadIconByName(std::string_view name, int size) {
-  const std::wstring wide = Widen(name);
-  return UniqueIcon(static_cast<HICON>(LoadImageW(Module(), wide.c_str(), IMAGE_ICON, size, size, 0)));
+    const std::wstring wide = Widen(name);
+    return UniqueIcon(
+        static_cast<HICON>(LoadImageW(Module(), wide.c_str(), IMAGE_ICON, size, size, 0)));
 }
 
 bool PlaySoundByName(std::string_view name) {
-  const std::wstring wide = Widen(name);
-  if (FindResourceW(Module(), wide.c_str(), L"WAVE") == nullptr) return false;
-  // SND_RESOURCE | SND_SYNC with no module handle: the executable's own resources.
-  return PlaySoundW(wide.c_str(), nullptr, SND_RESOURCE | SND_SYNC) != FALSE;
+    const std::wstring wide = Widen(name);
+    if (FindResourceW(Module(), wide.c_str(), L"WAVE") == nullptr) return false;
+    // SND_RESOURCE | SND_SYNC with no module handle: the executable's own resources.
+    return PlaySoundW(wide.c_str(), nullptr, SND_RESOURCE | SND_SYNC) != FALSE;
 }
 
-void SetWindowIcons(HWND hwnd, std::string_view name, int bigLogical, int smallLogical, UniqueIcon& big,
-                    UniqueIcon& small) {
-  const UINT dpi = DpiOf(hwnd);
-  UniqueIcon newBig = LoadIconByName(name, Scale(bigLogical, dpi));
-  UniqueIcon newSmall = LoadIconByName(name, Scale(smallLogical, dpi));
-  SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(newBig.get()));
-  SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(newSmall.get()));
-  // The old icons are released only after the window has let go of them.
-  big = std::move(newBig);
-  small = std::move(newSmall);
+void SetWindowIcons(HWND hwnd, std::string_view name, int bigLogical, int smallLogical,
+                    UniqueIcon& big, UniqueIcon& small) {
+    const UINT dpi = DpiOf(hwnd);
+    UniqueIcon newBig = LoadIconByName(name, Scale(bigLogical, dpi));
+    UniqueIcon newSmall = LoadIconByName(name, Scale(smallLogical, dpi));
+    SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(newBig.get()));
+    SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(newSmall.get()));
+    // The old icons are released only after the window has let go of them.
+    big = std::move(newBig);
+    small = std::move(newSmall);
 }
 
 }  // namespace ui

@@ -26,7 +26,7 @@ bool PlaySoundByName(std::string_view name);
 
 // Gives the window its big and small icons from one resource, sized for the window's DPI;
 // the icons are kept in the two owners, which must outlive the window's use of them.
-void SetWindowIcons(HWND hwnd, std::string_view name, int bigLogical, int smallLogical, UniqueIcon& big,
-                    UniqueIcon& small);
+void SetWindowIcons(HWND hwnd, std::string_view name, int bigLogical, int smallLogical,
+                    UniqueIcon& big, UniqueIcon& small);
 
 }  // namespace ui

@@ -3,24 +3,25 @@
 namespace ui {
 
 void Timer::Enable(UINT intervalMs) {
-  enabled_ = true;
-  Resume(intervalMs);
+    enabled_ = true;
+    Resume(intervalMs);
 }
 
 void Timer::Disable() {
-  enabled_ = false;
-  Suspend();
+    enabled_ = false;
+    Suspend();
 }
 
 void Timer::Suspend() {
-  if (armed_ && hwnd_) KillTimer(hwnd_, id_);
-  armed_ = false;
+    if (armed_ && hwnd_) KillTimer(hwnd_, id_);
+    armed_ = false;
 }
 
 void Timer::Resume(UINT delayMs) {
-  if (!enabled_ || !hwnd_) return;
-  // SetTimer on an armed id replaces its interval; USER_TIMER_MINIMUM is 10 ms.
-  armed_ = SetTimer(hwnd_, id_, delayMs < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : delayMs, nullptr) != 0;
+    if (!enabled_ || !hwnd_) return;
+    // SetTimer on an armed id replaces its interval; USER_TIMER_MINIMUM is 10 ms.
+    armed_ = SetTimer(hwnd_, id_, delayMs < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : delayMs,
+                      nullptr) != 0;
 }
 
 }  // namespace ui

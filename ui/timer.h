@@ -6,23 +6,23 @@
 namespace ui {
 
 class Timer {
- public:
-  void Attach(HWND hwnd, UINT_PTR id) { hwnd_ = hwnd, id_ = id; }
-  UINT_PTR id() const { return id_; }
+public:
+    void Attach(HWND hwnd, UINT_PTR id) { hwnd_ = hwnd, id_ = id; }
+    UINT_PTR id() const { return id_; }
 
-  void Enable(UINT intervalMs);  // enabled and armed
-  void Disable();                // neither
-  void Suspend();                // disarmed, stays enabled
-  void Resume(UINT delayMs);     // armed for one delay, if still enabled
+    void Enable(UINT intervalMs);  // enabled and armed
+    void Disable();                // neither
+    void Suspend();                // disarmed, stays enabled
+    void Resume(UINT delayMs);     // armed for one delay, if still enabled
 
-  bool enabled() const { return enabled_; }
-  bool armed() const { return armed_; }
+    bool enabled() const { return enabled_; }
+    bool armed() const { return armed_; }
 
- private:
-  HWND hwnd_ = nullptr;
-  UINT_PTR id_ = 0;
-  bool enabled_ = false;
-  bool armed_ = false;
+private:
+    HWND hwnd_ = nullptr;
+    UINT_PTR id_ = 0;
+    bool enabled_ = false;
+    bool armed_ = false;
 };
 
 }  // namespace ui

@@ -10,72 +10,73 @@
 namespace ui {
 
 Tooltip::~Tooltip() {
-  if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+    if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
 }
 
 bool Tooltip::Create(HWND owner, bool balloon) {
-  if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
-  owner_ = owner;
-  DWORD style = WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP;
-  if (balloon) style |= TTS_BALLOON;
-  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!tip_) return false;
-  SetWindowPos(tip_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  return true;
+    if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+    owner_ = owner;
+    DWORD style = WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP;
+    if (balloon) style |= TTS_BALLOON;
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+    if (!tip_) return false;
+    SetWindowPos(tip_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
 }
 
 void Tooltip::AddArea(UINT id, const RECT& area, std::string_view title, std::string_view text) {
-  if (!tip_) return;
-  std::wstring body = Widen(text);
-  TTTOOLINFOW info{};
-  info.cbSize = sizeof(info);
-  info.uFlags = TTF_SUBCLASS;
-  info.hwnd = owner_;
-  info.uId = id;
-  info.rect = area;
-  info.lpszText = body.data();
-  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-  if (!title.empty()) {
-    const std::wstring wideTitle = Widen(title);
-    SendMessageW(tip_, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(wideTitle.c_str()));
-  }
+    if (!tip_) return;
+    std::wstring body = Widen(text);
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_SUBCLASS;
+    info.hwnd = owner_;
+    info.uId = id;
+    info.rect = area;
+    info.lpszText = body.data();
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (!title.empty()) {
+        const std::wstring wideTitle = Widen(title);
+        SendMessageW(tip_, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(wideTitle.c_str()));
+    }
 }
 
 void Tooltip::MoveArea(UINT id, const RECT& area) {
-  if (!tip_) return;
-  TTTOOLINFOW info{};
-  info.cbSize = sizeof(info);
-  info.hwnd = owner_;
-  info.uId = id;
-  info.rect = area;
-  SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+    if (!tip_) return;
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = owner_;
+    info.uId = id;
+    info.rect = area;
+    SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void Tooltip::AddControl(HWND control, std::string_view text) {
-  if (!tip_) return;
-  std::wstring body = Widen(text);
-  TTTOOLINFOW info{};
-  info.cbSize = sizeof(info);
-  info.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
-  info.hwnd = owner_;
-  info.uId = reinterpret_cast<UINT_PTR>(control);
-  info.lpszText = body.data();
-  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (!tip_) return;
+    std::wstring body = Widen(text);
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
+    info.hwnd = owner_;
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    info.lpszText = body.data();
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void Tooltip::SetMaxWidth(int pixels) {
-  if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, pixels);
+    if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, pixels);
 }
 
 void Tooltip::SetFont(HFONT font) {
-  if (tip_) SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (tip_) SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void Tooltip::Activate(bool active) {
-  if (!tip_) return;
-  if (!active) SendMessageW(tip_, TTM_POP, 0, 0);
-  SendMessageW(tip_, TTM_ACTIVATE, active, 0);
+    if (!tip_) return;
+    if (!active) SendMessageW(tip_, TTM_POP, 0, 0);
+    SendMessageW(tip_, TTM_ACTIVATE, active, 0);
 }
 
 }  // namespace ui

@@ -11,32 +11,34 @@ namespace ui {
 
 template <class H, auto Close>
 class Unique {
-  H h_{};
+    H h_{};
 
- public:
-  Unique() = default;
-  explicit Unique(H h) : h_(h) {}
-  Unique(const Unique&) = delete;
-  Unique& operator=(const Unique&) = delete;
-  Unique(Unique&& o) noexcept : h_(std::exchange(o.h_, H{})) {}
-  Unique& operator=(Unique&& o) noexcept {
-    reset(std::exchange(o.h_, H{}));
-    return *this;
-  }
-  ~Unique() { reset(); }
-  void reset(H h = {}) {
-    if (h_) Close(h_);
-    h_ = h;
-  }
-  H release() { return std::exchange(h_, H{}); }
-  H get() const { return h_; }
-  explicit operator bool() const { return h_ != H{}; }
+public:
+    Unique() = default;
+    explicit Unique(H h) : h_(h) {}
+    Unique(const Unique&) = delete;
+    Unique& operator=(const Unique&) = delete;
+    Unique(Unique&& o) noexcept : h_(std::exchange(o.h_, H{})) {}
+    Unique& operator=(Unique&& o) noexcept {
+        reset(std::exchange(o.h_, H{}));
+        return *this;
+    }
+    ~Unique() { reset(); }
+    void reset(H h = {}) {
+        if (h_) Close(h_);
+        h_ = h;
+    }
+    H release() { return std::exchange(h_, H{}); }
+    H get() const { return h_; }
+    explicit operator bool() const { return h_ != H{}; }
 };
 
 namespace detail {
 // DeleteObject takes HGDIOBJ; a typed wrapper keeps each alias's handle type exact.
 template <class T>
-inline void DeleteGdi(T h) { ::DeleteObject(h); }
+inline void DeleteGdi(T h) {
+    ::DeleteObject(h);
+}
 inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
 inline void ReleaseCom(IUnknown* p) { p->Release(); }
 }  // namespace detail
@@ -57,7 +59,9 @@ using UniqueWindow = Unique<HWND, &::DestroyWindow>;
 
 // COM interface pointers: Unique<IDispatch*, &ReleaseCom<IDispatch>>.
 template <class I>
-inline void ReleaseCom(I* p) { p->Release(); }
+inline void ReleaseCom(I* p) {
+    p->Release();
+}
 template <class I>
 using UniqueCom = Unique<I*, &ReleaseCom<I>>;
 

@@ -14,230 +14,244 @@
 namespace ui {
 
 Window::Window(WindowDesc desc) : desc_(std::move(desc)) {
-  background_ = desc_.systemBackground ? GetSysColor(COLOR_BTNFACE) : desc_.background;
-  if (desc_.className.empty()) desc_.className = "Tavelon.Window";
+    background_ = desc_.systemBackground ? GetSysColor(COLOR_BTNFACE) : desc_.background;
+    if (desc_.className.empty()) desc_.className = "Tavelon.Window";
 }
 
 Window::~Window() {
-  if (hwnd_) {
-    // The derived object is gone already: the window must not call back into it.
-    HWND hwnd = hwnd_;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    hwnd_ = nullptr;
-    DestroyWindow(hwnd);
-  }
-  // Whoever tracks this object learns of its end however it came.
-  if (final_) std::exchange(final_, nullptr)();
+    if (hwnd_) {
+        // The derived object is gone already: the window must not call back into it.
+        HWND hwnd = hwnd_;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        hwnd_ = nullptr;
+        DestroyWindow(hwnd);
+    }
+    // Whoever tracks this object learns of its end however it came.
+    if (final_) std::exchange(final_, nullptr)();
 }
 
 int Window::Scaled(int logical) const { return Scale(logical, dpi_); }
 
 Window* Window::FromHandle(HWND hwnd) {
-  // Compared by class procedure: tooltips subclass our windows and change their procedure.
-  if (!hwnd || GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::Proc)) return nullptr;
-  return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    // Compared by class procedure: tooltips subclass our windows and change their procedure.
+    if (!hwnd || GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::Proc))
+        return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 bool Window::RegisterClass() const {
-  const std::wstring name = Widen(desc_.className);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(Module(), name.c_str(), &existing)) return true;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = &Window::Proc;
-  wc.hInstance = Module();
-  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.lpszClassName = name.c_str();
-  // No class background: the window paints every pixel itself, from a back buffer.
-  return RegisterClassExW(&wc) != 0;
+    const std::wstring name = Widen(desc_.className);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(Module(), name.c_str(), &existing)) return true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &Window::Proc;
+    wc.hInstance = Module();
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = name.c_str();
+    // No class background: the window paints every pixel itself, from a back buffer.
+    return RegisterClassExW(&wc) != 0;
 }
 
 bool Window::Create(int showCommand) {
-  static const bool commonControls = [] {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_UPDOWN_CLASS |
-                                              ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-    return InitCommonControlsEx(&icc) != FALSE;
-  }();
-  (void)commonControls;
-  if (hwnd_ || !RegisterClass()) return false;
-  dpi_ = SystemDpi();
-  const int x = desc_.defaultPosition ? CW_USEDEFAULT : Scale(desc_.x, dpi_);
-  const int y = desc_.defaultPosition ? CW_USEDEFAULT : Scale(desc_.y, dpi_);
-  const std::wstring className = Widen(desc_.className), caption = Widen(desc_.caption);
-  creating_ = true;
-  CreateWindowExW(desc_.exStyle, className.c_str(), caption.c_str(), desc_.style & ~WS_VISIBLE, x, y,
-                  Scale(desc_.width, dpi_), Scale(desc_.height, dpi_), nullptr, nullptr, Module(), this);
-  if (!hwnd_) {
+    static const bool commonControls = [] {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                  ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES |
+                                                  ICC_TAB_CLASSES};
+        return InitCommonControlsEx(&icc) != FALSE;
+    }();
+    (void)commonControls;
+    if (hwnd_ || !RegisterClass()) return false;
+    dpi_ = SystemDpi();
+    const int x = desc_.defaultPosition ? CW_USEDEFAULT : Scale(desc_.x, dpi_);
+    const int y = desc_.defaultPosition ? CW_USEDEFAULT : Scale(desc_.y, dpi_);
+    const std::wstring className = Widen(desc_.className), caption = Widen(desc_.caption);
+    creating_ = true;
+    CreateWindowExW(desc_.exStyle, className.c_str(), caption.c_str(), desc_.style & ~WS_VISIBLE, x,
+                    y, Scale(desc_.width, dpi_), Scale(desc_.height, dpi_), nullptr, nullptr,
+                    Module(), this);
+    if (!hwnd_) {
+        creating_ = false;
+        return false;
+    }
+    // A per-monitor aware window may have landed on a monitor with another DPI.
+    if (const UINT actual = DpiOf(hwnd_); actual != dpi_) ApplyDpi(actual, nullptr);
+    SetBackground(background_);
+    CreateControls();
+    OnCreate();
     creating_ = false;
-    return false;
-  }
-  // A per-monitor aware window may have landed on a monitor with another DPI.
-  if (const UINT actual = DpiOf(hwnd_); actual != dpi_) ApplyDpi(actual, nullptr);
-  SetBackground(background_);
-  CreateControls();
-  OnCreate();
-  creating_ = false;
-  PostMessageW(hwnd_, kWindowReadyMessage, 0, 0);
-  ShowWindow(hwnd_, showCommand);
-  return true;
+    PostMessageW(hwnd_, kWindowReadyMessage, 0, 0);
+    ShowWindow(hwnd_, showCommand);
+    return true;
 }
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-  Window* self = nullptr;
-  if (msg == WM_NCCREATE) {
-    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  }
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    const LRESULT result = DefWindowProcW(hwnd, msg, wp, lp);
-    std::function<void()> final = std::move(self->final_);
-    self->OnFinalMessage();  // may delete self: nothing after this touches it
-    if (final) final();
-    return result;
-  }
-  return self->Handle(msg, wp, lp);
+    Window* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        const LRESULT result = DefWindowProcW(hwnd, msg, wp, lp);
+        std::function<void()> final = std::move(self->final_);
+        self->OnFinalMessage();  // may delete self: nothing after this touches it
+        if (final) final();
+        return result;
+    }
+    return self->Handle(msg, wp, lp);
 }
 
 LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
-  LRESULT result = 0;
-  if (OnMessage(msg, wp, lp, result)) return result;
-  switch (msg) {
-    case kWindowReadyMessage:
-      OnReady();
-      RepaintNow();
-      PostMessageW(hwnd_, kWindowShownMessage, 0, 0);
-      return 0;
-    case kWindowShownMessage:
-      if (!desc_.icon.empty()) SetWindowIcons(hwnd_, desc_.icon, desc_.bigIcon, desc_.smallIcon, bigIcon_, smallIcon_);
-      OnShown();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_TIMER:
-      OnTimer(wp);
-      return 0;
-    case WM_COMMAND:
-      Command(wp, lp);
-      return 0;
-    case WM_NOTIFY:
-      return Notify(*reinterpret_cast<const NMHDR*>(lp));
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-      for (Control& c : controls_) {
-        if (!lp || c.hwnd != reinterpret_cast<HWND>(lp) || c.desc.kind != ControlKind::UpDown) continue;
-        if (!creating_ && LOWORD(wp) == SB_THUMBPOSITION) OnControlEvent(c, ControlEvent::PositionChanged);
-        return 0;
-      }
-      return DefWindowProcW(hwnd_, msg, wp, lp);
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return ColourStatic(msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
-    case 0x02E0:  // WM_DPICHANGED
-      ApplyDpi(HIWORD(wp), reinterpret_cast<const RECT*>(lp));
-      return 0;
-    case WM_DESTROY:
-      OnDestroy();
-      return 0;
-    default:
-      return DefWindowProcW(hwnd_, msg, wp, lp);
-  }
+    LRESULT result = 0;
+    if (OnMessage(msg, wp, lp, result)) return result;
+    switch (msg) {
+        case kWindowReadyMessage:
+            OnReady();
+            RepaintNow();
+            PostMessageW(hwnd_, kWindowShownMessage, 0, 0);
+            return 0;
+        case kWindowShownMessage:
+            if (!desc_.icon.empty())
+                SetWindowIcons(hwnd_, desc_.icon, desc_.bigIcon, desc_.smallIcon, bigIcon_,
+                               smallIcon_);
+            OnShown();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_TIMER:
+            OnTimer(wp);
+            return 0;
+        case WM_COMMAND:
+            Command(wp, lp);
+            return 0;
+        case WM_NOTIFY:
+            return Notify(*reinterpret_cast<const NMHDR*>(lp));
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+            for (Control& c : controls_) {
+                if (!lp || c.hwnd != reinterpret_cast<HWND>(lp) ||
+                    c.desc.kind != ControlKind::UpDown)
+                    continue;
+                if (!creating_ && LOWORD(wp) == SB_THUMBPOSITION)
+                    OnControlEvent(c, ControlEvent::PositionChanged);
+                return 0;
+            }
+            return DefWindowProcW(hwnd_, msg, wp, lp);
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return ColourStatic(msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+        case 0x02E0:  // WM_DPICHANGED
+            ApplyDpi(HIWORD(wp), reinterpret_cast<const RECT*>(lp));
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        default:
+            return DefWindowProcW(hwnd_, msg, wp, lp);
+    }
 }
 
 void Window::ApplyDpi(UINT dpi, const RECT* suggested) {
-  dpi_ = dpi;
-  RECT now{};
-  GetWindowRect(hwnd_, &now);
-  const RECT& at = suggested ? *suggested : now;
-  SetWindowPos(hwnd_, nullptr, at.left, at.top, Scale(desc_.width, dpi_), Scale(desc_.height, dpi_),
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  Layout();
-  if (!desc_.icon.empty()) SetWindowIcons(hwnd_, desc_.icon, desc_.bigIcon, desc_.smallIcon, bigIcon_, smallIcon_);
-  OnDpiChanged();
-  InvalidateRect(hwnd_, nullptr, FALSE);
+    dpi_ = dpi;
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    const RECT& at = suggested ? *suggested : now;
+    SetWindowPos(hwnd_, nullptr, at.left, at.top, Scale(desc_.width, dpi_),
+                 Scale(desc_.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+    if (!desc_.icon.empty())
+        SetWindowIcons(hwnd_, desc_.icon, desc_.bigIcon, desc_.smallIcon, bigIcon_, smallIcon_);
+    OnDpiChanged();
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Window::SetBackground(COLORREF colour) {
-  background_ = colour;
-  brush_.reset(CreateSolidBrush(colour));
-  if (hwnd_ && desc_.colourKey) {
-    const LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
-    if (!(ex & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(hwnd_, colour, 0, LWA_COLORKEY);
-  }
-  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    background_ = colour;
+    brush_.reset(CreateSolidBrush(colour));
+    if (hwnd_ && desc_.colourKey) {
+        const LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+        if (!(ex & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(hwnd_, colour, 0, LWA_COLORKEY);
+    }
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Window::RepaintNow() {
-  if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (hwnd_)
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void Window::RequestClose() {
-  if (hwnd_) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    if (hwnd_) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
 void Window::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  const SIZE size{client.right, client.bottom};
-  if (size.cx > 0 && size.cy > 0 && (!backBuffer_ || size.cx != backBufferSize_.cx || size.cy != backBufferSize_.cy)) {
-    backBuffer_.reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
-    backBufferSize_ = size;
-  }
-  HDC memory = backBuffer_ ? CreateCompatibleDC(dc) : nullptr;
-  if (memory) {
-    HGDIOBJ oldBitmap = SelectObject(memory, backBuffer_.get());
-    FillRect(memory, &ps.rcPaint, brush_.get());
-    PaintWindowless(memory, ps.rcPaint);
-    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-           ps.rcPaint.bottom - ps.rcPaint.top, memory, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-    SelectObject(memory, oldBitmap);
-    DeleteDC(memory);
-  } else {
-    // Out of memory for the buffer: paint directly rather than not at all.
-    FillRect(dc, &ps.rcPaint, brush_.get());
-    PaintWindowless(dc, ps.rcPaint);
-  }
-  EndPaint(hwnd_, &ps);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const SIZE size{client.right, client.bottom};
+    if (size.cx > 0 && size.cy > 0 &&
+        (!backBuffer_ || size.cx != backBufferSize_.cx || size.cy != backBufferSize_.cy)) {
+        backBuffer_.reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
+        backBufferSize_ = size;
+    }
+    HDC memory = backBuffer_ ? CreateCompatibleDC(dc) : nullptr;
+    if (memory) {
+        HGDIOBJ oldBitmap = SelectObject(memory, backBuffer_.get());
+        FillRect(memory, &ps.rcPaint, brush_.get());
+        PaintWindowless(memory, ps.rcPaint);
+        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+               ps.rcPaint.bottom - ps.rcPaint.top, memory, ps.rcPaint.left, ps.rcPaint.top,
+               SRCCOPY);
+        SelectObject(memory, oldBitmap);
+        DeleteDC(memory);
+    } else {
+        // Out of memory for the buffer: paint directly rather than not at all.
+        FillRect(dc, &ps.rcPaint, brush_.get());
+        PaintWindowless(dc, ps.rcPaint);
+    }
+    EndPaint(hwnd_, &ps);
 }
 
 void Window::PaintWindowless(HDC dc, const RECT& dirty) {
-  RECT overlap;
-  for (const ControlKind pass : {ControlKind::Picture, ControlKind::GroupBox, ControlKind::Label}) {
-    for (Control& c : controls_) {
-      if (c.desc.kind != pass || !IntersectRect(&overlap, &c.rect, &dirty)) continue;
-      if (pass == ControlKind::Picture) c.picture.Draw(dc, c.rect, background_);
-      if (pass == ControlKind::GroupBox) PaintGroupBox(dc, c);
-      if (pass == ControlKind::Label) PaintLabel(dc, c);
+    RECT overlap;
+    for (const ControlKind pass :
+         {ControlKind::Picture, ControlKind::GroupBox, ControlKind::Label}) {
+        for (Control& c : controls_) {
+            if (c.desc.kind != pass || !IntersectRect(&overlap, &c.rect, &dirty)) continue;
+            if (pass == ControlKind::Picture) c.picture.Draw(dc, c.rect, background_);
+            if (pass == ControlKind::GroupBox) PaintGroupBox(dc, c);
+            if (pass == ControlKind::Label) PaintLabel(dc, c);
+        }
     }
-  }
 }
 
 BYTE Window::TextQuality() const { return desc_.colourKey ? kColourKeyQuality : DEFAULT_QUALITY; }
 
 void Window::PaintLabel(HDC dc, const Control& c) {
-  if (c.text.empty()) return;
-  const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
-  HGDIOBJ oldFont = SelectObject(dc, CachedFont(fontSpec, dpi_, TextQuality()));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, c.colour);
-  const std::wstring text = Widen(c.text);
-  if (!PaintLinesToFit(dc, c.rect, text)) {
-    RECT r = c.rect;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-  }
-  SelectObject(dc, oldFont);
+    if (c.text.empty()) return;
+    const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
+    HGDIOBJ oldFont = SelectObject(dc, CachedFont(fontSpec, dpi_, TextQuality()));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, c.colour);
+    const std::wstring text = Widen(c.text);
+    if (!PaintLinesToFit(dc, c.rect, text)) {
+        RECT r = c.rect;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+                  DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    }
+    SelectObject(dc, oldFont);
 }
 
 // A label sized for one font must still show all its text when the system substitutes a font
@@ -245,115 +259,121 @@ void Window::PaintLabel(HDC dc, const Control& c) {
 // height, which is where the ink of Chinese characters ends. Returns false, to leave the text
 // to ordinary wrapping, when nothing needs adjusting or a line would wrap.
 bool Window::PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const {
-  TEXTMETRICW tm{};
-  if (!GetTextMetricsW(dc, &tm)) return false;
-  std::vector<std::wstring_view> lines;
-  for (size_t start = 0;;) {
-    const size_t end = text.find(L"\r\n", start);
-    lines.push_back(text.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start));
-    if (end == std::wstring_view::npos) break;
-    start = end + 2;
-  }
-  const int height = rect.bottom - rect.top, width = rect.right - rect.left;
-  const int count = static_cast<int>(lines.size());
-  // One line: a font with a taller ascent would put the baseline below the label and cut the
-  // bottom off digits; raise the line until its baseline is inside (within the space above
-  // the em, so the top of the ink stays inside too).
-  const int raise = count == 1 ? std::min<int>(tm.tmAscent - height, tm.tmInternalLeading) : 0;
-  if (count == 1 && raise <= 0) return false;
-  if (count > 1 && count * tm.tmHeight <= height) return false;
-  for (std::wstring_view line : lines) {
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, line.data(), static_cast<int>(line.size()), &extent);
-    if (extent.cx > width) return false;
-  }
-  if (count == 1) {
-    RECT line{rect.left, rect.top - raise, rect.right, rect.bottom};
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    DrawTextW(dc, lines[0].data(), static_cast<int>(lines[0].size()), &line, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-    RestoreDC(dc, saved);
+    TEXTMETRICW tm{};
+    if (!GetTextMetricsW(dc, &tm)) return false;
+    std::vector<std::wstring_view> lines;
+    for (size_t start = 0;;) {
+        const size_t end = text.find(L"\r\n", start);
+        lines.push_back(text.substr(
+            start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start));
+        if (end == std::wstring_view::npos) break;
+        start = end + 2;
+    }
+    const int height = rect.bottom - rect.top, width = rect.right - rect.left;
+    const int count = static_cast<int>(lines.size());
+    // One line: a font with a taller ascent would put the baseline below the label and cut the
+    // bottom off digits; raise the line until its baseline is inside (within the space above
+    // the em, so the top of the ink stays inside too).
+    const int raise = count == 1 ? std::min<int>(tm.tmAscent - height, tm.tmInternalLeading) : 0;
+    if (count == 1 && raise <= 0) return false;
+    if (count > 1 && count * tm.tmHeight <= height) return false;
+    for (std::wstring_view line : lines) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, line.data(), static_cast<int>(line.size()), &extent);
+        if (extent.cx > width) return false;
+    }
+    if (count == 1) {
+        RECT line{rect.left, rect.top - raise, rect.right, rect.bottom};
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+        DrawTextW(dc, lines[0].data(), static_cast<int>(lines[0].size()), &line,
+                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        RestoreDC(dc, saved);
+        return true;
+    }
+    const int advance = std::max<int>(tm.tmHeight - tm.tmInternalLeading, height / count);
+    for (int i = 0; i < count; ++i) {
+        RECT line{rect.left, rect.top + i * advance, rect.right,
+                  rect.top + i * advance + tm.tmHeight};
+        DrawTextW(dc, lines[i].data(), static_cast<int>(lines[i].size()), &line,
+                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    }
     return true;
-  }
-  const int advance = std::max<int>(tm.tmHeight - tm.tmInternalLeading, height / count);
-  for (int i = 0; i < count; ++i) {
-    RECT line{rect.left, rect.top + i * advance, rect.right, rect.top + i * advance + tm.tmHeight};
-    DrawTextW(dc, lines[i].data(), static_cast<int>(lines[i].size()), &line,
-              DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-  }
-  return true;
 }
 
 void Window::PaintGroupBox(HDC dc, const Control& c) {
-  const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
-  HGDIOBJ oldFont = SelectObject(dc, CachedFont(fontSpec, dpi_, TextQuality()));
-  TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  RECT frame = c.rect;
-  frame.top += tm.tmHeight / 2;
-  DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  if (!c.text.empty()) {
-    const std::wstring text = Widen(c.text);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    const int gap = Scaled(2);
-    RECT caption{c.rect.left + Scaled(8), c.rect.top, c.rect.left + Scaled(8) + extent.cx + 2 * gap,
-                 c.rect.top + tm.tmHeight};
-    FillRect(dc, &caption, brush_.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, c.colour);
-    TextOutW(dc, caption.left + gap, caption.top, text.c_str(), static_cast<int>(text.size()));
-  }
-  SelectObject(dc, oldFont);
+    const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
+    HGDIOBJ oldFont = SelectObject(dc, CachedFont(fontSpec, dpi_, TextQuality()));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    RECT frame = c.rect;
+    frame.top += tm.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    if (!c.text.empty()) {
+        const std::wstring text = Widen(c.text);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        const int gap = Scaled(2);
+        RECT caption{c.rect.left + Scaled(8), c.rect.top,
+                     c.rect.left + Scaled(8) + extent.cx + 2 * gap, c.rect.top + tm.tmHeight};
+        FillRect(dc, &caption, brush_.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, c.colour);
+        TextOutW(dc, caption.left + gap, caption.top, text.c_str(), static_cast<int>(text.size()));
+    }
+    SelectObject(dc, oldFont);
 }
 
 LRESULT Window::ColourStatic(UINT msg, HDC dc, HWND child) {
-  for (const Control& c : controls_) {
-    if (c.hwnd != child) continue;
-    // Edits (read-only ones ask here too) keep the system's colours.
-    if (c.desc.kind == ControlKind::TextBox) break;
-    SetBkColor(dc, background_);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(brush_.get());
-  }
-  return DefWindowProcW(hwnd_, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+    for (const Control& c : controls_) {
+        if (c.hwnd != child) continue;
+        // Edits (read-only ones ask here too) keep the system's colours.
+        if (c.desc.kind == ControlKind::TextBox) break;
+        SetBkColor(dc, background_);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(brush_.get());
+    }
+    return DefWindowProcW(hwnd_, msg, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(child));
 }
 
 int RunMessageLoop() {
-  MSG msg{};
-  int got;
-  while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
-    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    const Window* window = root ? Window::FromHandle(root) : nullptr;
-    if (window && window->HasChildWindows() && IsDialogMessageW(root, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return got < 0 ? 1 : static_cast<int>(msg.wParam);
+    MSG msg{};
+    int got;
+    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+        HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        const Window* window = root ? Window::FromHandle(root) : nullptr;
+        if (window && window->HasChildWindows() && IsDialogMessageW(root, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return got < 0 ? 1 : static_cast<int>(msg.wParam);
 }
 
 void CentreUnderCursor(HWND hwnd) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  RECT window{};
-  GetWindowRect(hwnd, &window);
-  const int width = window.right - window.left, height = window.bottom - window.top;
-  const int left = std::max(work.left, work.left + (work.right - work.left - width) / 2);
-  const int top = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
-  SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& work = monitor.rcWork;
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    const int left = std::max(work.left, work.left + (work.right - work.left - width) / 2);
+    const int top = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
+    SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void BringToFront(HWND hwnd) {
-  if (!hwnd) return;
-  if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
-  else if (!IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_SHOWNORMAL);
-  SetForegroundWindow(hwnd);
-  FLASHWINFO flash{sizeof(flash), hwnd, FLASHW_ALL, 5, 100};
-  FlashWindowEx(&flash);
+    if (!hwnd) return;
+    if (IsIconic(hwnd))
+        ShowWindow(hwnd, SW_RESTORE);
+    else if (!IsWindowVisible(hwnd))
+        ShowWindow(hwnd, SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd);
+    FLASHWINFO flash{sizeof(flash), hwnd, FLASHW_ALL, 5, 100};
+    FlashWindowEx(&flash);
 }
 
 }  // namespace ui

@@ -42,121 +42,123 @@ inline constexpr UINT kWindowReadyMessage = WM_APP + 1;
 inline constexpr UINT kWindowShownMessage = WM_APP + 2;
 
 struct WindowDesc {
-  std::string className;         // registered once; lets other code find the window by class
-  std::string caption;
-  int x = 0, y = 0;              // initial position in logical pixels (screen)
-  bool defaultPosition = false;  // let the system choose instead of x, y
-  int width = 0, height = 0;     // outer size in logical pixels
-  DWORD style = WS_OVERLAPPEDWINDOW;
-  DWORD exStyle = 0;
-  COLORREF background = 0;
-  bool systemBackground = true;  // the button-face colour instead of background
-  bool colourKey = false;        // the background is also the layered window's colour key
-  std::string icon;              // icon resource, loaded at bigIcon and smallIcon logical pixels
-  int bigIcon = 48, smallIcon = 32;
-  std::string font = "Microsoft YaHei,9,0";  // default font of the controls
-  std::vector<ControlDesc> controls;
+    std::string className;  // registered once; lets other code find the window by class
+    std::string caption;
+    int x = 0, y = 0;              // initial position in logical pixels (screen)
+    bool defaultPosition = false;  // let the system choose instead of x, y
+    int width = 0, height = 0;     // outer size in logical pixels
+    DWORD style = WS_OVERLAPPEDWINDOW;
+    DWORD exStyle = 0;
+    COLORREF background = 0;
+    bool systemBackground = true;  // the button-face colour instead of background
+    bool colourKey = false;        // the background is also the layered window's colour key
+    std::string icon;              // icon resource, loaded at bigIcon and smallIcon logical pixels
+    int bigIcon = 48, smallIcon = 32;
+    std::string font = "Microsoft YaHei,9,0";  // default font of the controls
+    std::vector<ControlDesc> controls;
 };
 
 class Window {
- public:
-  explicit Window(WindowDesc desc);
-  virtual ~Window();
-  Window(const Window&) = delete;
-  Window& operator=(const Window&) = delete;
+public:
+    explicit Window(WindowDesc desc);
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
 
-  bool Create(int showCommand = SW_SHOWNORMAL);
-  HWND hwnd() const { return hwnd_; }
-  UINT dpi() const { return dpi_; }
-  const WindowDesc& description() const { return desc_; }
-  int Scaled(int logical) const;
+    bool Create(int showCommand = SW_SHOWNORMAL);
+    HWND hwnd() const { return hwnd_; }
+    UINT dpi() const { return dpi_; }
+    const WindowDesc& description() const { return desc_; }
+    int Scaled(int logical) const;
 
-  // The window object behind one of our windows, or null for any other window.
-  static Window* FromHandle(HWND hwnd);
+    // The window object behind one of our windows, or null for any other window.
+    static Window* FromHandle(HWND hwnd);
 
-  Control* Find(std::string_view name);
-  const Control* Find(std::string_view name) const;
-  const std::vector<Control>& controls() const { return controls_; }
-  // The topmost windowless control under a client point: labels before pictures and frames.
-  Control* WindowlessAt(POINT client);
+    Control* Find(std::string_view name);
+    const Control* Find(std::string_view name) const;
+    const std::vector<Control>& controls() const { return controls_; }
+    // The topmost windowless control under a client point: labels before pictures and frames.
+    Control* WindowlessAt(POINT client);
 
-  // Text of any control (windowless ones repaint their rectangle); missing names are ignored.
-  void SetText(std::string_view name, std::string_view text);
-  std::string Text(std::string_view name) const;
-  void SetColour(std::string_view name, COLORREF colour);
+    // Text of any control (windowless ones repaint their rectangle); missing names are ignored.
+    void SetText(std::string_view name, std::string_view text);
+    std::string Text(std::string_view name) const;
+    void SetColour(std::string_view name, COLORREF colour);
 
-  // Background colour; with a colour key the key follows it.
-  void SetBackground(COLORREF colour);
-  COLORREF background() const { return background_; }
+    // Background colour; with a colour key the key follows it.
+    void SetBackground(COLORREF colour);
+    COLORREF background() const { return background_; }
 
-  bool Checked(std::string_view name) const;
-  void SetChecked(std::string_view name, bool checked);
-  void AddItems(std::string_view name, const std::vector<std::string>& items);
-  int Selected(std::string_view name) const;  // -1 when nothing is selected
-  void SetSelected(std::string_view name, int index);
-  SYSTEMTIME DateTime(std::string_view name) const;
-  void SetDateTime(std::string_view name, const SYSTEMTIME& value);
-  int Position(std::string_view name) const;
-  void SetPosition(std::string_view name, int position);
+    bool Checked(std::string_view name) const;
+    void SetChecked(std::string_view name, bool checked);
+    void AddItems(std::string_view name, const std::vector<std::string>& items);
+    int Selected(std::string_view name) const;  // -1 when nothing is selected
+    void SetSelected(std::string_view name, int index);
+    SYSTEMTIME DateTime(std::string_view name) const;
+    void SetDateTime(std::string_view name, const SYSTEMTIME& value);
+    int Position(std::string_view name) const;
+    void SetPosition(std::string_view name, int position);
 
-  // Runs once when the window is gone: after its own final handler, or when the object is
-  // destroyed first. Lets an owner forget (or delete) the object. Set at most one.
-  void SetFinalCallback(std::function<void()> callback) { final_ = std::move(callback); }
+    // Runs once when the window is gone: after its own final handler, or when the object is
+    // destroyed first. Lets an owner forget (or delete) the object. Set at most one.
+    void SetFinalCallback(std::function<void()> callback) { final_ = std::move(callback); }
 
-  void Invalidate(const Control& control);
-  void RepaintNow();  // paints pending changes before returning
-  void RequestClose();
+    void Invalidate(const Control& control);
+    void RepaintNow();  // paints pending changes before returning
+    void RequestClose();
 
- protected:
-  virtual void OnCreate() {}
-  virtual void OnReady() {}
-  virtual void OnShown() {}
-  virtual void OnTimer(UINT_PTR /*id*/) {}
-  virtual void OnCommand(UINT /*id*/) {}
-  virtual void OnControlEvent(Control& /*control*/, ControlEvent /*event*/) {}
-  virtual void OnDpiChanged() {}
-  // Any message first; return true when handled, with the result to return.
-  virtual bool OnMessage(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, LRESULT& /*result*/) { return false; }
-  virtual void OnDestroy() {}
-  virtual void OnFinalMessage() {}
+protected:
+    virtual void OnCreate() {}
+    virtual void OnReady() {}
+    virtual void OnShown() {}
+    virtual void OnTimer(UINT_PTR /*id*/) {}
+    virtual void OnCommand(UINT /*id*/) {}
+    virtual void OnControlEvent(Control& /*control*/, ControlEvent /*event*/) {}
+    virtual void OnDpiChanged() {}
+    // Any message first; return true when handled, with the result to return.
+    virtual bool OnMessage(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, LRESULT& /*result*/) {
+        return false;
+    }
+    virtual void OnDestroy() {}
+    virtual void OnFinalMessage() {}
 
-  // Device rectangle of a control description at the current DPI.
-  RECT ScaledRect(const ControlDesc& desc) const;
+    // Device rectangle of a control description at the current DPI.
+    RECT ScaledRect(const ControlDesc& desc) const;
 
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
-  bool RegisterClass() const;
-  void CreateControls();
-  void CreateChild(Control& control);
-  void ConnectChild(Control& control);
-  bool HasChildWindows() const;
-  friend int RunMessageLoop();
-  void Layout();
-  void ApplyDpi(UINT dpi, const RECT* suggested);
-  void Paint();
-  void PaintWindowless(HDC dc, const RECT& dirty);
-  void PaintLabel(HDC dc, const Control& control);
-  bool PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const;
-  void PaintGroupBox(HDC dc, const Control& control);
-  BYTE TextQuality() const;
-  LRESULT ColourStatic(UINT msg, HDC dc, HWND child);
-  void Command(WPARAM wp, LPARAM lp);
-  LRESULT Notify(const NMHDR& header);
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+    bool RegisterClass() const;
+    void CreateControls();
+    void CreateChild(Control& control);
+    void ConnectChild(Control& control);
+    bool HasChildWindows() const;
+    friend int RunMessageLoop();
+    void Layout();
+    void ApplyDpi(UINT dpi, const RECT* suggested);
+    void Paint();
+    void PaintWindowless(HDC dc, const RECT& dirty);
+    void PaintLabel(HDC dc, const Control& control);
+    bool PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const;
+    void PaintGroupBox(HDC dc, const Control& control);
+    BYTE TextQuality() const;
+    LRESULT ColourStatic(UINT msg, HDC dc, HWND child);
+    void Command(WPARAM wp, LPARAM lp);
+    LRESULT Notify(const NMHDR& header);
 
-  WindowDesc desc_;
-  HWND hwnd_ = nullptr;
-  UINT dpi_ = 96;
-  std::vector<Control> controls_;
-  COLORREF background_ = 0;
-  UniqueBrush brush_;
-  UniqueBitmap backBuffer_;
-  SIZE backBufferSize_{};
-  UniqueIcon bigIcon_, smallIcon_;
-  Tooltip controlTips_;  // plain tooltips of the controls that ask for one
-  std::function<void()> final_;
-  bool creating_ = false;  // no control events until the window is complete
-  bool settingValue_ = false;  // a value set by the program is not a user change
+    WindowDesc desc_;
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = 96;
+    std::vector<Control> controls_;
+    COLORREF background_ = 0;
+    UniqueBrush brush_;
+    UniqueBitmap backBuffer_;
+    SIZE backBufferSize_{};
+    UniqueIcon bigIcon_, smallIcon_;
+    Tooltip controlTips_;  // plain tooltips of the controls that ask for one
+    std::function<void()> final_;
+    bool creating_ = false;      // no control events until the window is complete
+    bool settingValue_ = false;  // a value set by the program is not a user change
 };
 
 // Runs the thread's message loop until WM_QUIT and returns its exit code. Keyboard

@@ -14,39 +14,43 @@ namespace {
 constexpr int kFirstControlId = 1001;
 
 struct ChildClass {
-  const wchar_t* name;
-  DWORD style;
-  DWORD exStyle;
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
 };
 
 ChildClass ClassOf(const ControlDesc& d) {
-  const DWORD child = WS_CHILD | WS_VISIBLE;
-  switch (d.kind) {
-    case ControlKind::Button:
-      return {WC_BUTTONW, child | WS_TABSTOP | BS_PUSHBUTTON, 0};
-    case ControlKind::CheckBox:
-      return {WC_BUTTONW, child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
-    case ControlKind::RadioButton:
-      // Only the first button of a group is a tab stop; the arrow keys move inside the group.
-      return {WC_BUTTONW, child | BS_AUTORADIOBUTTON | ((d.style & WS_GROUP) ? WS_TABSTOP : 0), 0};
-    case ControlKind::TextBox:
-      return {WC_EDITW, child | WS_TABSTOP | ((d.style & ES_MULTILINE) ? 0 : ES_AUTOHSCROLL), WS_EX_CLIENTEDGE};
-    case ControlKind::ComboBox:
-      return {WC_COMBOBOXW, child | WS_TABSTOP | WS_VSCROLL | ((d.style & 3) ? 0 : CBS_DROPDOWNLIST), 0};
-    case ControlKind::UpDown:
-      return {UPDOWN_CLASSW, child | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0};
-    case ControlKind::DatePicker:
-      return {DATETIMEPICK_CLASSW,
-              child | WS_TABSTOP | DTS_UPDOWN | (d.format.empty() ? DTS_LONGDATEFORMAT : 0), 0};
-    default:
-      return {nullptr, 0, 0};
-  }
+    const DWORD child = WS_CHILD | WS_VISIBLE;
+    switch (d.kind) {
+        case ControlKind::Button:
+            return {WC_BUTTONW, child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+        case ControlKind::CheckBox:
+            return {WC_BUTTONW, child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+        case ControlKind::RadioButton:
+            // Only the first button of a group is a tab stop; the arrow keys move inside the group.
+            return {WC_BUTTONW,
+                    child | BS_AUTORADIOBUTTON | ((d.style & WS_GROUP) ? WS_TABSTOP : 0), 0};
+        case ControlKind::TextBox:
+            return {WC_EDITW, child | WS_TABSTOP | ((d.style & ES_MULTILINE) ? 0 : ES_AUTOHSCROLL),
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::ComboBox:
+            return {WC_COMBOBOXW,
+                    child | WS_TABSTOP | WS_VSCROLL | ((d.style & 3) ? 0 : CBS_DROPDOWNLIST), 0};
+        case ControlKind::UpDown:
+            return {UPDOWN_CLASSW, child | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0};
+        case ControlKind::DatePicker:
+            return {DATETIMEPICK_CLASSW,
+                    child | WS_TABSTOP | DTS_UPDOWN | (d.format.empty() ? DTS_LONGDATEFORMAT : 0),
+                    0};
+        default:
+            return {nullptr, 0, 0};
+    }
 }
 
 SYSTEMTIME Day(WORD year, WORD month, WORD day) {
-  SYSTEMTIME t{};
-  t.wYear = year, t.wMonth = month, t.wDay = day;
-  return t;
+    SYSTEMTIME t{};
+    t.wYear = year, t.wMonth = month, t.wDay = day;
+    return t;
 }
 
 }  // namespace
@@ -54,210 +58,218 @@ SYSTEMTIME Day(WORD year, WORD month, WORD day) {
 RECT Window::ScaledRect(const ControlDesc& d) const { return ScaleRect(d.x, d.y, d.w, d.h, dpi_); }
 
 bool Window::HasChildWindows() const {
-  for (const Control& c : controls_)
-    if (c.hwnd) return true;
-  return false;
+    for (const Control& c : controls_)
+        if (c.hwnd) return true;
+    return false;
 }
 
 void Window::CreateControls() {
-  controls_.clear();
-  controls_.reserve(desc_.controls.size());
-  int id = kFirstControlId;
-  for (const ControlDesc& d : desc_.controls) {
-    Control c;
-    c.desc = d;
-    c.id = id++;
-    c.text = d.kind == ControlKind::Picture ? std::string() : d.caption;
-    c.colour = d.colour ? *d.colour : GetSysColor(COLOR_WINDOWTEXT);
-    c.rect = ScaledRect(d);
-    if (d.kind == ControlKind::Picture) c.picture.LoadResource(d.caption);
-    controls_.push_back(std::move(c));
-  }
-  for (Control& c : controls_)
-    if (!c.windowless()) CreateChild(c);
-  // Buddies may come after their up-down in creation order, so connect once all exist.
-  for (Control& c : controls_) ConnectChild(c);
-  Layout();
+    controls_.clear();
+    controls_.reserve(desc_.controls.size());
+    int id = kFirstControlId;
+    for (const ControlDesc& d : desc_.controls) {
+        Control c;
+        c.desc = d;
+        c.id = id++;
+        c.text = d.kind == ControlKind::Picture ? std::string() : d.caption;
+        c.colour = d.colour ? *d.colour : GetSysColor(COLOR_WINDOWTEXT);
+        c.rect = ScaledRect(d);
+        if (d.kind == ControlKind::Picture) c.picture.LoadResource(d.caption);
+        controls_.push_back(std::move(c));
+    }
+    for (Control& c : controls_)
+        if (!c.windowless()) CreateChild(c);
+    // Buddies may come after their up-down in creation order, so connect once all exist.
+    for (Control& c : controls_) ConnectChild(c);
+    Layout();
 }
 
 void Window::CreateChild(Control& c) {
-  const ChildClass cls = ClassOf(c.desc);
-  if (!cls.name) return;
-  const std::wstring caption = Widen(c.desc.caption);
-  c.hwnd = CreateWindowExW(cls.exStyle | c.desc.exStyle, cls.name, caption.c_str(), cls.style | c.desc.style,
-                           c.rect.left, c.rect.top, c.rect.right - c.rect.left, c.rect.bottom - c.rect.top, hwnd_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Module(), nullptr);
-  if (!c.hwnd) return;
-  if (!c.desc.tooltip.empty()) {
-    if (!controlTips_.hwnd()) controlTips_.Create(hwnd_, false);
-    controlTips_.AddControl(c.hwnd, c.desc.tooltip);
-  }
+    const ChildClass cls = ClassOf(c.desc);
+    if (!cls.name) return;
+    const std::wstring caption = Widen(c.desc.caption);
+    c.hwnd = CreateWindowExW(
+        cls.exStyle | c.desc.exStyle, cls.name, caption.c_str(), cls.style | c.desc.style,
+        c.rect.left, c.rect.top, c.rect.right - c.rect.left, c.rect.bottom - c.rect.top, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Module(), nullptr);
+    if (!c.hwnd) return;
+    if (!c.desc.tooltip.empty()) {
+        if (!controlTips_.hwnd()) controlTips_.Create(hwnd_, false);
+        controlTips_.AddControl(c.hwnd, c.desc.tooltip);
+    }
 }
 
 void Window::ConnectChild(Control& c) {
-  if (!c.hwnd) return;
-  if (c.desc.kind == ControlKind::UpDown) {
-    if (const Control* buddy = Find(c.desc.buddy); buddy && buddy->hwnd)
-      SendMessageW(c.hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->hwnd), 0);
-    SendMessageW(c.hwnd, UDM_SETRANGE32, c.desc.minimum, c.desc.maximum);
-    SendMessageW(c.hwnd, UDM_SETPOS32, 0, c.desc.position);
-  } else if (c.desc.kind == ControlKind::DatePicker) {
-    if (!c.desc.format.empty()) {
-      const std::wstring format = Widen(c.desc.format);
-      SendMessageW(c.hwnd, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format.c_str()));
+    if (!c.hwnd) return;
+    if (c.desc.kind == ControlKind::UpDown) {
+        if (const Control* buddy = Find(c.desc.buddy); buddy && buddy->hwnd)
+            SendMessageW(c.hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->hwnd), 0);
+        SendMessageW(c.hwnd, UDM_SETRANGE32, c.desc.minimum, c.desc.maximum);
+        SendMessageW(c.hwnd, UDM_SETPOS32, 0, c.desc.position);
+    } else if (c.desc.kind == ControlKind::DatePicker) {
+        if (!c.desc.format.empty()) {
+            const std::wstring format = Widen(c.desc.format);
+            SendMessageW(c.hwnd, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format.c_str()));
+        }
+        SYSTEMTIME range[2] = {Day(1601, 1, 1), Day(9999, 12, 31)};
+        SendMessageW(c.hwnd, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
     }
-    SYSTEMTIME range[2] = {Day(1601, 1, 1), Day(9999, 12, 31)};
-    SendMessageW(c.hwnd, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
-  }
 }
 
 void Window::Layout() {
-  for (Control& c : controls_) {
-    c.rect = ScaledRect(c.desc);
-    if (!c.hwnd) continue;
-    int height = c.rect.bottom - c.rect.top;
-    // A drop-down combo box's window height is the height of its open list.
-    if (c.desc.kind == ControlKind::ComboBox) height = Scaled(c.desc.listHeight);
-    SetWindowPos(c.hwnd, nullptr, c.rect.left, c.rect.top, c.rect.right - c.rect.left, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
-    HFONT font = CachedFont(fontSpec, dpi_);
-    SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (c.desc.kind == ControlKind::DatePicker)
-      SendMessageW(c.hwnd, DTM_SETMCFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  }
+    for (Control& c : controls_) {
+        c.rect = ScaledRect(c.desc);
+        if (!c.hwnd) continue;
+        int height = c.rect.bottom - c.rect.top;
+        // A drop-down combo box's window height is the height of its open list.
+        if (c.desc.kind == ControlKind::ComboBox) height = Scaled(c.desc.listHeight);
+        SetWindowPos(c.hwnd, nullptr, c.rect.left, c.rect.top, c.rect.right - c.rect.left, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
+        HFONT font = CachedFont(fontSpec, dpi_);
+        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        if (c.desc.kind == ControlKind::DatePicker)
+            SendMessageW(c.hwnd, DTM_SETMCFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
 }
 
 Control* Window::Find(std::string_view name) {
-  for (Control& c : controls_)
-    if (c.desc.name == name) return &c;
-  return nullptr;
+    for (Control& c : controls_)
+        if (c.desc.name == name) return &c;
+    return nullptr;
 }
 
-const Control* Window::Find(std::string_view name) const { return const_cast<Window*>(this)->Find(name); }
+const Control* Window::Find(std::string_view name) const {
+    return const_cast<Window*>(this)->Find(name);
+}
 
 Control* Window::WindowlessAt(POINT client) {
-  for (const ControlKind kind : {ControlKind::Label, ControlKind::GroupBox, ControlKind::Picture})
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
-      if (it->desc.kind == kind && PtInRect(&it->rect, client)) return &*it;
-  return nullptr;
+    for (const ControlKind kind : {ControlKind::Label, ControlKind::GroupBox, ControlKind::Picture})
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+            if (it->desc.kind == kind && PtInRect(&it->rect, client)) return &*it;
+    return nullptr;
 }
 
 void Window::Invalidate(const Control& c) {
-  if (hwnd_) InvalidateRect(hwnd_, &c.rect, FALSE);
+    if (hwnd_) InvalidateRect(hwnd_, &c.rect, FALSE);
 }
 
 void Window::SetText(std::string_view name, std::string_view text) {
-  Control* c = Find(name);
-  if (!c) return;
-  if (c->hwnd) {
-    SetWindowTextW(c->hwnd, Widen(text).c_str());
-  } else if (c->text != text) {
-    c->text = std::string(text);
-    Invalidate(*c);
-  }
+    Control* c = Find(name);
+    if (!c) return;
+    if (c->hwnd) {
+        SetWindowTextW(c->hwnd, Widen(text).c_str());
+    } else if (c->text != text) {
+        c->text = std::string(text);
+        Invalidate(*c);
+    }
 }
 
 std::string Window::Text(std::string_view name) const {
-  const Control* c = Find(name);
-  if (!c) return {};
-  if (!c->hwnd) return c->text;
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(c->hwnd)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(c->hwnd, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
+    const Control* c = Find(name);
+    if (!c) return {};
+    if (!c->hwnd) return c->text;
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(c->hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(c->hwnd, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
 }
 
 void Window::SetColour(std::string_view name, COLORREF colour) {
-  Control* c = Find(name);
-  if (!c || c->colour == colour) return;
-  c->colour = colour;
-  if (c->hwnd) InvalidateRect(c->hwnd, nullptr, TRUE);
-  else Invalidate(*c);
+    Control* c = Find(name);
+    if (!c || c->colour == colour) return;
+    c->colour = colour;
+    if (c->hwnd)
+        InvalidateRect(c->hwnd, nullptr, TRUE);
+    else
+        Invalidate(*c);
 }
 
 bool Window::Checked(std::string_view name) const {
-  const Control* c = Find(name);
-  return c && c->hwnd && SendMessageW(c->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const Control* c = Find(name);
+    return c && c->hwnd && SendMessageW(c->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Window::SetChecked(std::string_view name, bool checked) {
-  if (const Control* c = Find(name); c && c->hwnd)
-    SendMessageW(c->hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (const Control* c = Find(name); c && c->hwnd)
+        SendMessageW(c->hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void Window::AddItems(std::string_view name, const std::vector<std::string>& items) {
-  const Control* c = Find(name);
-  if (!c || !c->hwnd) return;
-  for (const std::string& item : items)
-    SendMessageW(c->hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    const Control* c = Find(name);
+    if (!c || !c->hwnd) return;
+    for (const std::string& item : items)
+        SendMessageW(c->hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
 }
 
 int Window::Selected(std::string_view name) const {
-  const Control* c = Find(name);
-  return c && c->hwnd ? static_cast<int>(SendMessageW(c->hwnd, CB_GETCURSEL, 0, 0)) : -1;
+    const Control* c = Find(name);
+    return c && c->hwnd ? static_cast<int>(SendMessageW(c->hwnd, CB_GETCURSEL, 0, 0)) : -1;
 }
 
 void Window::SetSelected(std::string_view name, int index) {
-  if (const Control* c = Find(name); c && c->hwnd) SendMessageW(c->hwnd, CB_SETCURSEL, index, 0);
+    if (const Control* c = Find(name); c && c->hwnd) SendMessageW(c->hwnd, CB_SETCURSEL, index, 0);
 }
 
 SYSTEMTIME Window::DateTime(std::string_view name) const {
-  SYSTEMTIME t{};
-  if (const Control* c = Find(name); c && c->hwnd) SendMessageW(c->hwnd, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t));
-  return t;
+    SYSTEMTIME t{};
+    if (const Control* c = Find(name); c && c->hwnd)
+        SendMessageW(c->hwnd, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t));
+    return t;
 }
 
 void Window::SetDateTime(std::string_view name, const SYSTEMTIME& value) {
-  const Control* c = Find(name);
-  if (!c || !c->hwnd) return;
-  settingValue_ = true;
-  SendMessageW(c->hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
-  settingValue_ = false;
+    const Control* c = Find(name);
+    if (!c || !c->hwnd) return;
+    settingValue_ = true;
+    SendMessageW(c->hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
+    settingValue_ = false;
 }
 
 int Window::Position(std::string_view name) const {
-  const Control* c = Find(name);
-  return c && c->hwnd ? static_cast<int>(SendMessageW(c->hwnd, UDM_GETPOS32, 0, 0)) : 0;
+    const Control* c = Find(name);
+    return c && c->hwnd ? static_cast<int>(SendMessageW(c->hwnd, UDM_GETPOS32, 0, 0)) : 0;
 }
 
 void Window::SetPosition(std::string_view name, int position) {
-  if (const Control* c = Find(name); c && c->hwnd) SendMessageW(c->hwnd, UDM_SETPOS32, 0, position);
+    if (const Control* c = Find(name); c && c->hwnd)
+        SendMessageW(c->hwnd, UDM_SETPOS32, 0, position);
 }
 
 void Window::Command(WPARAM wp, LPARAM lp) {
-  if (lp == 0) {
-    OnCommand(LOWORD(wp));
-    return;
-  }
-  if (creating_) return;
-  for (Control& c : controls_) {
-    if (c.hwnd != reinterpret_cast<HWND>(lp)) continue;
-    const WORD code = HIWORD(wp);
-    switch (c.desc.kind) {
-      case ControlKind::Button:
-      case ControlKind::CheckBox:
-      case ControlKind::RadioButton:
-        if (code == BN_CLICKED) OnControlEvent(c, ControlEvent::Clicked);
-        break;
-      case ControlKind::TextBox:
-        if (code == EN_CHANGE) OnControlEvent(c, ControlEvent::TextChanged);
-        break;
-      case ControlKind::ComboBox:
-        if (code == CBN_SELCHANGE) OnControlEvent(c, ControlEvent::SelectionChanged);
-        break;
-      default:
-        break;
+    if (lp == 0) {
+        OnCommand(LOWORD(wp));
+        return;
     }
-    return;
-  }
+    if (creating_) return;
+    for (Control& c : controls_) {
+        if (c.hwnd != reinterpret_cast<HWND>(lp)) continue;
+        const WORD code = HIWORD(wp);
+        switch (c.desc.kind) {
+            case ControlKind::Button:
+            case ControlKind::CheckBox:
+            case ControlKind::RadioButton:
+                if (code == BN_CLICKED) OnControlEvent(c, ControlEvent::Clicked);
+                break;
+            case ControlKind::TextBox:
+                if (code == EN_CHANGE) OnControlEvent(c, ControlEvent::TextChanged);
+                break;
+            case ControlKind::ComboBox:
+                if (code == CBN_SELCHANGE) OnControlEvent(c, ControlEvent::SelectionChanged);
+                break;
+            default:
+                break;
+        }
+        return;
+    }
 }
 
 LRESULT Window::Notify(const NMHDR& header) {
-  if (header.code == DTN_DATETIMECHANGE && !creating_ && !settingValue_) {
-    for (Control& c : controls_)
-      if (c.hwnd == header.hwndFrom) OnControlEvent(c, ControlEvent::DateChanged);
-  }
-  return 0;
+    if (header.code == DTN_DATETIMECHANGE && !creating_ && !settingValue_) {
+        for (Control& c : controls_)
+            if (c.hwnd == header.hwndFrom) OnControlEvent(c, ControlEvent::DateChanged);
+    }
+    return 0;
 }
 
 }  // namespace ui

@@ -22,13 +22,15 @@ TEST_P(ParseDateTest, ReadsOnlyWholeDatesThatExist) {
     EXPECT_EQ(d ? FormatDate(*d) : std::string{}, GetParam().formatted);
 }
 
-INSTANTIATE_TEST_SUITE_P(ParseDate, ParseDateTest, ::testing::Values(
-    Parse{"2024-02-29", "2024-02-29"}, Parse{"2024-2-9", "2024-02-09"}, Parse{"1601-01-01", "1601-01-01"},
-    Parse{"9999-12-31", "9999-12-31"}, Parse{"2023-02-29", ""}, Parse{"2100-02-29", ""},
-    Parse{"2024-04-31", ""}, Parse{"2024-00-10", ""}, Parse{"2024-13-01", ""}, Parse{"2024-01-00", ""},
-    Parse{"2024-01-01 ", ""}, Parse{" 2024-01-01", ""}, Parse{"2024-001-01", ""}, Parse{"24-01-01", ""},
-    Parse{"20240-1-01", ""}, Parse{"2024/01/01", ""}, Parse{"2024-01-", ""}, Parse{"", ""},
-    Parse{"+024-01-01", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    ParseDate, ParseDateTest,
+    ::testing::Values(Parse{"2024-02-29", "2024-02-29"}, Parse{"2024-2-9", "2024-02-09"},
+                      Parse{"1601-01-01", "1601-01-01"}, Parse{"9999-12-31", "9999-12-31"},
+                      Parse{"2023-02-29", ""}, Parse{"2100-02-29", ""}, Parse{"2024-04-31", ""},
+                      Parse{"2024-00-10", ""}, Parse{"2024-13-01", ""}, Parse{"2024-01-00", ""},
+                      Parse{"2024-01-01 ", ""}, Parse{" 2024-01-01", ""}, Parse{"2024-001-01", ""},
+                      Parse{"24-01-01", ""}, Parse{"20240-1-01", ""}, Parse{"2024/01/01", ""},
+                      Parse{"2024-01-", ""}, Parse{"", ""}, Parse{"+024-01-01", ""}));
 
 TEST(FormatDate, WritesBothDateForms) {
     const sys_days d = sys_days{2024y / 3 / 5};
@@ -54,13 +56,16 @@ TEST_P(NumberValueTest, TakesTheLongestLeadingNumber) {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(NumberValue, NumberValueTest, ::testing::Values(
-    Number{"42", 42}, Number{"-3.5abc", -3.5}, Number{"+7", 7}, Number{".5", 0.5}, Number{"5.", 5},
-    Number{"1e3", 1000}, Number{"1E+2x", 100}, Number{"2e", 2}, Number{"2e-", 2}, Number{"2e+x", 2},
-    Number{"0.4513888888888889", 0.4513888888888889}, Number{"", 0}, Number{"abc", 0},
-    Number{" 5", 0}, Number{"-", 0}, Number{".", 0}, Number{"-.e5", 0}, Number{"inf", 0},
-    Number{"nan", 0}, Number{"0x10", 0}, Number{"1e999", kInf}, Number{"-1e999", -kInf},
-    Number{"1e-999", 0}, Number{"9e308", kInf}, Number{"0.01e-323", 0}, Number{"12,5", 12}));
+INSTANTIATE_TEST_SUITE_P(
+    NumberValue, NumberValueTest,
+    ::testing::Values(Number{"42", 42}, Number{"-3.5abc", -3.5}, Number{"+7", 7}, Number{".5", 0.5},
+                      Number{"5.", 5}, Number{"1e3", 1000}, Number{"1E+2x", 100}, Number{"2e", 2},
+                      Number{"2e-", 2}, Number{"2e+x", 2},
+                      Number{"0.4513888888888889", 0.4513888888888889}, Number{"", 0},
+                      Number{"abc", 0}, Number{" 5", 0}, Number{"-", 0}, Number{".", 0},
+                      Number{"-.e5", 0}, Number{"inf", 0}, Number{"nan", 0}, Number{"0x10", 0},
+                      Number{"1e999", kInf}, Number{"-1e999", -kInf}, Number{"1e-999", 0},
+                      Number{"9e308", kInf}, Number{"0.01e-323", 0}, Number{"12,5", 12}));
 
 TEST(ShiftColour, MovesEachByteTowardTheMiddle) {
     EXPECT_EQ(ShiftColour(0x80FF00u, 50), 0x4ECD32u);

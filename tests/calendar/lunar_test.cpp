@@ -21,31 +21,21 @@ TEST_P(LunarDateTextOfTest, ConvertsThroughTheCallingConvention) {
     EXPECT_EQ(LunarDateTextOf(Day(c.gregorian)), c.lunar);
 }
 
-INSTANTIATE_TEST_SUITE_P(LunarDateText, LunarDateTextOfTest, ::testing::Values(
-    Conversion{"1901-02-19", "1901-01-01"},
-    Conversion{"2100-02-08", "2099-12-30"},
-    Conversion{"2024-02-09", "2023-12-30"},
-    Conversion{"2024-02-10", "2024-01-01"},
-    Conversion{"2023-03-22", "2023-闰02-01"},
-    Conversion{"2023-04-19", "2023-闰02-29"},
-    Conversion{"2023-04-20", "2023-03-01"},
-    Conversion{"2020-05-23", "2020-闰04-01"},
-    Conversion{"2033-12-22", "2033-闰11-01"},
-    Conversion{"1995-10-09", "1995-闰08-15"},
-    // Days that the year table once got wrong.
-    Conversion{"1989-08-02", "1989-07-01"},
-    Conversion{"2025-04-27", "2025-03-30"},
-    Conversion{"2025-04-28", "2025-04-01"},
-    Conversion{"2089-09-04", "2089-08-01"},
-    Conversion{"2099-12-11", "2099-10-30"},
-    Conversion{"2099-12-12", "2099-11-01"},
-    // Outside the table the convention names no day, and nothing breaks.
-    Conversion{"1901-02-18", ""},
-    Conversion{"1900-06-01", ""},
-    Conversion{"2100-02-09", ""},
-    Conversion{"2101-01-01", ""},
-    Conversion{"0001-01-01", ""},
-    Conversion{"9999-12-31", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    LunarDateText, LunarDateTextOfTest,
+    ::testing::Values(
+        Conversion{"1901-02-19", "1901-01-01"}, Conversion{"2100-02-08", "2099-12-30"},
+        Conversion{"2024-02-09", "2023-12-30"}, Conversion{"2024-02-10", "2024-01-01"},
+        Conversion{"2023-03-22", "2023-闰02-01"}, Conversion{"2023-04-19", "2023-闰02-29"},
+        Conversion{"2023-04-20", "2023-03-01"}, Conversion{"2020-05-23", "2020-闰04-01"},
+        Conversion{"2033-12-22", "2033-闰11-01"}, Conversion{"1995-10-09", "1995-闰08-15"},
+        // Days that the year table once got wrong.
+        Conversion{"1989-08-02", "1989-07-01"}, Conversion{"2025-04-27", "2025-03-30"},
+        Conversion{"2025-04-28", "2025-04-01"}, Conversion{"2089-09-04", "2089-08-01"},
+        Conversion{"2099-12-11", "2099-10-30"}, Conversion{"2099-12-12", "2099-11-01"},
+        // Outside the table the convention names no day, and nothing breaks.
+        Conversion{"1901-02-18", ""}, Conversion{"1900-06-01", ""}, Conversion{"2100-02-09", ""},
+        Conversion{"2101-01-01", ""}, Conversion{"0001-01-01", ""}, Conversion{"9999-12-31", ""}));
 
 TEST(LunarDateText, EveryDayOfTheRangeIsTheNextLunarDayOfTheOneBefore) {
     LunarDate prev = LunarDateOf(kFirstLunarDay).value();
@@ -55,9 +45,10 @@ TEST(LunarDateText, EveryDayOfTheRangeIsTheNextLunarDayOfTheOneBefore) {
         ASSERT_TRUE(next.has_value()) << FormatDate(d);
         const bool sameMonth = next->year == prev.year && next->month == prev.month &&
                                next->leap == prev.leap && next->day == prev.day + 1;
-        const bool monthTurned = next->day == 1 && (prev.day == 29 || prev.day == 30) &&
-                                 prev.day == (IsBigMonth(prev) ? 30 : 29) &&
-                                 MonthSlot(*next) == (next->year == prev.year ? MonthSlot(prev) + 1 : 1);
+        const bool monthTurned =
+            next->day == 1 && (prev.day == 29 || prev.day == 30) &&
+            prev.day == (IsBigMonth(prev) ? 30 : 29) &&
+            MonthSlot(*next) == (next->year == prev.year ? MonthSlot(prev) + 1 : 1);
         ASSERT_TRUE(sameMonth || monthTurned) << FormatDate(d) << " " << FormatLunarDate(*next);
         if (next->year != prev.year) {
             ASSERT_EQ(next->year, prev.year + 1);
@@ -77,7 +68,9 @@ TEST(LunarYearCodes, EachYearsMonthsFillTheDaysToTheNextSpringFestival) {
         int sum = 0;
         for (int s = 1; s <= slots; ++s) sum += LunarMonthLength(y, s);
         EXPECT_EQ(sum, (SpringFestivalDay(y + 1) - SpringFestivalDay(y)).count()) << y;
-        EXPECT_TRUE(sum == 353 || sum == 354 || sum == 355 || sum == 383 || sum == 384 || sum == 385) << y;
+        EXPECT_TRUE(sum == 353 || sum == 354 || sum == 355 || sum == 383 || sum == 384 ||
+                    sum == 385)
+            << y;
     }
 }
 
@@ -113,19 +106,22 @@ TEST_P(SpringFestivalDateTest, FormatsTheFirstDayOfTheLunarYear) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SpringFestivalDate, SpringFestivalDateTest, ::testing::Values(
-    FestivalDate{1901, "1901-02-19"}, FestivalDate{2023, "2023-01-22"},
-    FestivalDate{2024, "2024-02-10"}, FestivalDate{2099, "2099-01-21"},
-    // 2100 begins the day after lunar year 2099 ends.
-    FestivalDate{2100, "2100-02-09"},
-    // Beyond the table: the clamped year's month and day under the year as passed.
-    FestivalDate{2101, "2101-01-21"}, FestivalDate{1900, "1900-02-19"},
-    FestivalDate{999, "0999-02-19"}));
+INSTANTIATE_TEST_SUITE_P(
+    SpringFestivalDate, SpringFestivalDateTest,
+    ::testing::Values(
+        FestivalDate{1901, "1901-02-19"}, FestivalDate{2023, "2023-01-22"},
+        FestivalDate{2024, "2024-02-10"}, FestivalDate{2099, "2099-01-21"},
+        // 2100 begins the day after lunar year 2099 ends.
+        FestivalDate{2100, "2100-02-09"},
+        // Beyond the table: the clamped year's month and day under the year as passed.
+        FestivalDate{2101, "2101-01-21"}, FestivalDate{1900, "1900-02-19"},
+        FestivalDate{999, "0999-02-19"}));
 
 TEST(LunarDateAt, OffsetsOutsideTheTwoYearsNameNoDay) {
     EXPECT_EQ(LunarDateText(2024, 0), "2023-01-01");
     EXPECT_EQ(LunarDateText(2024, -1), "");
-    const int twoYears = static_cast<int>((SpringFestivalDay(2025) - SpringFestivalDay(2023)).count());
+    const int twoYears =
+        static_cast<int>((SpringFestivalDay(2025) - SpringFestivalDay(2023)).count());
     EXPECT_EQ(LunarDateText(2024, twoYears - 1), "2024-12-29");
     EXPECT_EQ(LunarDateText(2024, twoYears), "");
     // Years are clamped to 1902..2099 before the base year is formed.

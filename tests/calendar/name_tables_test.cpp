@@ -9,7 +9,8 @@ namespace calendar {
 namespace {
 
 int Minutes(std::string_view hhmm) {
-    return std::stoi(std::string(hhmm.substr(0, 2))) * 60 + std::stoi(std::string(hhmm.substr(3, 2)));
+    return std::stoi(std::string(hhmm.substr(0, 2))) * 60 +
+           std::stoi(std::string(hhmm.substr(3, 2)));
 }
 
 TEST(NameTables, JiaziNamesFollowTheStemAndBranchRule) {
@@ -64,7 +65,8 @@ int PeriodByTable(int hour, int minute) {
 TEST(NameTables, EveryMinuteFallsInExactlyTheHourPeriodTheTablesGive) {
     for (int hour = 0; hour < 24; ++hour) {
         for (int minute = 0; minute < 60; ++minute) {
-            ASSERT_EQ(HourPeriod(hour, minute), PeriodByTable(hour, minute)) << hour << ":" << minute;
+            ASSERT_EQ(HourPeriod(hour, minute), PeriodByTable(hour, minute))
+                << hour << ":" << minute;
         }
     }
     EXPECT_EQ(HourPeriod(0, 30), 1);
@@ -77,7 +79,8 @@ TEST(NameTables, EveryMinuteFallsInExactlyTheHourPeriodTheTablesGive) {
 std::string_view QuarterAt(int minute, int second) {
     const int t = minute * 60 + second;
     for (int q = 1; q <= 4; ++q) {
-        if (Minutes(QuarterStartTime(q)) <= t && t <= Minutes(QuarterEndTime(q))) return QuarterName(q);
+        if (Minutes(QuarterStartTime(q)) <= t && t <= Minutes(QuarterEndTime(q)))
+            return QuarterName(q);
     }
     return {};
 }

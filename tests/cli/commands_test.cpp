@@ -45,18 +45,22 @@ INSTANTIATE_TEST_SUITE_P(
         Golden{"year_pillar_l", {"pillar", "year", "2023", "L"}, "金箔金\n"},
         Golden{"month_pillar", {"pillar", "month", "2024-03-10", "D"}, "丁dīng卯mǎo月\n"},
         Golden{"month_pillar_before_minor_cold",
-               {"pillar", "month", "2025-01-03", "D"}, "丙bǐng子zǐ月\n"},
+               {"pillar", "month", "2025-01-03", "D"},
+               "丙bǐng子zǐ月\n"},
         Golden{"month_pillar_before_spring_begins",
-               {"pillar", "month", "2025-02-02", "d"}, "丁dīng丑chǒu月\n"},
+               {"pillar", "month", "2025-02-02", "d"},
+               "丁dīng丑chǒu月\n"},
         Golden{"day_pillar", {"pillar", "dayhour", "2000-01-01", "12", "0", "D"}, "戊wù午wǔ日\n"},
         Golden{"hour_pillar_after_midnight",
-               {"pillar", "dayhour", "2024-02-10", "0", "30", "T"}, "甲jiǎ子zǐ时 子夜/夜半 三更\n"},
+               {"pillar", "dayhour", "2024-02-10", "0", "30", "T"},
+               "甲jiǎ子zǐ时 子夜/夜半 三更\n"},
         Golden{"hour_pillar_late_evening_stays_on_the_day",
                {"pillar", "dayhour", "2024-02-10", "23", "15", "T"},
                "甲jiǎ子zǐ时 子夜/夜半 三更\n"},
         // Minute 59 of hour 2 is still the 丑 period; swapped hour and minute would not be.
         Golden{"hour_pillar_takes_hour_then_minute",
-               {"pillar", "dayhour", "2024-02-10", "2", "59", "T"}, "乙yǐ丑chǒu时 鸡鸣/狗盗 四更\n"},
+               {"pillar", "dayhour", "2024-02-10", "2", "59", "T"},
+               "乙yǐ丑chǒu时 鸡鸣/狗盗 四更\n"},
         Golden{"zodiac", {"zodiac", "2024"}, "龙\n"},
         Golden{"festivals_two_slots", {"festivals", "2020-10-01"}, "中秋国庆\n"},
         Golden{"festivals_floating", {"festivals", "2024-05-12"}, "护士母亲节\n"},
@@ -72,13 +76,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TermsCommand, ListsIndexNameAndDateOfAllTwentyFourTerms) {
     const CliRun run = RunCli({"terms", "2024"});
     EXPECT_EQ(run.status, cli::kExitOk);
-    EXPECT_EQ(run.out,
-              "1\t立春\t2024-2-4\n2\t雨水\t2024-2-19\n3\t惊蛰\t2024-3-5\n4\t春分\t2024-3-20\n"
-              "5\t清明\t2024-4-4\n6\t谷雨\t2024-4-19\n7\t立夏\t2024-5-5\n8\t小满\t2024-5-20\n"
-              "9\t芒种\t2024-6-5\n10\t夏至\t2024-6-21\n11\t小暑\t2024-7-6\n12\t大暑\t2024-7-22\n"
-              "13\t立秋\t2024-8-7\n14\t处暑\t2024-8-22\n15\t白露\t2024-9-7\n16\t秋分\t2024-9-22\n"
-              "17\t寒露\t2024-10-8\n18\t霜降\t2024-10-23\n19\t立冬\t2024-11-7\n20\t小雪\t2024-11-22\n"
-              "21\t大雪\t2024-12-6\n22\t冬至\t2024-12-21\n23\t小寒\t2024-1-6\n24\t大寒\t2024-1-20\n");
+    EXPECT_EQ(
+        run.out,
+        "1\t立春\t2024-2-4\n2\t雨水\t2024-2-19\n3\t惊蛰\t2024-3-5\n4\t春分\t2024-3-20\n"
+        "5\t清明\t2024-4-4\n6\t谷雨\t2024-4-19\n7\t立夏\t2024-5-5\n8\t小满\t2024-5-20\n"
+        "9\t芒种\t2024-6-5\n10\t夏至\t2024-6-21\n11\t小暑\t2024-7-6\n12\t大暑\t2024-7-22\n"
+        "13\t立秋\t2024-8-7\n14\t处暑\t2024-8-22\n15\t白露\t2024-9-7\n16\t秋分\t2024-9-22\n"
+        "17\t寒露\t2024-10-8\n18\t霜降\t2024-10-23\n19\t立冬\t2024-11-7\n20\t小雪\t2024-11-22\n"
+        "21\t大雪\t2024-12-6\n22\t冬至\t2024-12-21\n23\t小寒\t2024-1-6\n24\t大寒\t2024-1-20\n");
 }
 
 TEST(TermsCommand, YearWithoutTermDatesKeepsTheNamesAndLeavesTheDatesEmpty) {
@@ -92,12 +97,14 @@ TEST(TermsCommand, YearWithoutTermDatesKeepsTheNamesAndLeavesTheDatesEmpty) {
 // magnitudes no table holds; each must come back as one line, not a crash.
 TEST(YearCommands, AcceptTheExtremeYearsWithoutFailing) {
     for (const std::string year : {"-32767", "0", "-1", "32767"}) {
-        for (const auto& args : std::vector<std::vector<std::string>>{
-                 {"spring", year}, {"zodiac", year}, {"pillar", "year", year, "L"},
-                 {"term", year, "24"}}) {
+        for (const auto& args : std::vector<std::vector<std::string>>{{"spring", year},
+                                                                      {"zodiac", year},
+                                                                      {"pillar", "year", year, "L"},
+                                                                      {"term", year, "24"}}) {
             const CliRun run = RunCli(args);
             EXPECT_EQ(run.status, cli::kExitOk) << args[0] << " " << year;
-            EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << args[0] << " " << year;
+            EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1)
+                << args[0] << " " << year;
         }
     }
 }

@@ -19,15 +19,18 @@ int RecordArgs(const cli::Invocation& call, std::string_view who) {
 
 std::span<const cli::Command> DemoCommands() {
     static constexpr cli::Command kCommands[] = {
-        {"demo", "[WORDS]", "the short form", [](const cli::Invocation& c) { return RecordArgs(c, "demo"); }},
-        {"demo deep", "WORD", "the long form", [](const cli::Invocation& c) { return RecordArgs(c, "deep"); }},
+        {"demo", "[WORDS]", "the short form",
+         [](const cli::Invocation& c) { return RecordArgs(c, "demo"); }},
+        {"demo deep", "WORD", "the long form",
+         [](const cli::Invocation& c) { return RecordArgs(c, "deep"); }},
     };
     return kCommands;
 }
 
 std::span<const cli::Command> OtherGroup() {
     static constexpr cli::Command kCommands[] = {
-        {"other", "", "from a second file", [](const cli::Invocation& c) { return RecordArgs(c, "other"); }},
+        {"other", "", "from a second file",
+         [](const cli::Invocation& c) { return RecordArgs(c, "other"); }},
     };
     return kCommands;
 }

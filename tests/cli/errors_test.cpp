@@ -51,12 +51,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadCall{"pillar_alone", {"pillar"}, "pillar: missing the form (year, month, dayhour)"},
         BadCall{"pillar_unknown_form", {"pillar", "week", "2024"}, "unknown form \"week\""},
         BadCall{"pillar_unknown_kind", {"pillar", "year", "2024", "Q"}, "invalid KIND \"Q\""},
-        BadCall{"pillar_kind_of_another_pillar", {"pillar", "month", "2024-03-10", "T"},
+        BadCall{"pillar_kind_of_another_pillar",
+                {"pillar", "month", "2024-03-10", "T"},
                 "expected one of D, W, F, L"},
         BadCall{"pillar_kind_two_letters", {"pillar", "year", "2024", "DW"}, "invalid KIND"},
-        BadCall{"hour_past_the_day", {"pillar", "dayhour", "2024-02-10", "24", "0", "T"},
+        BadCall{"hour_past_the_day",
+                {"pillar", "dayhour", "2024-02-10", "24", "0", "T"},
                 "HOUR \"24\" is out of range"},
-        BadCall{"minute_negative", {"pillar", "dayhour", "2024-02-10", "1", "-1", "T"},
+        BadCall{"minute_negative",
+                {"pillar", "dayhour", "2024-02-10", "1", "-1", "T"},
                 "MINUTE \"-1\" is out of range"},
         BadCall{"sweep_backwards", {"sweep", "2024-02-10", "2024-02-09"}, "FROM is after TO"},
         BadCall{"help_with_argument", {"help", "me"}, "unexpected argument \"me\""}),
@@ -125,7 +128,10 @@ TEST(QuoteArgument, KeepsTerminalControlOutOfMessages) {
     EXPECT_EQ(cli::QuoteArgument("a\"b\\c"), "\"a\\\"b\\\\c\"");
     EXPECT_EQ(cli::QuoteArgument("\x1b[2J\n"), "\"\\x1B[2J\\x0A\"");
     // A lone continuation byte, a C1 control as UTF-8 and a cut-off sequence.
-    EXPECT_EQ(cli::QuoteArgument("\x9b" "\xc2\x9b" "\xe9\x97"), "\"\\x9B\\xC2\\x9B\\xE9\\x97\"");
+    EXPECT_EQ(cli::QuoteArgument("\x9b"
+                                 "\xc2\x9b"
+                                 "\xe9\x97"),
+              "\"\\x9B\\xC2\\x9B\\xE9\\x97\"");
     EXPECT_EQ(cli::QuoteArgument(std::string(100, '9')), "\"" + std::string(40, '9') + "...\"");
 }
 

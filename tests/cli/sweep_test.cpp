@@ -43,8 +43,10 @@ TEST(SweepLine, GoldenDay) {
 TEST(SweepLine, TermDayNamesItsTerm) {
     std::string line;
     cli::AppendSweepLine(line, sys_days{2024y / 2 / 4});
-    EXPECT_EQ(line.rfind(R"j({"date":"2024-02-04","lunar":"2023-12-25","term":"立春","festivals":"",)j", 0),
-              0u)
+    EXPECT_EQ(
+        line.rfind(R"j({"date":"2024-02-04","lunar":"2023-12-25","term":"立春","festivals":"",)j",
+                   0),
+        0u)
         << line;
 }
 
@@ -104,7 +106,9 @@ TEST(SweepCommand, OutputThatCannotBeWrittenIsAFailure) {
 TEST(AppendJsonString, EscapesOnlyWhatJsonRequires) {
     std::string json;
     cli::AppendJsonString(json, "甲jiǎ \"q\" back\\slash\n\t\r\b\f\x01\x1f\x7f/");
-    EXPECT_EQ(json, R"("甲jiǎ \"q\" back\\slash\n\t\r\b\f\u0001\u001f)" "\x7f" R"(/")");
+    EXPECT_EQ(json, R"("甲jiǎ \"q\" back\\slash\n\t\r\b\f\u0001\u001f)"
+                    "\x7f"
+                    R"(/")");
     json.clear();
     cli::AppendJsonString(json, "");
     EXPECT_EQ(json, "\"\"");

@@ -89,9 +89,10 @@ TEST(ChangeLogText, ColourFiguresAgreeWithEachOther) {
         ASSERT_EQ(parts.size(), 4u);
         const auto first = Split(parts[0], " (");
         const std::uint32_t value = static_cast<std::uint32_t>(std::stoul(std::string(first[0])));
-        const std::uint32_t rgb = static_cast<std::uint32_t>(std::stoul(std::string(first[1]))) |
-                                  static_cast<std::uint32_t>(std::stoul(std::string(parts[1]))) << 8 |
-                                  static_cast<std::uint32_t>(std::stoul(std::string(parts[2]))) << 16;
+        const std::uint32_t rgb =
+            static_cast<std::uint32_t>(std::stoul(std::string(first[1]))) |
+            static_cast<std::uint32_t>(std::stoul(std::string(parts[1]))) << 8 |
+            static_cast<std::uint32_t>(std::stoul(std::string(parts[2]))) << 16;
         EXPECT_EQ(value, rgb) << figure;
         EXPECT_EQ(value, std::stoul(std::string(parts[3].substr(2)), nullptr, 16)) << figure;
     }

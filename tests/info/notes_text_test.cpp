@@ -168,8 +168,8 @@ TEST(NotesText, YearCycleRuleGivesTheProgramsYearPillar) {
     const std::size_t anchor = note.find("年是" + first + "年");
     ASSERT_NE(anchor, std::string_view::npos);
     EXPECT_EQ(HanOnly(calendar::YearPillar(NumberBefore(note, anchor), "D")), first);
-    const std::string stemCount = "（0" + HanOnly(calendar::StemName(1)) + "……9" +
-                                  HanOnly(calendar::StemName(10)) + "）";
+    const std::string stemCount =
+        "（0" + HanOnly(calendar::StemName(1)) + "……9" + HanOnly(calendar::StemName(10)) + "）";
     const std::string branchCount = "（0" + HanOnly(calendar::BranchName(1)) + "……11" +
                                     HanOnly(calendar::BranchName(12)) + "）";
     EXPECT_NE(note.find("n mod 10 为天干序号" + stemCount), std::string_view::npos);
@@ -202,8 +202,8 @@ TEST(NotesText, NightWatchesAreTheWatchesOfTheTwoHourPeriods) {
         const auto description = Split(calendar::HourDescription(b), " ");
         if (description.size() < 3) continue;
         ++watches;
-        const std::string line = std::string(description[2]) + " " +
-                                 std::string(description[0]) + " " + PeriodRange(b);
+        const std::string line =
+            std::string(description[2]) + " " + std::string(description[0]) + " " + PeriodRange(b);
         EXPECT_TRUE(HasLine(note, line)) << line;
     }
     EXPECT_EQ(watches, 5);
@@ -291,8 +291,9 @@ TEST(NotesText, FloatingFestivalsFallOnTheWeekdayTheNoteNames) {
         const auto parts = Split(*rule, "月的第");
         ASSERT_EQ(parts.size(), 2u) << *rule;
         const int m = ToInt(parts[0]);
-        const auto ordinal = std::find_if(std::begin(kOrdinals), std::end(kOrdinals),
-                                          [&](std::string_view o) { return parts[1].starts_with(o); });
+        const auto ordinal =
+            std::find_if(std::begin(kOrdinals), std::end(kOrdinals),
+                         [&](std::string_view o) { return parts[1].starts_with(o); });
         ASSERT_NE(ordinal, std::end(kOrdinals)) << *rule;
         const auto weekdayName = After(parts[1], "个星期");
         ASSERT_TRUE(weekdayName) << *rule;

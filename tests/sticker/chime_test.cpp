@@ -75,9 +75,9 @@ TEST(CheckChimeAndAlarms, SevenOClockWithModeOneAndAlarmOne) {
     ActionRecorder recorder;
     const Schedule schedule{1, 7h, std::nullopt};
     CheckChimeAndAlarms(Moment{sys_days{2026y / 12 / 7}, 7h}, schedule, recorder, recorder);
-    EXPECT_EQ(recorder.actions,
-              (Actions{PlayAction("WAV_ZDSEN"), SpeakAction("现在是7点整"), PlayAction("WAV_BAOSHI"),
-                       SpeakAction("7点0分到了"), PlayAction("WAV_RING")}));
+    EXPECT_EQ(recorder.actions, (Actions{PlayAction("WAV_ZDSEN"), SpeakAction("现在是7点整"),
+                                         PlayAction("WAV_BAOSHI"), SpeakAction("7点0分到了"),
+                                         PlayAction("WAV_RING")}));
 }
 
 TEST(CheckChimeAndAlarms, AWholeDayOfTicksAnnouncesEachDueSecondOnce) {

@@ -45,21 +45,21 @@ TEST_P(ComposeClockTexts, BothFaces) {
 
 INSTANTIATE_TEST_SUITE_P(
     Moments, ComposeClockTexts,
-    testing::Values(
-        ClockCase{"HalfPastMidnightIsZi", "2024-02-10 00:30:00", "00:30:00",
-                  "丙bǐng寅yín月 甲jiǎ辰chén日\r\n甲jiǎ子zǐ时 子夜/夜半 三更二刻",
-                  "甲jiǎ子zǐ时 \r\n 子夜/夜半 三更二刻"},
-        ClockCase{"LateZiStaysOnTheSameDate", "2024-02-10 23:15:30", "23:15:30",
-                  "丙bǐng寅yín月 甲jiǎ辰chén日\r\n甲jiǎ子zǐ时 子夜/夜半 三更初刻",
-                  "甲jiǎ子zǐ时 \r\n 子夜/夜半 三更初刻"},
-        ClockCase{"SevenOClock", "2024-02-10 07:00:00", "07:00:00",
-                  "丙bǐng寅yín月 甲jiǎ辰chén日\r\n戊wù辰chén时 朝食初刻", "戊wù辰chén时 \r\n 朝食初刻"},
-        ClockCase{"SecondQuarterStartsAt16", "2025-01-10 16:16:00", "16:16:00",
-                  "丁dīng丑chǒu月 己jǐ卯mǎo日\r\n壬rén申shēn时 哺bū时一刻",
-                  "壬rén申shēn时 \r\n 哺bū时一刻"},
-        ClockCase{"LastSecondOfAnHour", "2024-12-21 15:59:59", "15:59:59",
-                  "丙bǐng子zǐ月 己jǐ未wèi日\r\n壬rén申shēn时 哺bū时三刻",
-                  "壬rén申shēn时 \r\n 哺bū时三刻"}),
+    testing::Values(ClockCase{"HalfPastMidnightIsZi", "2024-02-10 00:30:00", "00:30:00",
+                              "丙bǐng寅yín月 甲jiǎ辰chén日\r\n甲jiǎ子zǐ时 子夜/夜半 三更二刻",
+                              "甲jiǎ子zǐ时 \r\n 子夜/夜半 三更二刻"},
+                    ClockCase{"LateZiStaysOnTheSameDate", "2024-02-10 23:15:30", "23:15:30",
+                              "丙bǐng寅yín月 甲jiǎ辰chén日\r\n甲jiǎ子zǐ时 子夜/夜半 三更初刻",
+                              "甲jiǎ子zǐ时 \r\n 子夜/夜半 三更初刻"},
+                    ClockCase{"SevenOClock", "2024-02-10 07:00:00", "07:00:00",
+                              "丙bǐng寅yín月 甲jiǎ辰chén日\r\n戊wù辰chén时 朝食初刻",
+                              "戊wù辰chén时 \r\n 朝食初刻"},
+                    ClockCase{"SecondQuarterStartsAt16", "2025-01-10 16:16:00", "16:16:00",
+                              "丁dīng丑chǒu月 己jǐ卯mǎo日\r\n壬rén申shēn时 哺bū时一刻",
+                              "壬rén申shēn时 \r\n 哺bū时一刻"},
+                    ClockCase{"LastSecondOfAnHour", "2024-12-21 15:59:59", "15:59:59",
+                              "丙bǐng子zǐ月 己jǐ未wèi日\r\n壬rén申shēn时 哺bū时三刻",
+                              "壬rén申shēn时 \r\n 哺bū时三刻"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Moment, ParsesClockFieldsAndRefusesRollOver) {

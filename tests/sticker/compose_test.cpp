@@ -39,38 +39,46 @@ INSTANTIATE_TEST_SUITE_P(
         MainCase{"LeapWinterMonth", "2033-12-22",
                  "星期四(第52/53周 59)\r\n2033 年 12 月 22 日\r\n 二〇三三闰(隆冬)冬月小 初一 \r\n"
                  "癸guǐ丑chǒu[牛]年闰11月"},
-        MainCase{"SpringFestivalCountsToTheNextOne", "2024-02-10",
-                 "星期六 6/53周 354天后春节\r\n2024 年 02 月 10 日\r\n 二〇二四(孟春)正月小 初一 \r\n"
-                 "甲jiǎ辰chén[龙]无闰月春节"},
+        MainCase{
+            "SpringFestivalCountsToTheNextOne", "2024-02-10",
+            "星期六 6/53周 354天后春节\r\n2024 年 02 月 10 日\r\n 二〇二四(孟春)正月小 初一 \r\n"
+            "甲jiǎ辰chén[龙]无闰月春节"},
         MainCase{"EveCountsOne", "2024-02-09",
                  "星期五 6/53周 1天后春节\r\n2024 年 02 月 09 日\r\n 二〇二三(暮岁)腊月大 三十 \r\n"
                  "甲jiǎ辰chén[龙]闰2月除夕"},
-        MainCase{"JanuaryTermBeforeSpringFestival", "2024-01-20",
-                 "星期六 3/53周 21天后春节\r\n2024 年 01 月 20 日\r\n 二〇二三(暮岁)腊月大 初十 大寒\r\n"
-                 "甲jiǎ辰chén[龙]闰2月"},
-        MainCase{"Week54Of53", "2028-12-31",
-                 "星期日 54/53周 44天后春节\r\n2028 年 12 月 31 日\r\n 二〇二八(隆冬)冬月大 十六 \r\n"
-                 "戊wù申shēn[猴]闰5月"},
+        MainCase{
+            "JanuaryTermBeforeSpringFestival", "2024-01-20",
+            "星期六 3/53周 21天后春节\r\n2024 年 01 月 20 日\r\n 二〇二三(暮岁)腊月大 初十 大寒\r\n"
+            "甲jiǎ辰chén[龙]闰2月"},
+        MainCase{
+            "Week54Of53", "2028-12-31",
+            "星期日 54/53周 44天后春节\r\n2028 年 12 月 31 日\r\n 二〇二八(隆冬)冬月大 十六 \r\n"
+            "戊wù申shēn[猴]闰5月"},
         // The year text follows the clamped working year 1902; the festival follows the
         // lunar date, which knows the first day of its year.
-        MainCase{"FirstDayUsesWorkingYear1902", "1901-02-19",
-                 "星期二 8/53周 354天后春节\r\n1901 年 02 月 19 日\r\n 一九〇一(孟春)正月小 初一 雨水\r\n"
-                 "壬rén寅yín[虎]无闰月春节"},
-        MainCase{"SolsticeIn1901", "1901-12-22",
-                 "星期日 52/53周 48天后春节\r\n1901 年 12 月 22 日\r\n 一九〇一(隆冬)冬月大 十二 冬至\r\n"
-                 "壬rén寅yín[虎]无闰月入九"},
+        MainCase{
+            "FirstDayUsesWorkingYear1902", "1901-02-19",
+            "星期二 8/53周 354天后春节\r\n1901 年 02 月 19 日\r\n 一九〇一(孟春)正月小 初一 雨水\r\n"
+            "壬rén寅yín[虎]无闰月春节"},
+        MainCase{
+            "SolsticeIn1901", "1901-12-22",
+            "星期日 52/53周 48天后春节\r\n1901 年 12 月 22 日\r\n 一九〇一(隆冬)冬月大 十二 冬至\r\n"
+            "壬rén寅yín[虎]无闰月入九"},
         MainCase{"LastDay", "2100-02-08",
                  "星期一 7/53周 1天后春节\r\n2100 年 02 月 08 日\r\n 二〇九九(暮岁)腊月大 三十 \r\n"
                  "己jǐ未wèi[羊]闰2月除夕"},
-        MainCase{"SolsticeStartsTheNines", "2024-12-21",
-                 "星期六 51/53周 39天后春节\r\n2024 年 12 月 21 日\r\n 二〇二四(隆冬)冬月大 廿一 冬至\r\n"
-                 "甲jiǎ辰chén[龙]无闰月入九"},
-        MainCase{"OutOfTheNinesWithAFestival", "2024-03-11",
-                 "星期一 11/53周 324天后春节\r\n2024 年 03 月 11 日\r\n 二〇二四(花朝)二月大 初二 \r\n"
-                 "甲jiǎ辰chén[龙]无闰月龙头出九"},
-        MainCase{"TermAndFloatingFestival", "2020-06-21",
-                 "星期日 26/53周 236天后春节\r\n2020 年 06 月 21 日\r\n 二〇二〇(仲夏)五月大 初一 夏至\r\n"
-                 "庚gēng子zǐ[鼠]闰4月父亲节"}),
+        MainCase{
+            "SolsticeStartsTheNines", "2024-12-21",
+            "星期六 51/53周 39天后春节\r\n2024 年 12 月 21 日\r\n 二〇二四(隆冬)冬月大 廿一 冬至\r\n"
+            "甲jiǎ辰chén[龙]无闰月入九"},
+        MainCase{
+            "OutOfTheNinesWithAFestival", "2024-03-11",
+            "星期一 11/53周 324天后春节\r\n2024 年 03 月 11 日\r\n 二〇二四(花朝)二月大 初二 \r\n"
+            "甲jiǎ辰chén[龙]无闰月龙头出九"},
+        MainCase{
+            "TermAndFloatingFestival", "2020-06-21",
+            "星期日 26/53周 236天后春节\r\n2020 年 06 月 21 日\r\n 二〇二〇(仲夏)五月大 初一 夏至\r\n"
+            "庚gēng子zǐ[鼠]闰4月父亲节"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ComposeMainFaceTextsRange, OutsideTheTableGivesTheMessageAndNoText) {
@@ -110,24 +118,26 @@ constexpr const char* kLate = "请检查您的日期，阳历日期最大为 210
 INSTANTIATE_TEST_SUITE_P(
     Days, ComposeAlternateFaceTexts,
     testing::Values(
-        AlternateCase{"LeapMonthKeepsTheOrdinaryForms", "2023-03-22 10:30", "2023年03月22日",
-                      "星期三 12/53周 325天后春节",
-                      "二〇二三闰(花朝)二月小 初一\r\n癸guǐ卯mǎo[兔]闰2月 \r\n乙yǐ卯mǎo月 己jǐ卯mǎo日"},
-        AlternateCase{"SpringFestival", "2024-02-10 00:30", "2024年02月10日",
-                      "星期六 6/53周 354天后春节",
-                      "二〇二四(孟春)正月小 初一\r\n甲jiǎ辰chén[龙]无闰月春节 \r\n丙bǐng寅yín月 甲jiǎ辰chén日"},
-        AlternateCase{"TermAndNines", "2024-12-21 16:50", "2024年12月21日",
-                      "星期六 51/53周 39天后春节",
-                      "二〇二四(隆冬)冬月大 廿一\r\n甲jiǎ辰chén[龙]无闰月冬至 入九\r\n丙bǐng子zǐ月 己jǐ未wèi日"},
-        AlternateCase{"OutOfTheNines", "2024-03-11 07:00", "2024年03月11日",
-                      "星期一 11/53周 324天后春节",
-                      "二〇二四(花朝)二月大 初二\r\n甲jiǎ辰chén[龙]无闰月龙头 出九\r\n丁dīng卯mǎo月 甲jiǎ戌xū日"},
-        AlternateCase{"FirstDayConvertsLikeEveryCaller", "1901-02-19 23:15", "1901年02月19日",
-                      "星期二 8/53周 354天后春节",
-                      "一九〇一(孟春)正月小 初一\r\n辛xīn丑chǒu[牛]无闰月雨水春节 \r\n庚gēng寅yín月 戊wù辰chén日"},
-        AlternateCase{"LastDayIsTheEve", "2100-02-08 12:00", "2100年02月08日",
-                      "星期一 7/53周 1天后春节",
-                      "二〇九九(暮岁)腊月大 三十\r\n庚gēng申shēn[猴]闰2月除夕 \r\n戊wù寅yín月 辛xīn巳sì日"},
+        AlternateCase{
+            "LeapMonthKeepsTheOrdinaryForms", "2023-03-22 10:30", "2023年03月22日",
+            "星期三 12/53周 325天后春节",
+            "二〇二三闰(花朝)二月小 初一\r\n癸guǐ卯mǎo[兔]闰2月 \r\n乙yǐ卯mǎo月 己jǐ卯mǎo日"},
+        AlternateCase{
+            "SpringFestival", "2024-02-10 00:30", "2024年02月10日", "星期六 6/53周 354天后春节",
+            "二〇二四(孟春)正月小 初一\r\n甲jiǎ辰chén[龙]无闰月春节 \r\n丙bǐng寅yín月 甲jiǎ辰chén日"},
+        AlternateCase{
+            "TermAndNines", "2024-12-21 16:50", "2024年12月21日", "星期六 51/53周 39天后春节",
+            "二〇二四(隆冬)冬月大 廿一\r\n甲jiǎ辰chén[龙]无闰月冬至 入九\r\n丙bǐng子zǐ月 己jǐ未wèi日"},
+        AlternateCase{
+            "OutOfTheNines", "2024-03-11 07:00", "2024年03月11日", "星期一 11/53周 324天后春节",
+            "二〇二四(花朝)二月大 初二\r\n甲jiǎ辰chén[龙]无闰月龙头 出九\r\n丁dīng卯mǎo月 甲jiǎ戌xū日"},
+        AlternateCase{
+            "FirstDayConvertsLikeEveryCaller", "1901-02-19 23:15", "1901年02月19日",
+            "星期二 8/53周 354天后春节",
+            "一九〇一(孟春)正月小 初一\r\n辛xīn丑chǒu[牛]无闰月雨水春节 \r\n庚gēng寅yín月 戊wù辰chén日"},
+        AlternateCase{
+            "LastDayIsTheEve", "2100-02-08 12:00", "2100年02月08日", "星期一 7/53周 1天后春节",
+            "二〇九九(暮岁)腊月大 三十\r\n庚gēng申shēn[猴]闰2月除夕 \r\n戊wù寅yín月 辛xīn巳sì日"},
         AlternateCase{"BeforeTheTable", "1901-02-18 12:00", "1901年02月18日", kEarly, kEarly},
         AlternateCase{"AfterTheTable", "2100-02-09 12:00", "2100年02月09日", kLate, kLate}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -141,7 +151,8 @@ TEST(ColoursForText, BackgroundIsTheShiftedLow24Bits) {
 
 std::size_t LineCount(const std::string& text) {
     std::size_t lines = 1;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+         at = text.find("\r\n", at + 2)) {
         ++lines;
     }
     return lines;

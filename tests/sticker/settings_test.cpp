@@ -44,16 +44,15 @@ TEST_P(AlarmTimeFromText, ReadsOrRefuses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, AlarmTimeFromText,
-    testing::Values(AlarmRead{"", std::nullopt},                      // not set
-                    AlarmRead{"abc", 0s},                             // no number reads as 0
-                    AlarmRead{"0.2916666666666667xyz", 7h},           // leading number only
-                    AlarmRead{"0.2916667", 7h},                       // rounded to the second
-                    AlarmRead{"0.99999", 23h + 59min + 59s},          // 86399.1 s
-                    AlarmRead{"0.999999", std::nullopt},              // rounds to 24:00:00
-                    AlarmRead{"1", std::nullopt},                     // a whole day later
-                    AlarmRead{"1e999", std::nullopt},                 // not finite
-                    AlarmRead{"-1e999", std::nullopt},
-                    AlarmRead{"-0.1", std::nullopt},
+    testing::Values(AlarmRead{"", std::nullopt},              // not set
+                    AlarmRead{"abc", 0s},                     // no number reads as 0
+                    AlarmRead{"0.2916666666666667xyz", 7h},   // leading number only
+                    AlarmRead{"0.2916667", 7h},               // rounded to the second
+                    AlarmRead{"0.99999", 23h + 59min + 59s},  // 86399.1 s
+                    AlarmRead{"0.999999", std::nullopt},      // rounds to 24:00:00
+                    AlarmRead{"1", std::nullopt},             // a whole day later
+                    AlarmRead{"1e999", std::nullopt},         // not finite
+                    AlarmRead{"-1e999", std::nullopt}, AlarmRead{"-0.1", std::nullopt},
                     AlarmRead{"99999999999", std::nullopt}));
 
 TEST(ChimeModeFromText, RoundsAndSurvivesAnyText) {
@@ -142,7 +141,7 @@ TEST(SettingsStore, FailuresAreReportedAndChangeNothing) {
     EXPECT_FALSE(DeleteSetting(store, kSettingsKey, ""));
     EXPECT_EQ(ReadSetting(store, kSettingsKey, kChimeValue), "1");
     store.failDeletes = false;
-    EXPECT_FALSE(DeleteSetting(store, kSettingsKey, "ZS"));   // no such value
+    EXPECT_FALSE(DeleteSetting(store, kSettingsKey, "ZS"));  // no such value
     EXPECT_FALSE(DeleteSetting(store, "Software\\Nothing", "ZS"));
     EXPECT_FALSE(DeleteSetting(store, "", ""));  // never the whole hive
     EXPECT_TRUE(DeleteSetting(store, kSettingsKey, kChimeValue));
@@ -152,7 +151,8 @@ TEST(SplitProgramPath, CutsAfterTheLastSeparator) {
     EXPECT_EQ(SplitProgramPath("C:\\Program Files\\Tavelon\\tavelon.exe"),
               (ProgramPath{"C:\\Program Files\\Tavelon\\", "tavelon.exe"}));
     EXPECT_EQ(SplitProgramPath("D:tavelon.exe"), (ProgramPath{"D:", "tavelon.exe"}));
-    EXPECT_EQ(SplitProgramPath("/opt/t/a\\b/tavelon.exe"), (ProgramPath{"/opt/t/a\\b/", "tavelon.exe"}));
+    EXPECT_EQ(SplitProgramPath("/opt/t/a\\b/tavelon.exe"),
+              (ProgramPath{"/opt/t/a\\b/", "tavelon.exe"}));
     EXPECT_EQ(SplitProgramPath("tavelon.exe"), (ProgramPath{"", "tavelon.exe"}));
     EXPECT_EQ(SplitProgramPath("C:\\dir\\"), (ProgramPath{"C:\\dir\\", ""}));
 }

@@ -36,8 +36,8 @@ protected:
 
 TEST_F(AlarmPageTest, CheckingStoresTheAlarmsAndHalfHourChime) {
     // The pickers may hold seconds; only hours and minutes are stored.
-    const AlarmPage page{{Day("2026-03-05"), 7h + 30min + 45s}, {Day("2020-01-01"), 16h + 50min}, 2,
-                         true};
+    const AlarmPage page{
+        {Day("2026-03-05"), 7h + 30min + 45s}, {Day("2020-01-01"), 16h + 50min}, 2, true};
     const auto message = ApplyAlarmSettings(true, page, store, schedule);
     ASSERT_TRUE(message);
     EXPECT_EQ(message->text, "闹钟与报时已设置成功！");

@@ -58,7 +58,8 @@ TEST(FourPillarsText, HourTextIsCutAfterItsFirstHourMark) {
 TEST(FourPillarsText, HasExactlyFourLines) {
     const std::string text = FourPillarsText(Day("2023-04-19"), 16);
     std::size_t breaks = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+         at = text.find("\r\n", at + 2)) {
         ++breaks;
     }
     EXPECT_EQ(breaks, 3u);
@@ -66,10 +67,14 @@ TEST(FourPillarsText, HasExactlyFourLines) {
 }
 
 TEST(FourPillarsText, OutsideTheLunarTableShowsTheRangeMessage) {
-    EXPECT_EQ(FourPillarsText(Day("1901-02-18"), 23), "请检查您的日期，阳历日期最小为 1901-02-19 ！");
-    EXPECT_EQ(FourPillarsText(Serial("1601-01-01")), "请检查您的日期，阳历日期最小为 1901-02-19 ！");
-    EXPECT_EQ(FourPillarsText(Day("2100-02-09"), 0), "请检查您的日期，阳历日期最大为 2100-02-08 ！");
-    EXPECT_EQ(FourPillarsText(Serial("9999-12-31", 23, 59)), "请检查您的日期，阳历日期最大为 2100-02-08 ！");
+    EXPECT_EQ(FourPillarsText(Day("1901-02-18"), 23),
+              "请检查您的日期，阳历日期最小为 1901-02-19 ！");
+    EXPECT_EQ(FourPillarsText(Serial("1601-01-01")),
+              "请检查您的日期，阳历日期最小为 1901-02-19 ！");
+    EXPECT_EQ(FourPillarsText(Day("2100-02-09"), 0),
+              "请检查您的日期，阳历日期最大为 2100-02-08 ！");
+    EXPECT_EQ(FourPillarsText(Serial("9999-12-31", 23, 59)),
+              "请检查您的日期，阳历日期最大为 2100-02-08 ！");
     EXPECT_EQ(FourPillarsText(Day("1901-02-19"), 0).rfind("八字：", 0), 0u);
     EXPECT_EQ(FourPillarsText(Day("2100-02-08"), 23).rfind("八字：", 0), 0u);
 }

@@ -26,34 +26,31 @@ TEST_P(WeekRangeTextTest, ClipsTheWeekToItsYear) {
 
 INSTANTIATE_TEST_SUITE_P(
     WeekRangeText, WeekRangeTextTest,
-    testing::Values(
-        WeekCase{"DesignTimeText", 2021, "52", "2021-12-19至2021-12-25"},
-        WeekCase{"FirstWeekOf2021", 2021, "1", "2021-1-1至2021-1-2"},
-        WeekCase{"FirstWeekOf2026", 2026, "1", "2026-1-1至2026-1-3"},
-        WeekCase{"LastWeekOf2021", 2021, "53", "2021-12-26至2021-12-31"},
-        WeekCase{"SundayYearFirstWeek", 2023, "1", "2023-1-1至2023-1-7"},
-        WeekCase{"SundayYearWeek53IsOneDay", 2023, "53", "2023-12-31至2023-12-31"},
-        WeekCase{"SaturdayYearFirstWeekIsOneDay", 2022, "1", "2022-1-1至2022-1-1"},
-        WeekCase{"SaturdayYearWeek53", 2022, "53", "2022-12-25至2022-12-31"},
-        // A leap year beginning on a Saturday has a 54th week, 31 December alone.
-        WeekCase{"LeapSaturdayYearWeek53", 2000, "53", "2000-12-24至2000-12-30"},
-        WeekCase{"LeapSaturdayYearWeek54", 2000, "54", "2000-12-31至2000-12-31"},
-        WeekCase{"NoWeek54", 2021, "54", ""},
-        WeekCase{"RoundedWeekNumber", 2021, "1.6", "2021-1-3至2021-1-9"},
-        WeekCase{"WeekZero", 2021, "0", ""},
-        WeekCase{"NegativeWeek", 2021, "-1", ""},
-        WeekCase{"NotANumber", 2021, "", ""},
-        WeekCase{"Huge", 2021, "1e308", ""},
-        WeekCase{"FirstPickerYear", 1601, "53", "1601-12-30至1601-12-31"},
-        WeekCase{"LastPickerYear", 9999, "1", "9999-1-1至9999-1-2"},
-        WeekCase{"BeforePickers", 1600, "1", ""}),
+    testing::Values(WeekCase{"DesignTimeText", 2021, "52", "2021-12-19至2021-12-25"},
+                    WeekCase{"FirstWeekOf2021", 2021, "1", "2021-1-1至2021-1-2"},
+                    WeekCase{"FirstWeekOf2026", 2026, "1", "2026-1-1至2026-1-3"},
+                    WeekCase{"LastWeekOf2021", 2021, "53", "2021-12-26至2021-12-31"},
+                    WeekCase{"SundayYearFirstWeek", 2023, "1", "2023-1-1至2023-1-7"},
+                    WeekCase{"SundayYearWeek53IsOneDay", 2023, "53", "2023-12-31至2023-12-31"},
+                    WeekCase{"SaturdayYearFirstWeekIsOneDay", 2022, "1", "2022-1-1至2022-1-1"},
+                    WeekCase{"SaturdayYearWeek53", 2022, "53", "2022-12-25至2022-12-31"},
+                    // A leap year beginning on a Saturday has a 54th week, 31 December alone.
+                    WeekCase{"LeapSaturdayYearWeek53", 2000, "53", "2000-12-24至2000-12-30"},
+                    WeekCase{"LeapSaturdayYearWeek54", 2000, "54", "2000-12-31至2000-12-31"},
+                    WeekCase{"NoWeek54", 2021, "54", ""},
+                    WeekCase{"RoundedWeekNumber", 2021, "1.6", "2021-1-3至2021-1-9"},
+                    WeekCase{"WeekZero", 2021, "0", ""}, WeekCase{"NegativeWeek", 2021, "-1", ""},
+                    WeekCase{"NotANumber", 2021, "", ""}, WeekCase{"Huge", 2021, "1e308", ""},
+                    WeekCase{"FirstPickerYear", 1601, "53", "1601-12-30至1601-12-31"},
+                    WeekCase{"LastPickerYear", 9999, "1", "9999-1-1至9999-1-2"},
+                    WeekCase{"BeforePickers", 1600, "1", ""}),
     [](const testing::TestParamInfo<WeekCase>& info) { return std::string(info.param.name); });
 
 TEST(TermDateText, GivesTheEngineDateOrLeavesTheCaption) {
     EXPECT_EQ(TermDateText(2024, 1), "2024-2-4");
     EXPECT_EQ(TermDateText(2026, 2), "2026-2-18");
     EXPECT_EQ(TermDateText(2024, 23), "2024-1-6");  // 小寒 is a January term of the same year
-    EXPECT_NE(TermDateText(2100, 24), "");  // 2100 is still computed
+    EXPECT_NE(TermDateText(2100, 24), "");          // 2100 is still computed
     EXPECT_EQ(TermDateText(1900, 1), "");
     EXPECT_EQ(TermDateText(2101, 1), "");
     EXPECT_EQ(TermDateText(2024, 0), std::nullopt);

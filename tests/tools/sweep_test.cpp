@@ -21,11 +21,14 @@ using std::chrono::days;
 
 std::set<sys_days> SweepDays() {
     std::set<sys_days> out;
-    for (sys_days d = tools::kFirstPickerDay; d <= tools::kLastPickerDay; d += days{7}) out.insert(d);
-    for (sys_days d = tools_test::Day("1899-01-01"); d <= tools_test::Day("1902-12-31"); d += days{1}) {
+    for (sys_days d = tools::kFirstPickerDay; d <= tools::kLastPickerDay; d += days{7})
+        out.insert(d);
+    for (sys_days d = tools_test::Day("1899-01-01"); d <= tools_test::Day("1902-12-31");
+         d += days{1}) {
         out.insert(d);
     }
-    for (sys_days d = tools_test::Day("2099-01-01"); d <= tools_test::Day("2101-12-31"); d += days{1}) {
+    for (sys_days d = tools_test::Day("2099-01-01"); d <= tools_test::Day("2101-12-31");
+         d += days{1}) {
         out.insert(d);
     }
     out.insert(tools::kLastPickerDay);
@@ -42,10 +45,12 @@ TEST(ToolsSweep, DayToolsAnswerEveryPickerDay) {
         const double serial = calendar::DateSerialOf(day) + (hour * 60 + index % 60) / 1440.0;
         const bool inRange = calendar::InLunarRange(day);
 
-        EXPECT_EQ(tools::IntervalText(anchor, serial).rfind("间隔：", 0), 0u) << calendar::FormatDate(day);
+        EXPECT_EQ(tools::IntervalText(anchor, serial).rfind("间隔：", 0), 0u)
+            << calendar::FormatDate(day);
 
-        EXPECT_EQ(tools::DayLineText(serial, "0", tools::DayDirection::Before, index % 2 == 0).empty(),
-                  !inRange)
+        EXPECT_EQ(
+            tools::DayLineText(serial, "0", tools::DayDirection::Before, index % 2 == 0).empty(),
+            !inRange)
             << calendar::FormatDate(day);
         for (const char* count : {"1000", "0.75", "-1000", "99999999999"}) {
             (void)tools::DayLineText(serial, count, tools::DayDirection::Before, false);

@@ -21,211 +21,212 @@ using tavelon_test::Sticker;
 using tavelon_test::WindowRect;
 
 std::vector<std::pair<UINT, std::string>> MenuItems(HMENU menu) {
-  std::vector<std::pair<UINT, std::string>> items;
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    wchar_t caption[64] = {};
-    GetMenuStringW(menu, i, caption, 64, MF_BYPOSITION);
-    items.emplace_back(GetMenuItemID(menu, i), ui::Narrow(caption));
-  }
-  return items;
+    std::vector<std::pair<UINT, std::string>> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t caption[64] = {};
+        GetMenuStringW(menu, i, caption, 64, MF_BYPOSITION);
+        items.emplace_back(GetMenuItemID(menu, i), ui::Narrow(caption));
+    }
+    return items;
 }
 
 sticker::FacePoint CentreOfWindow(HWND hwnd) {
-  const RECT r = WindowRect(hwnd);
-  return sticker::FaceCentreOf(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    const RECT r = WindowRect(hwnd);
+    return sticker::FaceCentreOf(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 TEST(FaceMenus, HoldTheirCommandsInOrderWithIcons) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  const std::vector<std::pair<UINT, std::string>> main = {
-      {102, "科普"}, {103, "变脸"}, {104, "字色"}, {105, "工具"},
-      {106, "关于"}, {107, "关闭"}, {108, "设为开机启动"}, {109, "取消开机启动"}};
-  EXPECT_EQ(MenuItems(form.menu()), main);
-  MENUITEMINFOW mii{};
-  mii.cbSize = sizeof(mii);
-  mii.fMask = MIIM_BITMAP;
-  ASSERT_TRUE(GetMenuItemInfoW(form.menu(), 0, TRUE, &mii));
-  EXPECT_NE(mii.hbmpItem, nullptr);
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    const std::vector<std::pair<UINT, std::string>> main = {
+        {102, "科普"}, {103, "变脸"}, {104, "字色"},         {105, "工具"},
+        {106, "关于"}, {107, "关闭"}, {108, "设为开机启动"}, {109, "取消开机启动"}};
+    EXPECT_EQ(MenuItems(form.menu()), main);
+    MENUITEMINFOW mii{};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_BITMAP;
+    ASSERT_TRUE(GetMenuItemInfoW(form.menu(), 0, TRUE, &mii));
+    EXPECT_NE(mii.hbmpItem, nullptr);
 
-  s.Command(form.hwnd(), 103);
-  ASSERT_NE(s.Form4(), nullptr);
-  const std::vector<std::pair<UINT, std::string>> alternate = {
-      {102, "科普"}, {103, "变脸"}, {104, "工具"}, {105, "关于"},
-      {106, "关闭"}, {107, "设为开机启动"}, {108, "取消开机启动"}};
-  EXPECT_EQ(MenuItems(s.Form4()->menu()), alternate);
+    s.Command(form.hwnd(), 103);
+    ASSERT_NE(s.Form4(), nullptr);
+    const std::vector<std::pair<UINT, std::string>> alternate = {
+        {102, "科普"}, {103, "变脸"},         {104, "工具"},        {105, "关于"},
+        {106, "关闭"}, {107, "设为开机启动"}, {108, "取消开机启动"}};
+    EXPECT_EQ(MenuItems(s.Form4()->menu()), alternate);
 }
 
 TEST(FaceMenus, OpenOnceAtTenPixelsBelowTheCursorOnTextOnly) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  s.Tick();
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, CentreOf(*form.Find("Label2")));
-  SendMessageW(form.hwnd(), WM_RBUTTONUP, 0, CentreOf(*form.Find("Label2")));
-  ASSERT_EQ(s.menuPoints.size(), 1u);
-  EXPECT_EQ(s.menuPoints[0].x, cursor.x);
-  EXPECT_EQ(s.menuPoints[0].y, cursor.y + 10);
-  // Below the last label there is only background.
-  SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 166));
-  EXPECT_EQ(s.menuPoints.size(), 1u);
-  // A right click on the line shared by Label2 and Label3 opens it once.
-  SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 124));
-  EXPECT_EQ(s.menuPoints.size(), 2u);
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    s.Tick();
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, CentreOf(*form.Find("Label2")));
+    SendMessageW(form.hwnd(), WM_RBUTTONUP, 0, CentreOf(*form.Find("Label2")));
+    ASSERT_EQ(s.menuPoints.size(), 1u);
+    EXPECT_EQ(s.menuPoints[0].x, cursor.x);
+    EXPECT_EQ(s.menuPoints[0].y, cursor.y + 10);
+    // Below the last label there is only background.
+    SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 166));
+    EXPECT_EQ(s.menuPoints.size(), 1u);
+    // A right click on the line shared by Label2 and Label3 opens it once.
+    SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 124));
+    EXPECT_EQ(s.menuPoints.size(), 2u);
 }
 
 TEST(FaceMenus, AChosenCommandArrivesAsACommandMessage) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  s.menuChoice = 108;
-  SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, CentreOf(*form.Find("Label1")));
-  Pump();
-  EXPECT_NE(s.store.Read(sticker::kRunKey, sticker::kRunValue), "");
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    s.menuChoice = 108;
+    SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, CentreOf(*form.Find("Label1")));
+    Pump();
+    EXPECT_NE(s.store.Read(sticker::kRunKey, sticker::kRunValue), "");
 }
 
 TEST(Form1Drag, OnlyTheClockMovesTheWindowAndRecordsFaceCentre) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  s.dragTo = POINT{300, 200};
-  SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label2")));
-  SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label3")));
-  EXPECT_EQ(s.drags, 0);
-  SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label1")));
-  EXPECT_EQ(s.drags, 1);
-  EXPECT_EQ(WindowRect(form.hwnd()).left, 300);
-  EXPECT_EQ(s.app.FaceCentre, (sticker::FacePoint{300 + 166, 200 + 84}));
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    s.dragTo = POINT{300, 200};
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label2")));
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label3")));
+    EXPECT_EQ(s.drags, 0);
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label1")));
+    EXPECT_EQ(s.drags, 1);
+    EXPECT_EQ(WindowRect(form.hwnd()).left, 300);
+    EXPECT_EQ(s.app.FaceCentre, (sticker::FacePoint{300 + 166, 200 + 84}));
 }
 
 TEST(FaceSwitch, AlternateFaceShowsTopRightAndTheMainFaceComesBackWhereItWas) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  s.dragTo = POINT{400, 300};
-  SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label1")));
-  const sticker::FacePoint dragged = s.app.FaceCentre;
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    s.dragTo = POINT{400, 300};
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label1")));
+    const sticker::FacePoint dragged = s.app.FaceCentre;
 
-  s.Command(form.hwnd(), 103);
-  EXPECT_TRUE(IsIconic(form.hwnd()));
-  sticker::Form4* face = s.Form4();
-  ASSERT_NE(face, nullptr);
-  const RECT r = WindowRect(face->hwnd());
-  EXPECT_EQ(r.left, GetSystemMetrics(SM_CXFULLSCREEN) - 256 - 2);
-  EXPECT_EQ(r.top, 2);
-  EXPECT_EQ(s.app.FaceCentre, dragged);  // the alternate face's own placement does not count
+    s.Command(form.hwnd(), 103);
+    EXPECT_TRUE(IsIconic(form.hwnd()));
+    sticker::Form4* face = s.Form4();
+    ASSERT_NE(face, nullptr);
+    const RECT r = WindowRect(face->hwnd());
+    EXPECT_EQ(r.left, GetSystemMetrics(SM_CXFULLSCREEN) - 256 - 2);
+    EXPECT_EQ(r.top, 2);
+    EXPECT_EQ(s.app.FaceCentre, dragged);  // the alternate face's own placement does not count
 
-  s.Command(face->hwnd(), 103);
-  EXPECT_EQ(s.Form4(), nullptr);
-  EXPECT_FALSE(IsIconic(form.hwnd()));
-  EXPECT_EQ(CentreOfWindow(form.hwnd()), dragged);
+    s.Command(face->hwnd(), 103);
+    EXPECT_EQ(s.Form4(), nullptr);
+    EXPECT_FALSE(IsIconic(form.hwnd()));
+    EXPECT_EQ(CentreOfWindow(form.hwnd()), dragged);
 }
 
 TEST(FaceSwitch, TheMainFaceComesBackCentredOnTheDraggedAlternateFace) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  s.Command(form.hwnd(), 103);
-  sticker::Form4* face = s.Form4();
-  ASSERT_NE(face, nullptr);
-  s.dragTo = POINT{500, 400};
-  SendMessageW(face->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(128, 128));
-  EXPECT_EQ(s.app.FaceCentre, (sticker::FacePoint{500 + 128, 400 + 128}));
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    s.Command(form.hwnd(), 103);
+    sticker::Form4* face = s.Form4();
+    ASSERT_NE(face, nullptr);
+    s.dragTo = POINT{500, 400};
+    SendMessageW(face->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(128, 128));
+    EXPECT_EQ(s.app.FaceCentre, (sticker::FacePoint{500 + 128, 400 + 128}));
 
-  s.Command(face->hwnd(), 103);
-  EXPECT_EQ(CentreOfWindow(form.hwnd()), (sticker::FacePoint{628, 528}));
+    s.Command(face->hwnd(), 103);
+    EXPECT_EQ(CentreOfWindow(form.hwnd()), (sticker::FacePoint{628, 528}));
 }
 
 TEST(FaceSwitch, AlternateFaceCloseEndsBothFacesAndTheLoop) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  s.Command(form.hwnd(), 103);
-  ASSERT_NE(s.Form4(), nullptr);
-  SendMessageW(s.Form4()->hwnd(), WM_COMMAND, 106, 0);
-  EXPECT_EQ(s.Form4(), nullptr);
-  EXPECT_EQ(form.hwnd(), nullptr);
-  EXPECT_TRUE(Pump());
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    s.Command(form.hwnd(), 103);
+    ASSERT_NE(s.Form4(), nullptr);
+    SendMessageW(s.Form4()->hwnd(), WM_COMMAND, 106, 0);
+    EXPECT_EQ(s.Form4(), nullptr);
+    EXPECT_EQ(form.hwnd(), nullptr);
+    EXPECT_TRUE(Pump());
 }
 
 TEST(Form1Commands, CloseEndsTheMessageLoop) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  EXPECT_TRUE(form.timer().enabled());
-  SendMessageW(form.hwnd(), WM_COMMAND, 107, 0);
-  EXPECT_TRUE(Pump());  // WM_QUIT came
-  EXPECT_EQ(form.hwnd(), nullptr);
-  EXPECT_EQ(s.app.forms.Find(sticker::FormId::Form1), nullptr);
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    EXPECT_TRUE(form.timer().enabled());
+    SendMessageW(form.hwnd(), WM_COMMAND, 107, 0);
+    EXPECT_TRUE(Pump());  // WM_QUIT came
+    EXPECT_EQ(form.hwnd(), nullptr);
+    EXPECT_EQ(s.app.forms.Find(sticker::FormId::Form1), nullptr);
 }
 
 TEST(Form1Commands, TextColourIsAppliedAndStoredOnlyWhenChosen) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  s.Command(form.hwnd(), 104);  // cancelled
-  EXPECT_EQ(s.colourDialogs, 1);
-  EXPECT_EQ(s.store.Read(sticker::kSettingsKey, sticker::kColourValue), "");
-  EXPECT_EQ(form.background(), COLORREF{0x4ECD32});
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    s.Command(form.hwnd(), 104);  // cancelled
+    EXPECT_EQ(s.colourDialogs, 1);
+    EXPECT_EQ(s.store.Read(sticker::kSettingsKey, sticker::kColourValue), "");
+    EXPECT_EQ(form.background(), COLORREF{0x4ECD32});
 
-  s.chosenColour = 0;  // black
-  s.Command(form.hwnd(), 104);
-  EXPECT_EQ(s.store.Read(sticker::kSettingsKey, sticker::kColourValue), "0");
-  EXPECT_EQ(form.Find("Label2")->colour, COLORREF{0});
-  COLORREF key = 0;
-  GetLayeredWindowAttributes(form.hwnd(), &key, nullptr, nullptr);
-  EXPECT_EQ(key, COLORREF{0x323232});
+    s.chosenColour = 0;  // black
+    s.Command(form.hwnd(), 104);
+    EXPECT_EQ(s.store.Read(sticker::kSettingsKey, sticker::kColourValue), "0");
+    EXPECT_EQ(form.Find("Label2")->colour, COLORREF{0});
+    COLORREF key = 0;
+    GetLayeredWindowAttributes(form.hwnd(), &key, nullptr, nullptr);
+    EXPECT_EQ(key, COLORREF{0x323232});
 
-  // Storing may fail; the colour shows all the same.
-  s.store.failWrites = true;
-  s.chosenColour = 0x0000FF;
-  s.Command(form.hwnd(), 104);
-  EXPECT_EQ(form.Find("Label1")->colour, COLORREF{0x0000FF});
+    // Storing may fail; the colour shows all the same.
+    s.store.failWrites = true;
+    s.chosenColour = 0x0000FF;
+    s.Command(form.hwnd(), 104);
+    EXPECT_EQ(form.Find("Label1")->colour, COLORREF{0x0000FF});
 }
 
 TEST(Form1Commands, StoredColourAndScheduleAreLoadedAtComposition) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  s.store.Write(sticker::kSettingsKey, sticker::kColourValue, "255");
-  s.store.Write(sticker::kSettingsKey, sticker::kChimeValue, "3");
-  sticker::Form1& form = s.Start();
-  EXPECT_EQ(form.Find("Label3")->colour, COLORREF{0x0000FF});
-  EXPECT_EQ(s.app.schedule.ChimeMode, 3);
-  EXPECT_EQ(s.app.proposals.alarm1, "2026-12-07 07:00:00");
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    s.store.Write(sticker::kSettingsKey, sticker::kColourValue, "255");
+    s.store.Write(sticker::kSettingsKey, sticker::kChimeValue, "3");
+    sticker::Form1& form = s.Start();
+    EXPECT_EQ(form.Find("Label3")->colour, COLORREF{0x0000FF});
+    EXPECT_EQ(s.app.schedule.ChimeMode, 3);
+    EXPECT_EQ(s.app.proposals.alarm1, "2026-12-07 07:00:00");
 }
 
 TEST(Form1Commands, StartWithTheSystemIsWrittenAndRemoved) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& form = s.Start();
-  s.Command(form.hwnd(), 109);  // nothing to remove: nothing happens
-  s.Command(form.hwnd(), 108);
-  s.Command(form.hwnd(), 108);
-  EXPECT_EQ(s.store.Read(sticker::kRunKey, sticker::kRunValue), "\"C:\\Program Files\\Tavelon\\tavelon.exe\"");
-  s.Command(form.hwnd(), 109);
-  EXPECT_EQ(s.store.Read(sticker::kRunKey, sticker::kRunValue), "");
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& form = s.Start();
+    s.Command(form.hwnd(), 109);  // nothing to remove: nothing happens
+    s.Command(form.hwnd(), 108);
+    s.Command(form.hwnd(), 108);
+    EXPECT_EQ(s.store.Read(sticker::kRunKey, sticker::kRunValue),
+              "\"C:\\Program Files\\Tavelon\\tavelon.exe\"");
+    s.Command(form.hwnd(), 109);
+    EXPECT_EQ(s.store.Read(sticker::kRunKey, sticker::kRunValue), "");
 }
 
 TEST(FormRegistry, OpensAWindowOnceAndRaisesItAfterwards) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  s.Start();
-  int made = 0;
-  s.app.forms.SetFactory(sticker::FormId::Form2, [&made](sticker::App&) {
-    ++made;
-    ui::WindowDesc d;
-    d.className = "Tavelon.TestForm2";
-    d.width = 200;
-    d.height = 100;
-    return std::make_unique<ui::Window>(d);
-  });
-  EXPECT_EQ(s.app.forms.Open(sticker::FormId::Form3), nullptr);  // no factory: nothing
-  bool created = false;
-  ui::Window* first = s.app.forms.Open(sticker::FormId::Form2, &created);
-  ASSERT_NE(first, nullptr);
-  EXPECT_TRUE(created);
-  ShowWindow(first->hwnd(), SW_MINIMIZE);
-  ui::Window* second = s.app.forms.Open(sticker::FormId::Form2, &created);
-  EXPECT_EQ(second, first);
-  EXPECT_FALSE(created);
-  EXPECT_FALSE(IsIconic(first->hwnd()));
-  EXPECT_EQ(made, 1);
-  // Closed, it is forgotten and its object freed; the next request makes a new one.
-  SendMessageW(first->hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(s.app.forms.Find(sticker::FormId::Form2), nullptr);
-  ASSERT_NE(s.app.forms.Open(sticker::FormId::Form2), nullptr);
-  EXPECT_EQ(made, 2);
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    s.Start();
+    int made = 0;
+    s.app.forms.SetFactory(sticker::FormId::Form2, [&made](sticker::App&) {
+        ++made;
+        ui::WindowDesc d;
+        d.className = "Tavelon.TestForm2";
+        d.width = 200;
+        d.height = 100;
+        return std::make_unique<ui::Window>(d);
+    });
+    EXPECT_EQ(s.app.forms.Open(sticker::FormId::Form3), nullptr);  // no factory: nothing
+    bool created = false;
+    ui::Window* first = s.app.forms.Open(sticker::FormId::Form2, &created);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(created);
+    ShowWindow(first->hwnd(), SW_MINIMIZE);
+    ui::Window* second = s.app.forms.Open(sticker::FormId::Form2, &created);
+    EXPECT_EQ(second, first);
+    EXPECT_FALSE(created);
+    EXPECT_FALSE(IsIconic(first->hwnd()));
+    EXPECT_EQ(made, 1);
+    // Closed, it is forgotten and its object freed; the next request makes a new one.
+    SendMessageW(first->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(s.app.forms.Find(sticker::FormId::Form2), nullptr);
+    ASSERT_NE(s.app.forms.Open(sticker::FormId::Form2), nullptr);
+    EXPECT_EQ(made, 2);
 }
 
 }  // namespace

@@ -13,60 +13,61 @@ using tavelon_test::At;
 using tavelon_test::Sticker;
 
 TEST(Form4Window, IsAToolWindowWithItsKeyLabelsAndClock) {
-  Sticker s(At(2026, 12, 7, 9, 16, 0));
-  sticker::Form1& main = s.Start();
-  s.Command(main.hwnd(), 103);
-  sticker::Form4* face = s.Form4();
-  ASSERT_NE(face, nullptr);
-  const HWND hwnd = face->hwnd();
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)) & ~WS_VISIBLE, 0x860B0000u);
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)), DWORD{0x10080 | WS_EX_LAYERED});
-  const SIZE client = tavelon_test::ClientSize(hwnd);
-  EXPECT_EQ(client.cx, 256);
-  EXPECT_EQ(client.cy, 256);
-  COLORREF key = 0;
-  DWORD flags = 0;
-  ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, nullptr, &flags));
-  EXPECT_EQ(key, RGB(195, 195, 195));
-  EXPECT_EQ(flags, DWORD{LWA_COLORKEY});
-  EXPECT_FALSE(face->Find("Image1")->picture.empty());
-  EXPECT_EQ(face->Find("Label1")->colour, RGB(0, 229, 115));
-  EXPECT_EQ(face->Find("Label4")->colour, RGB(0, 64, 128));
+    Sticker s(At(2026, 12, 7, 9, 16, 0));
+    sticker::Form1& main = s.Start();
+    s.Command(main.hwnd(), 103);
+    sticker::Form4* face = s.Form4();
+    ASSERT_NE(face, nullptr);
+    const HWND hwnd = face->hwnd();
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)) & ~WS_VISIBLE, 0x860B0000u);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)),
+              DWORD{0x10080 | WS_EX_LAYERED});
+    const SIZE client = tavelon_test::ClientSize(hwnd);
+    EXPECT_EQ(client.cx, 256);
+    EXPECT_EQ(client.cy, 256);
+    COLORREF key = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, nullptr, &flags));
+    EXPECT_EQ(key, RGB(195, 195, 195));
+    EXPECT_EQ(flags, DWORD{LWA_COLORKEY});
+    EXPECT_FALSE(face->Find("Image1")->picture.empty());
+    EXPECT_EQ(face->Find("Label1")->colour, RGB(0, 229, 115));
+    EXPECT_EQ(face->Find("Label4")->colour, RGB(0, 64, 128));
 
-  const sticker::AlternateFaceTexts texts = sticker::ComposeAlternateFaceTexts(s.clock.Now());
-  EXPECT_EQ(face->Text("Label2"), texts.label2);
-  EXPECT_EQ(face->Text("Label3"), texts.label3);
-  EXPECT_EQ(face->Text("Label4"), texts.label4);
-  EXPECT_EQ(face->Text("Label1"), "");
+    const sticker::AlternateFaceTexts texts = sticker::ComposeAlternateFaceTexts(s.clock.Now());
+    EXPECT_EQ(face->Text("Label2"), texts.label2);
+    EXPECT_EQ(face->Text("Label3"), texts.label3);
+    EXPECT_EQ(face->Text("Label4"), texts.label4);
+    EXPECT_EQ(face->Text("Label1"), "");
 
-  SendMessageW(hwnd, WM_TIMER, sticker::Form4::kTimer1, 0);
-  EXPECT_EQ(face->Text("Label1"), "09:16:00");
-  const std::string label5 = face->Text("Label5");
-  EXPECT_EQ(label5, sticker::ComposeAlternateClockTexts(s.clock.Now()).label5);
-  EXPECT_EQ(label5.substr(label5.size() - 6), "一刻");
-  EXPECT_TRUE(face->timer().armed());
+    SendMessageW(hwnd, WM_TIMER, sticker::Form4::kTimer1, 0);
+    EXPECT_EQ(face->Text("Label1"), "09:16:00");
+    const std::string label5 = face->Text("Label5");
+    EXPECT_EQ(label5, sticker::ComposeAlternateClockTexts(s.clock.Now()).label5);
+    EXPECT_EQ(label5.substr(label5.size() - 6), "一刻");
+    EXPECT_TRUE(face->timer().armed());
 }
 
 TEST(Form4Window, TheMainFaceKeepsChimingWhileTheAlternateFaceShows) {
-  Sticker s(At(2026, 12, 7, 12, 29, 59));
-  s.store.Write(sticker::kSettingsKey, sticker::kChimeValue, "2");
-  sticker::Form1& main = s.Start();
-  s.Command(main.hwnd(), 103);
-  ASSERT_NE(s.Form4(), nullptr);
-  s.clock.Advance(std::chrono::seconds(1));
-  s.Tick();
-  const std::vector<sticker::Action> expected = {sticker::PlayAction("WAV_BDSEN"),
-                                                 sticker::SpeakAction("现在是12点三十分")};
-  EXPECT_EQ(s.recorder.actions, expected);
+    Sticker s(At(2026, 12, 7, 12, 29, 59));
+    s.store.Write(sticker::kSettingsKey, sticker::kChimeValue, "2");
+    sticker::Form1& main = s.Start();
+    s.Command(main.hwnd(), 103);
+    ASSERT_NE(s.Form4(), nullptr);
+    s.clock.Advance(std::chrono::seconds(1));
+    s.Tick();
+    const std::vector<sticker::Action> expected = {sticker::PlayAction("WAV_BDSEN"),
+                                                   sticker::SpeakAction("现在是12点三十分")};
+    EXPECT_EQ(s.recorder.actions, expected);
 }
 
 TEST(Form4Window, ARightClickAnywhereOpensItsMenu) {
-  Sticker s(At(2026, 12, 7, 9, 0, 0));
-  sticker::Form1& main = s.Start();
-  s.Command(main.hwnd(), 103);
-  ASSERT_NE(s.Form4(), nullptr);
-  SendMessageW(s.Form4()->hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 250));
-  EXPECT_EQ(s.menuPoints.size(), 1u);
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& main = s.Start();
+    s.Command(main.hwnd(), 103);
+    ASSERT_NE(s.Form4(), nullptr);
+    SendMessageW(s.Form4()->hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 250));
+    EXPECT_EQ(s.menuPoints.size(), 1u);
 }
 
 }  // namespace

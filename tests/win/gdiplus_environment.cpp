@@ -11,12 +11,12 @@
 namespace {
 
 class GdiplusEnvironment final : public testing::Environment {
- public:
-  void SetUp() override { session_ = std::make_unique<ui::GdiplusSession>(); }
-  void TearDown() override { session_.reset(); }
+public:
+    void SetUp() override { session_ = std::make_unique<ui::GdiplusSession>(); }
+    void TearDown() override { session_.reset(); }
 
- private:
-  std::unique_ptr<ui::GdiplusSession> session_;
+private:
+    std::unique_ptr<ui::GdiplusSession> session_;
 };
 
 testing::Environment* const gdiplus = testing::AddGlobalTestEnvironment(new GdiplusEnvironment);

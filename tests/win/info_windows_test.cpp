@@ -21,186 +21,196 @@ namespace {
 using sticker::FormId;
 
 struct InfoWindowRow {
-  FormId id;
-  const char* className;
-  const char* caption;
-  int width, height;
-  std::string_view (*boxText)();
+    FormId id;
+    const char* className;
+    const char* caption;
+    int width, height;
+    std::string_view (*boxText)();
 };
 
 void PrintTo(const InfoWindowRow& row, std::ostream* os) { *os << row.className; }
 
 // The windows are opened the way the menu opens them: through the registry of an App.
 class InfoWindowsTest : public testing::Test {
- protected:
-  InfoWindowsTest() : clock_(sticker::Moment{}), app_(clock_, recorder_, recorder_, settings_) {
-    app_.forms.SetFactory(FormId::Form2, [](sticker::App& a) { return CreateForm2(a); });
-    app_.forms.SetFactory(FormId::Form5, [](sticker::App& a) { return CreateForm5(a); });
-  }
-  ~InfoWindowsTest() override {
-    app_.forms.Close(FormId::Form2);
-    app_.forms.Close(FormId::Form5);
-    Pump();
-  }
+protected:
+    InfoWindowsTest() : clock_(sticker::Moment{}), app_(clock_, recorder_, recorder_, settings_) {
+        app_.forms.SetFactory(FormId::Form2, [](sticker::App& a) { return CreateForm2(a); });
+        app_.forms.SetFactory(FormId::Form5, [](sticker::App& a) { return CreateForm5(a); });
+    }
+    ~InfoWindowsTest() override {
+        app_.forms.Close(FormId::Form2);
+        app_.forms.Close(FormId::Form5);
+        Pump();
+    }
 
-  // Everything queued so far goes through the program's own loop, keyboard handling included.
-  static void Pump() {
-    PostQuitMessage(0);
-    ui::RunMessageLoop();
-  }
-  ui::Window* Open(FormId id, bool* created = nullptr) {
-    ui::Window* window = app_.forms.Open(id, created);
-    Pump();
-    return window;
-  }
-  static HWND Box(ui::Window& window) { return window.Find("Text1")->hwnd; }
-  static DWORD Selection(HWND box) {
-    DWORD start = 99, end = 99;
-    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return MAKELONG(start, end);
-  }
-  static std::string BoxText(ui::Window& window) { return window.Text("Text1"); }
+    // Everything queued so far goes through the program's own loop, keyboard handling included.
+    static void Pump() {
+        PostQuitMessage(0);
+        ui::RunMessageLoop();
+    }
+    ui::Window* Open(FormId id, bool* created = nullptr) {
+        ui::Window* window = app_.forms.Open(id, created);
+        Pump();
+        return window;
+    }
+    static HWND Box(ui::Window& window) { return window.Find("Text1")->hwnd; }
+    static DWORD Selection(HWND box) {
+        DWORD start = 99, end = 99;
+        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return MAKELONG(start, end);
+    }
+    static std::string BoxText(ui::Window& window) { return window.Text("Text1"); }
 
-  sticker::FixedClock clock_;
-  sticker::ActionRecorder recorder_;
-  sticker::MemorySettingsStore settings_;
-  sticker::App app_;
+    sticker::FixedClock clock_;
+    sticker::ActionRecorder recorder_;
+    sticker::MemorySettingsStore settings_;
+    sticker::App app_;
 };
 
-class InfoWindowOpening : public InfoWindowsTest, public testing::WithParamInterface<InfoWindowRow> {};
+class InfoWindowOpening : public InfoWindowsTest,
+                          public testing::WithParamInterface<InfoWindowRow> {};
 
 int WindowsOfClass(const char* className) {
-  struct Count {
-    std::wstring name;
-    int n = 0;
-  } count{ui::Widen(className)};
-  EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM lp) -> BOOL {
-    auto& c = *reinterpret_cast<Count*>(lp);
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    if (c.name == name && IsWindow(hwnd)) ++c.n;
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&count));
-  return count.n;
+    struct Count {
+        std::wstring name;
+        int n = 0;
+    } count{ui::Widen(className)};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto& c = *reinterpret_cast<Count*>(lp);
+            wchar_t name[64] = {};
+            GetClassNameW(hwnd, name, 64);
+            if (c.name == name && IsWindow(hwnd)) ++c.n;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.n;
 }
 
 TEST_P(InfoWindowOpening, HasItsFrameAndShowsItsTextFromTheStartWithTheFocus) {
-  const InfoWindowRow& row = GetParam();
-  bool created = false;
-  ui::Window* window = Open(row.id, &created);
-  ASSERT_TRUE(window && created);
-  HWND hwnd = window->hwnd();
-  wchar_t caption[64] = {};
-  GetWindowTextW(hwnd, caption, 64);
-  EXPECT_EQ(ui::Narrow(caption), row.caption);
-  if (window->dpi() == 96) {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    EXPECT_EQ(r.right - r.left, row.width);
-    EXPECT_EQ(r.bottom - r.top, row.height);
-  }
-  EXPECT_EQ(GetWindowLongW(hwnd, GWL_STYLE) & ~WS_VISIBLE, static_cast<LONG>(0x86C80000));
-  const LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE);
-  EXPECT_TRUE(ex & WS_EX_CONTROLPARENT);
-  EXPECT_FALSE(ex & (WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
-  EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr);
-  EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0), 0);
-  EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
-  // Nothing cut off: every control, frames included, lies wholly inside the client area.
-  RECT client{}, inside{};
-  GetClientRect(hwnd, &client);
-  for (const ui::Control& c : window->controls()) {
-    RECT shown = c.rect;
-    if (c.hwnd) {
-      GetWindowRect(c.hwnd, &shown);
-      MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&shown), 2);
+    const InfoWindowRow& row = GetParam();
+    bool created = false;
+    ui::Window* window = Open(row.id, &created);
+    ASSERT_TRUE(window && created);
+    HWND hwnd = window->hwnd();
+    wchar_t caption[64] = {};
+    GetWindowTextW(hwnd, caption, 64);
+    EXPECT_EQ(ui::Narrow(caption), row.caption);
+    if (window->dpi() == 96) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        EXPECT_EQ(r.right - r.left, row.width);
+        EXPECT_EQ(r.bottom - r.top, row.height);
     }
-    EXPECT_TRUE(IntersectRect(&inside, &shown, &client) && EqualRect(&inside, &shown)) << c.desc.name;
-  }
+    EXPECT_EQ(GetWindowLongW(hwnd, GWL_STYLE) & ~WS_VISIBLE, static_cast<LONG>(0x86C80000));
+    const LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE);
+    EXPECT_TRUE(ex & WS_EX_CONTROLPARENT);
+    EXPECT_FALSE(ex & (WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
+    EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr);
+    EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
+    // Nothing cut off: every control, frames included, lies wholly inside the client area.
+    RECT client{}, inside{};
+    GetClientRect(hwnd, &client);
+    for (const ui::Control& c : window->controls()) {
+        RECT shown = c.rect;
+        if (c.hwnd) {
+            GetWindowRect(c.hwnd, &shown);
+            MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&shown), 2);
+        }
+        EXPECT_TRUE(IntersectRect(&inside, &shown, &client) && EqualRect(&inside, &shown))
+            << c.desc.name;
+    }
 
-  HWND box = Box(*window);
-  const LONG boxStyle = GetWindowLongW(box, GWL_STYLE);
-  EXPECT_EQ(boxStyle & (ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL), ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL);
-  EXPECT_FALSE(boxStyle & (ES_READONLY | ES_AUTOHSCROLL | WS_HSCROLL));  // wrapped and editable
-  EXPECT_TRUE(GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-  // The texts are CR LF already, which is what an edit control gives back.
-  EXPECT_EQ(BoxText(*window), std::string(row.boxText()));
-  EXPECT_EQ(GetFocus(), box);
-  EXPECT_EQ(Selection(box), MAKELONG(0, 0));
-  EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    HWND box = Box(*window);
+    const LONG boxStyle = GetWindowLongW(box, GWL_STYLE);
+    EXPECT_EQ(boxStyle & (ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL),
+              ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL);
+    EXPECT_FALSE(boxStyle & (ES_READONLY | ES_AUTOHSCROLL | WS_HSCROLL));  // wrapped and editable
+    EXPECT_TRUE(GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    // The texts are CR LF already, which is what an edit control gives back.
+    EXPECT_EQ(BoxText(*window), std::string(row.boxText()));
+    EXPECT_EQ(GetFocus(), box);
+    EXPECT_EQ(Selection(box), MAKELONG(0, 0));
+    EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
 }
 
 TEST_P(InfoWindowOpening, ASecondOpenRaisesTheSameWindowWithItsCaretWhereItWas) {
-  const InfoWindowRow& row = GetParam();
-  ui::Window* first = Open(row.id);
-  ASSERT_TRUE(first);
-  HWND hwnd = first->hwnd(), box = Box(*first);
-  SendMessageW(box, EM_SETSEL, 7, 7);
-  // Another window takes the front, then the menu asks for this one again.
-  ASSERT_TRUE(Open(row.id == FormId::Form2 ? FormId::Form5 : FormId::Form2));
-  EXPECT_NE(GetForegroundWindow(), hwnd);
-  bool created = true;
-  ui::Window* second = Open(row.id, &created);
-  EXPECT_FALSE(created);
-  ASSERT_EQ(second, first);
-  EXPECT_EQ(second->hwnd(), hwnd);
-  EXPECT_EQ(WindowsOfClass(row.className), 1);
-  EXPECT_EQ(GetForegroundWindow(), hwnd);
-  EXPECT_EQ(GetFocus(), box);
-  EXPECT_EQ(Selection(box), MAKELONG(7, 7));
+    const InfoWindowRow& row = GetParam();
+    ui::Window* first = Open(row.id);
+    ASSERT_TRUE(first);
+    HWND hwnd = first->hwnd(), box = Box(*first);
+    SendMessageW(box, EM_SETSEL, 7, 7);
+    // Another window takes the front, then the menu asks for this one again.
+    ASSERT_TRUE(Open(row.id == FormId::Form2 ? FormId::Form5 : FormId::Form2));
+    EXPECT_NE(GetForegroundWindow(), hwnd);
+    bool created = true;
+    ui::Window* second = Open(row.id, &created);
+    EXPECT_FALSE(created);
+    ASSERT_EQ(second, first);
+    EXPECT_EQ(second->hwnd(), hwnd);
+    EXPECT_EQ(WindowsOfClass(row.className), 1);
+    EXPECT_EQ(GetForegroundWindow(), hwnd);
+    EXPECT_EQ(GetFocus(), box);
+    EXPECT_EQ(Selection(box), MAKELONG(7, 7));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    InfoWindows, InfoWindowOpening,
-    testing::Values(InfoWindowRow{FormId::Form2, "Tavelon.Form2", "科普_日历小知识", 438, 570, &NotesText},
-                    InfoWindowRow{FormId::Form5, "Tavelon.Form5", "关于&日志", 392, 570, &ChangeLogText}),
-    [](const testing::TestParamInfo<InfoWindowRow>& info) { return std::string(info.param.className + 8); });
+INSTANTIATE_TEST_SUITE_P(InfoWindows, InfoWindowOpening,
+                         testing::Values(InfoWindowRow{FormId::Form2, "Tavelon.Form2",
+                                                       "科普_日历小知识", 438, 570, &NotesText},
+                                         InfoWindowRow{FormId::Form5, "Tavelon.Form5", "关于&日志",
+                                                       392, 570, &ChangeLogText}),
+                         [](const testing::TestParamInfo<InfoWindowRow>& info) {
+                             return std::string(info.param.className + 8);
+                         });
 
 TEST_F(InfoWindowsTest, AboutWindowShowsTheAboutTextInItsFrames) {
-  ui::Window* window = Open(FormId::Form5);
-  ASSERT_TRUE(window);
-  EXPECT_EQ(window->Text("Label1"), std::string(AboutText()));
-  EXPECT_EQ(window->Find("Label1")->colour, GetSysColor(COLOR_WINDOWTEXT));
-  EXPECT_EQ(window->Text("Frame1"), "关于");
-  EXPECT_EQ(window->Text("Frame2"), "日志");
+    ui::Window* window = Open(FormId::Form5);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->Text("Label1"), std::string(AboutText()));
+    EXPECT_EQ(window->Find("Label1")->colour, GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(window->Text("Frame1"), "关于");
+    EXPECT_EQ(window->Text("Frame2"), "日志");
 }
 
 TEST_F(InfoWindowsTest, EnterBreaksTheLineAndEditsAreGoneOnTheNextOpening) {
-  ui::Window* notes = Open(FormId::Form2);
-  ASSERT_TRUE(notes);
-  HWND box = Box(*notes);
-  PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-  PostMessageW(box, WM_KEYUP, VK_RETURN, 0xC01C0001);
-  Pump();
-  EXPECT_EQ(BoxText(*notes), "\r\n" + std::string(NotesText()));
-  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"随手记"));
+    ui::Window* notes = Open(FormId::Form2);
+    ASSERT_TRUE(notes);
+    HWND box = Box(*notes);
+    PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(box, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    Pump();
+    EXPECT_EQ(BoxText(*notes), "\r\n" + std::string(NotesText()));
+    SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"随手记"));
 
-  SendMessageW(notes->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  Pump();
-  EXPECT_EQ(app_.forms.Find(FormId::Form2), nullptr);
-  EXPECT_EQ(WindowsOfClass("Tavelon.Form2"), 0);
-  ui::Window* again = Open(FormId::Form2);
-  ASSERT_TRUE(again);
-  EXPECT_EQ(BoxText(*again), std::string(NotesText()));
+    SendMessageW(notes->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    EXPECT_EQ(app_.forms.Find(FormId::Form2), nullptr);
+    EXPECT_EQ(WindowsOfClass("Tavelon.Form2"), 0);
+    ui::Window* again = Open(FormId::Form2);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(BoxText(*again), std::string(NotesText()));
 }
 
 TEST_F(InfoWindowsTest, ClosingOneLeavesTheOtherAndTheAppAsTheyWere) {
-  ui::Window* notes = Open(FormId::Form2);
-  ui::Window* about = Open(FormId::Form5);
-  ASSERT_TRUE(notes && about);
-  HWND aboutHwnd = about->hwnd();
-  const auto settingsBefore = settings_.keys;
-  SendMessageW(notes->hwnd(), WM_CLOSE, 0, 0);
-  // Only the main face ends the program: a side window must not ask the loop to quit.
-  MSG quit;
-  EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-  Pump();
-  EXPECT_EQ(app_.forms.Find(FormId::Form2), nullptr);
-  EXPECT_EQ(app_.forms.Find(FormId::Form5), about);
-  EXPECT_TRUE(IsWindowVisible(aboutHwnd));
-  EXPECT_EQ(BoxText(*about), std::string(ChangeLogText()));
-  EXPECT_EQ(settings_.keys, settingsBefore);
-  EXPECT_TRUE(recorder_.actions.empty());
+    ui::Window* notes = Open(FormId::Form2);
+    ui::Window* about = Open(FormId::Form5);
+    ASSERT_TRUE(notes && about);
+    HWND aboutHwnd = about->hwnd();
+    const auto settingsBefore = settings_.keys;
+    SendMessageW(notes->hwnd(), WM_CLOSE, 0, 0);
+    // Only the main face ends the program: a side window must not ask the loop to quit.
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    Pump();
+    EXPECT_EQ(app_.forms.Find(FormId::Form2), nullptr);
+    EXPECT_EQ(app_.forms.Find(FormId::Form5), about);
+    EXPECT_TRUE(IsWindowVisible(aboutHwnd));
+    EXPECT_EQ(BoxText(*about), std::string(ChangeLogText()));
+    EXPECT_EQ(settings_.keys, settingsBefore);
+    EXPECT_TRUE(recorder_.actions.empty());
 }
 
 }  // namespace

@@ -20,220 +20,231 @@
 namespace {
 
 struct FontRow {
-  const char* text;
-  const char* family;
-  double points;
-  bool bold, italic, underline, strikeout;
+    const char* text;
+    const char* family;
+    double points;
+    bool bold, italic, underline, strikeout;
 };
 
 class ParseFontSpec : public testing::TestWithParam<FontRow> {};
 
 TEST_P(ParseFontSpec, ReadsEveryField) {
-  const FontRow& row = GetParam();
-  const ui::FontSpec fontSpec = ui::ParseFontSpec(row.text);
-  EXPECT_EQ(fontSpec.family, row.family);
-  EXPECT_DOUBLE_EQ(fontSpec.points, row.points);
-  EXPECT_EQ(fontSpec.bold, row.bold);
-  EXPECT_EQ(fontSpec.italic, row.italic);
-  EXPECT_EQ(fontSpec.underline, row.underline);
-  EXPECT_EQ(fontSpec.strikeout, row.strikeout);
+    const FontRow& row = GetParam();
+    const ui::FontSpec fontSpec = ui::ParseFontSpec(row.text);
+    EXPECT_EQ(fontSpec.family, row.family);
+    EXPECT_DOUBLE_EQ(fontSpec.points, row.points);
+    EXPECT_EQ(fontSpec.bold, row.bold);
+    EXPECT_EQ(fontSpec.italic, row.italic);
+    EXPECT_EQ(fontSpec.underline, row.underline);
+    EXPECT_EQ(fontSpec.strikeout, row.strikeout);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseFontSpec,
-    testing::Values(FontRow{"Microsoft YaHei,38,1", "Microsoft YaHei", 38, true, false, false, false},
-                    FontRow{"SimSun,12,1", "SimSun", 12, true, false, false, false},
-                    FontRow{"Microsoft YaHei,9,0", "Microsoft YaHei", 9, false, false, false, false},
-                    FontRow{"Microsoft YaHei,14", "Microsoft YaHei", 14, false, false, false, false},
-                    FontRow{"", "SimSun", 9, false, false, false, false},
-                    FontRow{",,1", "SimSun", 9, true, false, false, false},
-                    FontRow{" Arial , 10.5 ,0,1,1,1", "Arial", 10.5, false, true, true, true},
-                    FontRow{"Arial,-3,2", "Arial", 9, true, false, false, false},
-                    FontRow{"Arial,big,x", "Arial", 9, false, false, false, false}));
+    testing::Values(
+        FontRow{"Microsoft YaHei,38,1", "Microsoft YaHei", 38, true, false, false, false},
+        FontRow{"SimSun,12,1", "SimSun", 12, true, false, false, false},
+        FontRow{"Microsoft YaHei,9,0", "Microsoft YaHei", 9, false, false, false, false},
+        FontRow{"Microsoft YaHei,14", "Microsoft YaHei", 14, false, false, false, false},
+        FontRow{"", "SimSun", 9, false, false, false, false},
+        FontRow{",,1", "SimSun", 9, true, false, false, false},
+        FontRow{" Arial , 10.5 ,0,1,1,1", "Arial", 10.5, false, true, true, true},
+        FontRow{"Arial,-3,2", "Arial", 9, true, false, false, false},
+        FontRow{"Arial,big,x", "Arial", 9, false, false, false, false}));
 
 TEST(FontSpecToLogFont, SizesInPointsAtTheDpi) {
-  const LOGFONTW at96 = ui::ToLogFont(ui::ParseFontSpec("Microsoft YaHei,38,1"), 96);
-  EXPECT_EQ(at96.lfHeight, -51);  // 38 pt × 96 / 72 = 50.67
-  EXPECT_EQ(at96.lfWeight, FW_BOLD);
-  EXPECT_EQ(std::wstring(at96.lfFaceName), L"Microsoft YaHei");
-  const LOGFONTW at144 = ui::ToLogFont(ui::ParseFontSpec("SimSun,12"), 144);
-  EXPECT_EQ(at144.lfHeight, -24);
-  EXPECT_EQ(at144.lfWeight, FW_NORMAL);
+    const LOGFONTW at96 = ui::ToLogFont(ui::ParseFontSpec("Microsoft YaHei,38,1"), 96);
+    EXPECT_EQ(at96.lfHeight, -51);  // 38 pt × 96 / 72 = 50.67
+    EXPECT_EQ(at96.lfWeight, FW_BOLD);
+    EXPECT_EQ(std::wstring(at96.lfFaceName), L"Microsoft YaHei");
+    const LOGFONTW at144 = ui::ToLogFont(ui::ParseFontSpec("SimSun,12"), 144);
+    EXPECT_EQ(at144.lfHeight, -24);
+    EXPECT_EQ(at144.lfWeight, FW_NORMAL);
 }
 
 TEST(FontCache, CreatesEachSpecOncePerDpi) {
-  const HFONT a = ui::CachedFont("SimSun,12,1", 96);
-  const size_t count = ui::CachedFontCount();
-  EXPECT_EQ(ui::CachedFont("SimSun,12,1", 96), a);
-  EXPECT_EQ(ui::CachedFontCount(), count);
-  // The cache lives as long as the process, so a repeated run may find this one made already.
-  const HFONT b = ui::CachedFont("SimSun,12,1", 120);
-  EXPECT_NE(b, a);
-  const size_t withB = ui::CachedFontCount();
-  EXPECT_LE(withB, count + 1);
-  EXPECT_EQ(ui::CachedFont("SimSun,12,1", 120), b);
-  EXPECT_EQ(ui::CachedFontCount(), withB);
+    const HFONT a = ui::CachedFont("SimSun,12,1", 96);
+    const size_t count = ui::CachedFontCount();
+    EXPECT_EQ(ui::CachedFont("SimSun,12,1", 96), a);
+    EXPECT_EQ(ui::CachedFontCount(), count);
+    // The cache lives as long as the process, so a repeated run may find this one made already.
+    const HFONT b = ui::CachedFont("SimSun,12,1", 120);
+    EXPECT_NE(b, a);
+    const size_t withB = ui::CachedFontCount();
+    EXPECT_LE(withB, count + 1);
+    EXPECT_EQ(ui::CachedFont("SimSun,12,1", 120), b);
+    EXPECT_EQ(ui::CachedFontCount(), withB);
 }
 
 TEST(TextConversion, RoundTripsAndReplacesWhatIsInvalid) {
-  const std::string text = "甲jiǎ子zǐ 𠀀\r\n";
-  EXPECT_EQ(ui::Narrow(ui::Widen(text)), text);
-  EXPECT_EQ(ui::Widen("时"), L"\u65f6");
-  EXPECT_EQ(ui::Widen(""), L"");
-  EXPECT_EQ(ui::Widen("a\xff"), L"a\ufffd");
-  EXPECT_EQ(ui::Narrow(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xef\xbf\xbd");
+    const std::string text = "甲jiǎ子zǐ 𠀀\r\n";
+    EXPECT_EQ(ui::Narrow(ui::Widen(text)), text);
+    EXPECT_EQ(ui::Widen("时"), L"\u65f6");
+    EXPECT_EQ(ui::Widen(""), L"");
+    EXPECT_EQ(ui::Widen("a\xff"), L"a\ufffd");
+    EXPECT_EQ(ui::Narrow(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xef\xbf\xbd");
 }
 
 TEST(Scaling, RoundsHalfAwayFromZero) {
-  EXPECT_EQ(ui::Scale(333, 96), 333);
-  EXPECT_EQ(ui::Scale(333, 144), 500);
-  EXPECT_EQ(ui::Scale(9, 144), 14);
-  EXPECT_EQ(ui::Scale(-4, 144), -6);
-  EXPECT_EQ(ui::Scale(-3, 144), -5);
-  EXPECT_EQ(ui::Scale(45, 120), 56);
+    EXPECT_EQ(ui::Scale(333, 96), 333);
+    EXPECT_EQ(ui::Scale(333, 144), 500);
+    EXPECT_EQ(ui::Scale(9, 144), 14);
+    EXPECT_EQ(ui::Scale(-4, 144), -6);
+    EXPECT_EQ(ui::Scale(-3, 144), -5);
+    EXPECT_EQ(ui::Scale(45, 120), 56);
 }
 
 TEST(TickTiming, RearmsForTheNextSecondBoundary) {
-  EXPECT_EQ(sticker::NextTickDelay(0), 1000u + sticker::kTickMarginMs);
-  EXPECT_EQ(sticker::NextTickDelay(20), 1000u);
-  EXPECT_EQ(sticker::NextTickDelay(990), 10u + sticker::kTickMarginMs);
-  EXPECT_EQ(sticker::NextTickDelay(-5), 1000u + sticker::kTickMarginMs);
+    EXPECT_EQ(sticker::NextTickDelay(0), 1000u + sticker::kTickMarginMs);
+    EXPECT_EQ(sticker::NextTickDelay(20), 1000u);
+    EXPECT_EQ(sticker::NextTickDelay(990), 10u + sticker::kTickMarginMs);
+    EXPECT_EQ(sticker::NextTickDelay(-5), 1000u + sticker::kTickMarginMs);
 }
 
 TEST(Resources, MissingOnesGiveNothingAndBreakNothing) {
-  ui::Picture missing;
-  EXPECT_FALSE(missing.LoadResource("NO_SUCH_PICTURE"));
-  EXPECT_TRUE(missing.empty());
-  EXPECT_FALSE(ui::LoadIconByName("NO_SUCH_ICON", 32));
-  EXPECT_FALSE(ui::PlaySoundByName("NO_SUCH_SOUND"));
-  EXPECT_TRUE(ui::LoadIconByName("AAAAA_APPICON", 48));
-  HDC dc = CreateCompatibleDC(nullptr);
-  missing.Draw(dc, RECT{0, 0, 10, 10}, 0);
-  DeleteDC(dc);
+    ui::Picture missing;
+    EXPECT_FALSE(missing.LoadResource("NO_SUCH_PICTURE"));
+    EXPECT_TRUE(missing.empty());
+    EXPECT_FALSE(ui::LoadIconByName("NO_SUCH_ICON", 32));
+    EXPECT_FALSE(ui::PlaySoundByName("NO_SUCH_SOUND"));
+    EXPECT_TRUE(ui::LoadIconByName("AAAAA_APPICON", 48));
+    HDC dc = CreateCompatibleDC(nullptr);
+    missing.Draw(dc, RECT{0, 0, 10, 10}, 0);
+    DeleteDC(dc);
 }
 
 TEST(Resources, APictureIsCutCleanlyOutOfItsKeyColour) {
-  const COLORREF key = RGB(195, 195, 195);
-  ui::Picture picture;
-  ASSERT_TRUE(picture.LoadResource("PNG_DZB"));
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 256, 256);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  picture.Draw(dc, RECT{0, 0, 256, 256}, key);
-  // Every pixel is either exactly the key (and so invisible) or opaque picture; a half-blended
-  // outline pixel would be neither and show as a grey halo around the face.
-  int keyPixels = 0, blended = 0;
-  for (int y = 0; y < 256; y += 3) {
-    for (int x = 0; x < 256; x += 3) {
-      const COLORREF p = GetPixel(dc, x, y);
-      if (p == key) ++keyPixels;
-      else if (std::abs(GetRValue(p) - 195) < 8 && std::abs(GetGValue(p) - 195) < 8 && std::abs(GetBValue(p) - 195) < 8) ++blended;
+    const COLORREF key = RGB(195, 195, 195);
+    ui::Picture picture;
+    ASSERT_TRUE(picture.LoadResource("PNG_DZB"));
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 256, 256);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    picture.Draw(dc, RECT{0, 0, 256, 256}, key);
+    // Every pixel is either exactly the key (and so invisible) or opaque picture; a half-blended
+    // outline pixel would be neither and show as a grey halo around the face.
+    int keyPixels = 0, blended = 0;
+    for (int y = 0; y < 256; y += 3) {
+        for (int x = 0; x < 256; x += 3) {
+            const COLORREF p = GetPixel(dc, x, y);
+            if (p == key)
+                ++keyPixels;
+            else if (std::abs(GetRValue(p) - 195) < 8 && std::abs(GetGValue(p) - 195) < 8 &&
+                     std::abs(GetBValue(p) - 195) < 8)
+                ++blended;
+        }
     }
-  }
-  EXPECT_GT(keyPixels, 0);
-  EXPECT_LT(keyPixels, 86 * 86);
-  EXPECT_EQ(blended, 0);
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+    EXPECT_GT(keyPixels, 0);
+    EXPECT_LT(keyPixels, 86 * 86);
+    EXPECT_EQ(blended, 0);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
 
 // A small window with one control of each kind, recording its events.
 class Probe final : public ui::Window {
- public:
-  Probe() : ui::Window(Description()) {}
-  std::vector<std::pair<std::string, ui::ControlEvent>> events;
-  int ready = 0;
+public:
+    Probe() : ui::Window(Description()) {}
+    std::vector<std::pair<std::string, ui::ControlEvent>> events;
+    int ready = 0;
 
- protected:
-  void OnReady() override { ++ready; }
-  void OnControlEvent(ui::Control& c, ui::ControlEvent e) override { events.emplace_back(c.desc.name, e); }
+protected:
+    void OnReady() override { ++ready; }
+    void OnControlEvent(ui::Control& c, ui::ControlEvent e) override {
+        events.emplace_back(c.desc.name, e);
+    }
 
- private:
-  static ui::WindowDesc Description() {
-    using ui::ControlKind;
-    ui::WindowDesc d;
-    d.className = "Tavelon.TestProbe";
-    d.caption = "探针";
-    d.width = 300;
-    d.height = 200;
-    d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    d.controls = {
-        ui::Describe(ControlKind::Label, "Label1", 10, 10, 100, 20).Caption("标签"),
-        ui::Describe(ControlKind::GroupBox, "Frame1", 0, 0, 200, 100).Caption("框"),
-        ui::Describe(ControlKind::UpDown, "UpDown1", 80, 40, 14, 22).Buddy("Text1", 1, 53, 7),
-        ui::Describe(ControlKind::TextBox, "Text1", 40, 40, 39, 24).Caption("1").Style(ES_READONLY),
-        ui::Describe(ControlKind::CheckBox, "Check1", 10, 70, 100, 20).Caption("启用").Tooltip("提示"),
-        ui::Describe(ControlKind::ComboBox, "Combo1", 120, 40, 60, 20).ListHeight(300),
-        ui::Describe(ControlKind::DatePicker, "DateTimePicker1", 10, 120, 137, 24).Format("yyyy年MM月dd日"),
-    };
-    return d;
-  }
+private:
+    static ui::WindowDesc Description() {
+        using ui::ControlKind;
+        ui::WindowDesc d;
+        d.className = "Tavelon.TestProbe";
+        d.caption = "探针";
+        d.width = 300;
+        d.height = 200;
+        d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        d.controls = {
+            ui::Describe(ControlKind::Label, "Label1", 10, 10, 100, 20).Caption("标签"),
+            ui::Describe(ControlKind::GroupBox, "Frame1", 0, 0, 200, 100).Caption("框"),
+            ui::Describe(ControlKind::UpDown, "UpDown1", 80, 40, 14, 22).Buddy("Text1", 1, 53, 7),
+            ui::Describe(ControlKind::TextBox, "Text1", 40, 40, 39, 24)
+                .Caption("1")
+                .Style(ES_READONLY),
+            ui::Describe(ControlKind::CheckBox, "Check1", 10, 70, 100, 20)
+                .Caption("启用")
+                .Tooltip("提示"),
+            ui::Describe(ControlKind::ComboBox, "Combo1", 120, 40, 60, 20).ListHeight(300),
+            ui::Describe(ControlKind::DatePicker, "DateTimePicker1", 10, 120, 137, 24)
+                .Format("yyyy年MM月dd日"),
+        };
+        return d;
+    }
 };
 
 TEST(WindowFromDescription, BuildsScaledControlsAndConnectsThem) {
-  Probe probe;
-  ASSERT_TRUE(probe.Create(SW_SHOWNOACTIVATE));
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-  EXPECT_EQ(probe.ready, 1);
+    Probe probe;
+    ASSERT_TRUE(probe.Create(SW_SHOWNOACTIVATE));
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    EXPECT_EQ(probe.ready, 1);
 
-  const ui::Control* text = probe.Find("Text1");
-  ASSERT_NE(text->hwnd, nullptr);
-  wchar_t cls[32] = {};
-  GetClassNameW(text->hwnd, cls, 32);
-  EXPECT_EQ(std::wstring(cls), L"Edit");
-  RECT r{};
-  GetWindowRect(text->hwnd, &r);
-  MapWindowPoints(nullptr, probe.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-  EXPECT_EQ(r.left, ui::Scale(40, probe.dpi()));
-  EXPECT_EQ(r.right - r.left, ui::Scale(39, probe.dpi()));
-  // The up-down writes its start position into its buddy, which was created after it.
-  EXPECT_EQ(probe.Text("Text1"), "7");
-  EXPECT_EQ(probe.Find("Label1")->hwnd, nullptr);
-  EXPECT_EQ(probe.Text("Label1"), "标签");
-  EXPECT_EQ(probe.WindowlessAt(POINT{15, 15})->desc.name, "Label1");  // the label over its frame
-  EXPECT_EQ(probe.WindowlessAt(POINT{150, 50})->desc.name, "Frame1");
-  EXPECT_EQ(probe.events.size(), 0u);  // nothing reported while the window was being built
+    const ui::Control* text = probe.Find("Text1");
+    ASSERT_NE(text->hwnd, nullptr);
+    wchar_t cls[32] = {};
+    GetClassNameW(text->hwnd, cls, 32);
+    EXPECT_EQ(std::wstring(cls), L"Edit");
+    RECT r{};
+    GetWindowRect(text->hwnd, &r);
+    MapWindowPoints(nullptr, probe.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, ui::Scale(40, probe.dpi()));
+    EXPECT_EQ(r.right - r.left, ui::Scale(39, probe.dpi()));
+    // The up-down writes its start position into its buddy, which was created after it.
+    EXPECT_EQ(probe.Text("Text1"), "7");
+    EXPECT_EQ(probe.Find("Label1")->hwnd, nullptr);
+    EXPECT_EQ(probe.Text("Label1"), "标签");
+    EXPECT_EQ(probe.WindowlessAt(POINT{15, 15})->desc.name, "Label1");  // the label over its frame
+    EXPECT_EQ(probe.WindowlessAt(POINT{150, 50})->desc.name, "Frame1");
+    EXPECT_EQ(probe.events.size(), 0u);  // nothing reported while the window was being built
 
-  probe.AddItems("Combo1", {"立春", "雨水"});
-  EXPECT_EQ(probe.Selected("Combo1"), -1);
-  probe.SetSelected("Combo1", 1);
-  EXPECT_EQ(probe.Selected("Combo1"), 1);
+    probe.AddItems("Combo1", {"立春", "雨水"});
+    EXPECT_EQ(probe.Selected("Combo1"), -1);
+    probe.SetSelected("Combo1", 1);
+    EXPECT_EQ(probe.Selected("Combo1"), 1);
 
-  SYSTEMTIME day{};
-  day.wYear = 2004, day.wMonth = 1, day.wDay = 29, day.wHour = 10, day.wMinute = 50;
-  probe.SetDateTime("DateTimePicker1", day);
-  const SYSTEMTIME back = probe.DateTime("DateTimePicker1");
-  EXPECT_EQ(back.wYear, 2004);
-  EXPECT_EQ(back.wDay, 29);
-  EXPECT_EQ(back.wHour, 10);
+    SYSTEMTIME day{};
+    day.wYear = 2004, day.wMonth = 1, day.wDay = 29, day.wHour = 10, day.wMinute = 50;
+    probe.SetDateTime("DateTimePicker1", day);
+    const SYSTEMTIME back = probe.DateTime("DateTimePicker1");
+    EXPECT_EQ(back.wYear, 2004);
+    EXPECT_EQ(back.wDay, 29);
+    EXPECT_EQ(back.wHour, 10);
 
-  probe.SetText("Text1", "12");
-  SendMessageW(probe.Find("Check1")->hwnd, BM_CLICK, 0, 0);
-  EXPECT_TRUE(probe.Checked("Check1"));
-  const std::vector<std::pair<std::string, ui::ControlEvent>> expected = {
-      {"Text1", ui::ControlEvent::TextChanged}, {"Check1", ui::ControlEvent::Clicked}};
-  EXPECT_EQ(probe.events, expected);
+    probe.SetText("Text1", "12");
+    SendMessageW(probe.Find("Check1")->hwnd, BM_CLICK, 0, 0);
+    EXPECT_TRUE(probe.Checked("Check1"));
+    const std::vector<std::pair<std::string, ui::ControlEvent>> expected = {
+        {"Text1", ui::ControlEvent::TextChanged}, {"Check1", ui::ControlEvent::Clicked}};
+    EXPECT_EQ(probe.events, expected);
 }
 
 TEST(WindowFromDescription, FollowsADpiChange) {
-  Probe probe;
-  ASSERT_TRUE(probe.Create(SW_SHOWNOACTIVATE));
-  RECT suggested{10, 10, 460, 310};
-  SendMessageW(probe.hwnd(), 0x02E0, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
-  EXPECT_EQ(probe.dpi(), 192u);
-  RECT r{};
-  GetWindowRect(probe.hwnd(), &r);
-  EXPECT_EQ(r.right - r.left, 600);
-  const ui::Control* text = probe.Find("Text1");
-  GetWindowRect(text->hwnd, &r);
-  EXPECT_EQ(r.right - r.left, 78);
-  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(text->hwnd, WM_GETFONT, 0, 0)),
-            ui::CachedFont(probe.description().font, 192));
-  EXPECT_EQ(probe.Find("Label1")->rect.left, 20);
+    Probe probe;
+    ASSERT_TRUE(probe.Create(SW_SHOWNOACTIVATE));
+    RECT suggested{10, 10, 460, 310};
+    SendMessageW(probe.hwnd(), 0x02E0, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(probe.dpi(), 192u);
+    RECT r{};
+    GetWindowRect(probe.hwnd(), &r);
+    EXPECT_EQ(r.right - r.left, 600);
+    const ui::Control* text = probe.Find("Text1");
+    GetWindowRect(text->hwnd, &r);
+    EXPECT_EQ(r.right - r.left, 78);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(text->hwnd, WM_GETFONT, 0, 0)),
+              ui::CachedFont(probe.description().font, 192));
+    EXPECT_EQ(probe.Find("Label1")->rect.left, 20);
 }
 
 }  // namespace

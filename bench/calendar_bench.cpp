@@ -4,6 +4,7 @@
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
 #include "calendar/solar_terms.h"
+#include "calendar/whole_interval.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "sticker/chime.h"
 #include "sticker/clock_labels.h"
 #include "sticker/compose.h"
-#include "sticker/fakes.h"
+#include "tests/support/fakes.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ using namespace std::chrono;
 using namespace std::chrono_literals;
 
 // A leap-month day with a festival-free date: the longest path through both compositions.
-const sticker::Moment kMoment{sys_days{2023y / 3 / 22}, 10h + 30min + 15s};
+const calendar::Moment kMoment{sys_days{2023y / 3 / 22}, 10h + 30min + 15s};
 
 void BM_ComposeBothFaces(benchmark::State& state) {
     for (auto _ : state) {
@@ -29,11 +29,11 @@ BENCHMARK(BM_ComposeBothFaces)->Unit(benchmark::kMicrosecond);
 
 // One main-face tick without sound and speech: the checks (nothing due) and the two labels.
 void BM_MainFaceTick(benchmark::State& state) {
-    sticker::ActionRecorder recorder;
-    const sticker::Schedule schedule{3, 7h, 16h + 50min};
-    sticker::FixedClock clock(kMoment);
+    fakes::Recorder recorder;
+    const settings::Schedule schedule{3, 7h, 16h + 50min};
+    fakes::FixedClock clock(kMoment);
     for (auto _ : state) {
-        const sticker::Moment now = clock.Now();
+        const calendar::Moment now = clock.Now();
         sticker::CheckChimeAndAlarms(now, schedule, recorder, recorder);
         auto labels = sticker::ComposeMainClockTexts(now);
         benchmark::DoNotOptimize(labels);
@@ -44,7 +44,7 @@ void BM_MainFaceTick(benchmark::State& state) {
 BENCHMARK(BM_MainFaceTick)->Unit(benchmark::kMicrosecond);
 
 void BM_AlternateFaceTick(benchmark::State& state) {
-    sticker::FixedClock clock(kMoment);
+    fakes::FixedClock clock(kMoment);
     for (auto _ : state) {
         auto labels = sticker::ComposeAlternateClockTexts(clock.Now());
         benchmark::DoNotOptimize(labels);

@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calendar/date.h"
-#include "sticker/settings_memory.h"
+#include "settings/memory_store.h"
 #include "tools/alarm_page.h"
 #include "tools/day_line.h"
 #include "tools/four_pillars.h"
@@ -89,12 +89,12 @@ void BM_CycleYearsText(benchmark::State& state) {
 BENCHMARK(BM_CycleYearsText);
 
 void BM_LoadAlarmSettings(benchmark::State& state) {
-    sticker::MemorySettingsStore store;
-    store.Write(sticker::kSettingsKey, sticker::kAlarm1Value, "0.3125");
-    store.Write(sticker::kSettingsKey, sticker::kAlarm2Value, "0.7013888888888888");
-    store.Write(sticker::kSettingsKey, sticker::kChimeValue, "2");
-    sticker::Schedule schedule;
-    const sticker::Moment now{*calendar::ParseDate("2026-03-05"), 14h};
+    settings::MemorySettingsStore store;
+    store.Write(settings::kSettingsKey, settings::kAlarm1Value, "0.3125");
+    store.Write(settings::kSettingsKey, settings::kAlarm2Value, "0.7013888888888888");
+    store.Write(settings::kSettingsKey, settings::kChimeValue, "2");
+    settings::Schedule schedule;
+    const calendar::Moment now{*calendar::ParseDate("2026-03-05"), 14h};
     for (auto _ : state) {
         benchmark::DoNotOptimize(tools::LoadAlarmSettings(store, schedule, {}, now));
     }
@@ -102,8 +102,8 @@ void BM_LoadAlarmSettings(benchmark::State& state) {
 BENCHMARK(BM_LoadAlarmSettings);
 
 void BM_ApplyAlarmSettings(benchmark::State& state) {
-    sticker::MemorySettingsStore store;
-    sticker::Schedule schedule;
+    settings::MemorySettingsStore store;
+    settings::Schedule schedule;
     const calendar::sys_days today = *calendar::ParseDate("2026-03-05");
     const tools::AlarmPage page{{today, 7h + 30min}, {today, 16h + 50min}, 2, true};
     for (auto _ : state)

@@ -124,35 +124,4 @@ double NumberValue(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::uint32_t ShiftColour(std::uint32_t colour, int amount) {
-    std::uint32_t result = colour & 0xFF000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int byte = static_cast<int>((colour >> shift) & 0xFFu);
-        int moved = byte > 127 ? byte - amount : byte + amount;
-        // A large amount must not spill into the neighbouring byte.
-        moved = moved < 0 ? 0 : (moved > 255 ? 255 : moved);
-        result |= static_cast<std::uint32_t>(moved) << shift;
-    }
-    return result;
-}
-
-std::size_t CodePointCount(std::string_view utf8) {
-    std::size_t count = 0;
-    for (const char c : utf8) {
-        if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) ++count;
-    }
-    return count;
-}
-
-std::string_view CodePointPrefix(std::string_view utf8, std::size_t n) {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if ((static_cast<unsigned char>(utf8[i]) & 0xC0u) != 0x80u) {
-            if (seen == n) return utf8.substr(0, i);
-            ++seen;
-        }
-    }
-    return utf8;
-}
-
 }  // namespace calendar

@@ -1,7 +1,6 @@
 #pragma once
-// Day numbers, date texts and the small text helpers every layer shares.
+// Day numbers, date texts and the number value of a text.
 #include <chrono>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,14 +26,5 @@ std::string FormatDateShort(sys_days d);  // "yyyy-m-d", as solar-term dates tra
 // The longest leading part of the text that reads as a decimal number (sign, digits, point,
 // exponent); 0 when there is none. Leading blanks are not skipped. Overflow gives +-inf.
 double NumberValue(std::string_view text);
-
-// Each of the red, green and blue bytes moves by amount toward the middle: bytes above 127
-// down, the others up. The high byte stays.
-std::uint32_t ShiftColour(std::uint32_t colour, int amount);
-
-// Code-point helpers: UTF-8 is never cut by a byte count.
-std::size_t CodePointCount(std::string_view utf8);
-// The first n code points (all of them when there are fewer).
-std::string_view CodePointPrefix(std::string_view utf8, std::size_t n);
 
 }  // namespace calendar

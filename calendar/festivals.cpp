@@ -29,7 +29,7 @@ std::string DayFestivals(int year, sys_days date) {
 
     // 2. 寒食 takes the place of a fixed festival; no term date, no 寒食.
     std::string_view gregorianSlot;
-    const auto clearBright = SolarTermDay(year, 5);
+    const auto clearBright = SolarTermDay(year, kClearAndBright);
     const year_month_day coldFood{clearBright ? *clearBright - days{1} : sys_days{}};
     if (clearBright && coldFood.month() == ymd.month() && coldFood.day() == ymd.day()) {
         gregorianSlot = "寒食";

@@ -12,11 +12,11 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2099;
-constexpr int kYears = kLastYear - kFirstYear + 1;
+constexpr int kYears = kLastLunarYear - kFirstLunarYear + 1;
 
-int ClampYear(int y, int lo, int hi) { return y < lo ? lo : (y > hi ? hi : y); }
+int ClampToTable(int y) {
+    return y < kFirstLunarYear ? kFirstLunarYear : (y > kLastLunarYear ? kLastLunarYear : y);
+}
 
 std::uint32_t CodeValue(int year) {
     std::uint32_t value = 0;
@@ -46,7 +46,7 @@ const std::array<YearInfo, kYears>& Years() {
         std::array<YearInfo, kYears> all{};
         for (int i = 0; i < kYears; ++i) {
             YearInfo& info = all[static_cast<std::size_t>(i)];
-            const int y = kFirstYear + i;
+            const int y = kFirstLunarYear + i;
             info.code = CodeValue(y);
             info.leap = LeapOfCode(info.code);
             info.slots = info.leap == 0 ? 12 : 13;
@@ -61,8 +61,7 @@ const std::array<YearInfo, kYears>& Years() {
 }
 
 const YearInfo& InfoOf(int lunarYear) {
-    return Years()[static_cast<std::size_t>(ClampYear(lunarYear, kFirstYear, kLastYear) -
-                                            kFirstYear)];
+    return Years()[static_cast<std::size_t>(ClampToTable(lunarYear) - kFirstLunarYear)];
 }
 
 // The month a slot shows: the leap slot repeats the month before it.
@@ -104,7 +103,7 @@ int LunarMonthLength(int year, int slot) {
 sys_days SpringFestivalDay(int year) {
     // Lunar year 2099 ends on 2100-02-08, so the year 2100 begins the day after although
     // the table stops at 2099.
-    if (year == kLastYear + 1) return kLastLunarDay + days{1};
+    if (year == kLastLunarYear + 1) return kLastLunarDay + days{1};
     const std::uint32_t code = InfoOf(year).code;
     // The year is kept as passed, and an int year may lie beyond chrono::year's range: count
     // the days of the proleptic Gregorian calendar directly.
@@ -121,14 +120,14 @@ sys_days SpringFestivalDay(int year) {
 }
 
 std::string SpringFestivalDate(int year) {
-    if (year == kLastYear + 1) return FormatDate(SpringFestivalDay(year));
+    if (year == kLastLunarYear + 1) return FormatDate(SpringFestivalDay(year));
     const std::uint32_t code = InfoOf(year).code;
     return DateText(year, static_cast<int>(FestivalMonthOfCode(code)),
                     static_cast<int>(FestivalDayOfCode(code)), 2);
 }
 
 std::optional<LunarDate> LunarDateAt(int year, int dayOffset) {
-    const int y = ClampYear(year, kFirstYear + 1, kLastYear);
+    const int y = WorkingYear(year);
     if (dayOffset < 0) return std::nullopt;
     const YearInfo& prev = InfoOf(y - 1);
     if (dayOffset < prev.length) return DateInYear(prev, y - 1, dayOffset);
@@ -173,7 +172,7 @@ std::optional<LunarDate> ParseLunarDate(std::string_view text) {
 }
 
 std::optional<LunarDate> LunarDateOf(sys_days d) {
-    const int y = ClampYear(static_cast<int>(year_month_day{d}.year()), kFirstYear + 1, kLastYear);
+    const int y = WorkingYear(static_cast<int>(year_month_day{d}.year()));
     const long long offset = (d.time_since_epoch().count()) - InfoOf(y - 1).firstDay;
     if (offset < 0 || offset > 800) return std::nullopt;
     return LunarDateAt(y, static_cast<int>(offset));
@@ -193,6 +192,21 @@ int MonthSlot(const LunarDate& date) {
 
 bool IsBigMonth(const LunarDate& date) {
     return LunarMonthLength(date.year, MonthSlot(date)) == 30;
+}
+
+std::string LunarMonthAndDayText(const LunarDate& date) {
+    std::string text;
+    if (date.leap) text += "闰";
+    text += LunarMonthName(date.month);
+    text += IsBigMonth(date) ? "大" : "小";
+    text += ' ';
+    text += LunarDayName(date.day);
+    return text;
+}
+
+std::string LeapMonthNote(int year) {
+    const int leap = LeapMonthOf(year);
+    return leap == 0 ? std::string("无闰月") : "闰" + std::to_string(leap) + "月";
 }
 
 }  // namespace calendar

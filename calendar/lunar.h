@@ -5,16 +5,9 @@
 #include <string_view>
 
 #include "calendar/date.h"
+#include "calendar/range.h"
 
 namespace calendar {
-
-using namespace std::chrono_literals;
-
-// Lunar year 1901 begins on 1901-02-19 and lunar year 2099 ends on 2100-02-08: every
-// conversion the program shows lies between these two days.
-constexpr sys_days kFirstLunarDay = sys_days{1901y / 2 / 19};
-constexpr sys_days kLastLunarDay = sys_days{2100y / 2 / 8};
-constexpr bool InLunarRange(sys_days d) { return d >= kFirstLunarDay && d <= kLastLunarDay; }
 
 // The six hex digits of a lunar year 1901..2099; other years are clamped to that range.
 std::string_view LunarYearCode(int year);
@@ -56,5 +49,10 @@ std::string LunarDateTextOf(sys_days d);
 int MonthSlot(const LunarDate& date);
 // Whether that month has 30 days ("大") rather than 29 ("小").
 bool IsBigMonth(const LunarDate& date);
+
+// "闰(花朝)二月小 初一": the leap mark, the month's name, its size, a blank and the day's name.
+std::string LunarMonthAndDayText(const LunarDate& date);
+// "无闰月", or "闰N月" with the leap month of the lunar year (clamped as LeapMonthOf).
+std::string LeapMonthNote(int year);
 
 }  // namespace calendar

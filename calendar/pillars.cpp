@@ -100,15 +100,15 @@ std::string MonthPillar(sys_days date, std::string_view kind) {
     };
     // 2. The latest 节 term of the year already reached opens the month.
     int q = 12;
-    for (int t = 21; t >= 1; t -= 2) {
+    for (int t = kGreaterSnow; t >= kStartOfSpring; t -= 2) {
         if (reached(t)) {
             q = (t + 1) / 2;
             break;
         }
     }
     // 3. Before 立春 the month is that of 小寒, or still the 子 month of December.
-    const auto lesserCold = SolarTermDay(y, 23);
-    const auto springBegins = SolarTermDay(y, 1);
+    const auto lesserCold = SolarTermDay(y, kLesserCold);
+    const auto springBegins = SolarTermDay(y, kStartOfSpring);
     const bool beforeSpring = springBegins && date < *springBegins;
     if (lesserCold && date >= *lesserCold && beforeSpring) {
         q = 12;

@@ -31,10 +31,10 @@ int WeeksInYear(int year) {
 }
 
 std::string_view NineNinesMarker(sys_days today, int year) {
-    auto solstice = SolarTermDay(year, 22);
+    auto solstice = SolarTermDay(year, kWinterSolstice);
     if (!solstice) return {};
     if (today < *solstice) {
-        solstice = SolarTermDay(year - 1, 22);
+        solstice = SolarTermDay(year - 1, kWinterSolstice);
         if (!solstice) return {};
     }
     struct Nine {

@@ -19,7 +19,9 @@ struct TermDay {
 
 // Nothing for a year outside 1901..2100 or an index outside 1..24.
 std::optional<TermDay> ComputeTerm(int year, int index) {
-    if (year < 1901 || year > 2100 || index < 1 || index > 24) return std::nullopt;
+    if (year < kFirstTermYear || year > kLastTermYear || index < 1 || index > kTermCount) {
+        return std::nullopt;
+    }
     // 1. Y counts within the century, so 2000 and 2100 both give 0.
     const int y = year % 100;
     // 2. The January and February terms still fall before the leap day of year Y.
@@ -65,7 +67,7 @@ int SolarTermIndexOn(sys_days d) {
     const year_month_day ymd{d};
     const int y = static_cast<int>(ymd.year());
     const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
-    for (int index = 1; index <= 24; ++index) {
+    for (int index = 1; index <= kTermCount; ++index) {
         if (SolarTermMonth(index) != m) continue;
         const auto day = SolarTermDay(y, index);
         if (day && *day == d) return index;

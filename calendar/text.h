@@ -1,48 +1,48 @@
 #pragma once
-// Small text builders shared by the engine's sources; not part of the public interface.
+// The small text pieces every composition shares: zero-padded numbers and date texts, Chinese
+// year digits, weekday names, the cut of an hour text after its "时", code-point cuts of UTF-8
+// and the one-letter kind selectors.
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "calendar/date.h"
+
 namespace calendar {
 
+// The value with at least `width` digits, zeros in front; a negative value keeps its sign
+// before the zeros ("-0005").
+void AppendZeroPadded(std::string& out, long long value, int width);
+std::string ZeroPadded(long long value, int width);
+
 // "yyyy-mm-dd" and its kin: the year with at least four digits, then month and day with at
-// least `width` digits, `beforeMonth` (the leap mark of the lunar form) right before the
-// month. Built in one buffer so that the result is made in a single step.
-inline std::string DateText(long long year, int month, int day, int width,
-                            std::string_view beforeMonth = {}) {
-    char buffer[64];
-    std::size_t n = 0;
-    auto number = [&](long long value, int minDigits) {
-        char digits[24];
-        int count = 0;
-        unsigned long long v = value < 0 ? 0ull - static_cast<unsigned long long>(value)
-                                         : static_cast<unsigned long long>(value);
-        do {
-            digits[count++] = static_cast<char>('0' + v % 10);
-            v /= 10;
-        } while (v != 0);
-        if (value < 0) buffer[n++] = '-';
-        for (int i = count; i < minDigits; ++i) buffer[n++] = '0';
-        while (count > 0) buffer[n++] = digits[--count];
-    };
-    number(year, 4);
-    buffer[n++] = '-';
-    const std::size_t mark = beforeMonth.size() < 16 ? beforeMonth.size() : 16;
-    for (std::size_t i = 0; i < mark; ++i) buffer[n++] = beforeMonth[i];
-    number(month, width);
-    buffer[n++] = '-';
-    number(day, width);
-    return std::string(buffer, n);
-}
+// least `width` digits, `beforeMonth` (the leap mark of the lunar form) right before the month.
+std::string DateText(long long year, int month, int day, int width,
+                     std::string_view beforeMonth = {});
+
+// "二〇二三": each decimal digit of the year as its Chinese numeral.
+std::string ChineseYearDigits(int year);
+
+// "星期日" .. "星期六".
+std::string_view WeekdayName(sys_days d);
+
+// An hour pillar's text runs on after its "时" with the period's description:
+// "丁dīng卯mǎo时 日出/日始 ...". The head is everything through the first "时" and the one
+// character after it (a blank); the tail is everything after that "时".
+struct HourTextCut {
+    std::string_view head;
+    std::string_view tail;
+};
+// Nothing when the text holds no "时".
+std::optional<HourTextCut> CutHourText(std::string_view hourText);
+
+// UTF-8 is never cut by a byte count.
+std::size_t CodePointCount(std::string_view utf8);
+// The first n code points (all of them when there are fewer).
+std::string_view CodePointPrefix(std::string_view utf8, std::size_t n);
 
 // The pillar and interval selectors are one letter compared without regard to case; 0 for
 // anything that is not a single ASCII letter.
-inline char KindLetter(std::string_view kind) {
-    if (kind.size() != 1) return 0;
-    const char c = kind[0];
-    if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
-    if (c >= 'A' && c <= 'Z') return c;
-    return 0;
-}
+char KindLetter(std::string_view kind);
 
 }  // namespace calendar

@@ -1,4 +1,4 @@
-#include "calendar/festivals.h"
+#include "calendar/whole_interval.h"
 
 #include "calendar/text.h"
 

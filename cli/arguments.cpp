@@ -4,7 +4,7 @@
 #include <charconv>
 #include <ostream>
 
-#include "calendar/lunar.h"
+#include "calendar/range.h"
 
 namespace cli {
 
@@ -88,15 +88,9 @@ int UsageError(const Invocation& call, std::string_view problem) {
 }
 
 bool CheckLunarRange(calendar::sys_days date, std::ostream& err) {
-    if (date < calendar::kFirstLunarDay) {
-        err << "请检查您的日期，阳历日期最小为 1901-02-19 ！\n";
-        return false;
-    }
-    if (date > calendar::kLastLunarDay) {
-        err << "请检查您的日期，阳历日期最大为 2100-02-08 ！\n";
-        return false;
-    }
-    return true;
+    if (calendar::InLunarRange(date)) return true;
+    err << calendar::RangeMessage(date) << '\n';
+    return false;
 }
 
 void ArgReader::Fail(std::string_view problem) {

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "calendar/festivals.h"
+#include "calendar/whole_interval.h"
 #include "calendar/lunar.h"
 #include "calendar/name_tables.h"
 #include "calendar/pillars.h"
@@ -40,7 +41,7 @@ int RunSpring(const Invocation& call) {
 int RunTerm(const Invocation& call) {
     ArgReader args(call);
     const auto year = args.Year("YEAR");
-    const auto index = args.Integer("INDEX", 1, 24);
+    const auto index = args.Integer("INDEX", 1, calendar::kTermCount);
     if (!args.Done()) return kExitUsage;
     call.out << calendar::SolarTermDate(*year, *index) << '\n';
     return kExitOk;
@@ -50,7 +51,7 @@ int RunTerms(const Invocation& call) {
     ArgReader args(call);
     const auto year = args.Year("YEAR");
     if (!args.Done()) return kExitUsage;
-    for (int index = 1; index <= 24; ++index) {
+    for (int index = 1; index <= calendar::kTermCount; ++index) {
         call.out << index << '\t' << calendar::SolarTermName(index) << '\t'
                  << calendar::SolarTermDate(*year, index) << '\n';
     }

@@ -11,7 +11,7 @@
 #include "sticker/chime.h"
 #include "sticker/clock_labels.h"
 #include "sticker/compose.h"
-#include "sticker/settings_forms.h"
+#include "settings/forms.h"
 
 namespace cli {
 
@@ -64,30 +64,16 @@ private:
     int status_ = kExitOk;
 };
 
-// "HH:MM" or "HH:MM:SS" on the 24-hour clock, two digits each.
-std::optional<seconds> ParseTimeOfDay(std::string_view text) {
-    if (text.size() != 5 && text.size() != 8) return std::nullopt;
-    int fields[3] = {0, 0, 0};
-    for (std::size_t i = 0; i * 3 < text.size(); ++i) {
-        const std::string_view part = text.substr(i * 3, 2);
-        if (i * 3 + 2 < text.size() && text[i * 3 + 2] != ':') return std::nullopt;
-        if (part[0] < '0' || part[0] > '9' || part[1] < '0' || part[1] > '9') return std::nullopt;
-        fields[i] = (part[0] - '0') * 10 + (part[1] - '0');
-    }
-    if (fields[0] > 23 || fields[1] > 59 || fields[2] > 59) return std::nullopt;
-    return seconds{fields[0] * 3600 + fields[1] * 60 + fields[2]};
-}
-
 // The moment of --at, or the local clock; nothing after a usage error.
-std::optional<sticker::Moment> MomentOption(Options& options) {
+std::optional<calendar::Moment> MomentOption(Options& options) {
     if (const std::string* at = options.Find("--at")) {
-        std::optional<sticker::Moment> moment = sticker::ParseMoment(*at);
+        std::optional<calendar::Moment> moment = calendar::ParseMoment(*at);
         if (!moment)
             options.Fail("malformed moment " + QuoteArgument(*at) +
                          " (want \"YYYY-MM-DD HH:MM:SS\")");
         return moment;
     }
-    std::optional<sticker::Moment> now = LocalMoment();
+    std::optional<calendar::Moment> now = LocalMoment();
     if (!now) options.Fail("the local date is not available");
     return now;
 }
@@ -104,7 +90,7 @@ void WriteLabel(std::ostream& out, std::string_view name, std::string_view text)
 
 int RunFaceMain(const Invocation& call) {
     Options options(call, {"--at", "--colour"});
-    const std::optional<sticker::Moment> now = options.ok() ? MomentOption(options) : std::nullopt;
+    const std::optional<calendar::Moment> now = options.ok() ? MomentOption(options) : std::nullopt;
     if (!options.ok()) return options.status();
 
     const sticker::MainFaceTexts date = sticker::ComposeMainFaceTexts(*now);
@@ -120,7 +106,7 @@ int RunFaceMain(const Invocation& call) {
     // and transparent key derived from it.
     if (const std::string* stored = options.Find("--colour")) {
         const sticker::FaceColours colours = sticker::ColoursForText(
-            sticker::ColourFromText(*stored).value_or(sticker::kDefaultTextColour));
+            settings::ColourFromText(*stored).value_or(settings::kDefaultTextColour));
         call.out << "colour\t" << colours.text << "\nbackground\t" << colours.background << '\n';
     }
     return kExitOk;
@@ -128,7 +114,7 @@ int RunFaceMain(const Invocation& call) {
 
 int RunFaceAlternate(const Invocation& call) {
     Options options(call, {"--at"});
-    const std::optional<sticker::Moment> now = options.ok() ? MomentOption(options) : std::nullopt;
+    const std::optional<calendar::Moment> now = options.ok() ? MomentOption(options) : std::nullopt;
     if (!options.ok()) return options.status();
 
     const sticker::AlternateFaceTexts date = sticker::ComposeAlternateFaceTexts(*now);
@@ -144,13 +130,13 @@ int RunFaceAlternate(const Invocation& call) {
 int RunChime(const Invocation& call) {
     Options options(call, {"--at", "--mode", "--alarm1", "--alarm2"});
     std::optional<seconds> at;
-    sticker::Schedule schedule;
+    settings::Schedule schedule;
     if (options.ok()) {
         const std::string* atText = options.Find("--at");
         const std::string* modeText = options.Find("--mode");
         if (!atText)
             options.Fail("missing --at HH:MM:SS");
-        else if (!(at = ParseTimeOfDay(*atText)))
+        else if (!(at = calendar::ParseTimeOfDay(*atText)))
             options.Fail("malformed time " + QuoteArgument(*atText));
         if (!modeText) {
             options.Fail("missing --mode M");
@@ -163,7 +149,7 @@ int RunChime(const Invocation& call) {
         for (const auto& [flag, alarm] : {std::pair{"--alarm1", &schedule.AlarmTime1},
                                           std::pair{"--alarm2", &schedule.AlarmTime2}}) {
             const std::string* text = options.Find(flag);
-            if (text && !(*alarm = ParseTimeOfDay(*text))) {
+            if (text && !(*alarm = calendar::ParseTimeOfDay(*text))) {
                 options.Fail("malformed alarm time " + QuoteArgument(*text));
             }
         }
@@ -185,7 +171,7 @@ int RunToday(const Invocation& call) {
 
 }  // namespace
 
-std::string MainFaceView(const sticker::Moment& now) {
+std::string MainFaceView(const calendar::Moment& now) {
     const sticker::MainFaceTexts date = sticker::ComposeMainFaceTexts(now);
     const sticker::MainClockTexts clock = sticker::ComposeMainClockTexts(now);
     std::string view = clock.label1 + "\r\n" + (date.InRange() ? date.label2 : date.message) +
@@ -198,7 +184,7 @@ std::string MainFaceView(const sticker::Moment& now) {
 }
 
 int RunMainFaceNow(std::ostream& out, std::ostream& err) {
-    const std::optional<sticker::Moment> now = LocalMoment();
+    const std::optional<calendar::Moment> now = LocalMoment();
     if (!now) {
         err << "tavelon-cal: the local date is not available\n";
         return kExitFailure;

@@ -1,7 +1,6 @@
 #include "cli/today.h"
 
 #include <algorithm>
-#include <array>
 #include <ctime>
 #include <optional>
 #include <ostream>
@@ -12,6 +11,7 @@
 #include "calendar/name_tables.h"
 #include "calendar/pillars.h"
 #include "calendar/solar_terms.h"
+#include "calendar/text.h"
 #include "cli/arguments.h"
 
 namespace cli {
@@ -20,25 +20,13 @@ namespace {
 
 using calendar::sys_days;
 
-constexpr std::array<std::string_view, 7> kWeekdayNames = {"星期日", "星期一", "星期二", "星期三",
-                                                           "星期四", "星期五", "星期六"};
-
 int GregorianYear(sys_days day) {
     return static_cast<int>(std::chrono::year_month_day{day}.year());
 }
 
 // "二〇二三年闰(花朝)二月小 初一"
 std::string LunarLine(const calendar::LunarDate& lunar) {
-    std::string line;
-    const std::string digits = std::to_string(lunar.year);
-    for (const char digit : digits) line += calendar::ChineseDigit(digit - '0');
-    line += "年";
-    if (lunar.leap) line += "闰";
-    line += calendar::LunarMonthName(lunar.month);
-    line += calendar::IsBigMonth(lunar) ? "大" : "小";
-    line += ' ';
-    line += calendar::LunarDayName(lunar.day);
-    return line;
+    return calendar::ChineseYearDigits(lunar.year) + "年" + calendar::LunarMonthAndDayText(lunar);
 }
 
 // The term of the day, or the next one with its date so the line is never blank.
@@ -51,7 +39,7 @@ std::string TermLine(sys_days day) {
     int nextIndex = 0;
     const int year = GregorianYear(day);
     for (int y = year; y <= year + 1; ++y) {
-        for (int index = 1; index <= 24; ++index) {
+        for (int index = 1; index <= calendar::kTermCount; ++index) {
             const std::optional<sys_days> termDay = calendar::SolarTermDay(y, index);
             if (termDay && *termDay > day && (!next || *termDay < *next)) {
                 next = termDay;
@@ -73,8 +61,8 @@ std::string TodayCalendarText(sys_days day, int hour, int minute) {
     std::string festivals = calendar::DayFestivals(year, day);
     if (festivals.empty()) festivals = "无";
 
-    std::string text = calendar::FormatDate(day) + " " +
-                       std::string(kWeekdayNames[std::chrono::weekday{day}.c_encoding()]) + "\n";
+    std::string text =
+        calendar::FormatDate(day) + " " + std::string(calendar::WeekdayName(day)) + "\n";
     text += "农历 " + (lunar ? LunarLine(*lunar) : std::string()) + "\n";
     text += "节气 " + TermLine(day) + "\n";
     // The year pillar follows the Gregorian year, as the sticker shows it.
@@ -86,7 +74,7 @@ std::string TodayCalendarText(sys_days day, int hour, int minute) {
     return text;
 }
 
-std::optional<sticker::Moment> LocalMoment() {
+std::optional<calendar::Moment> LocalMoment() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -95,12 +83,12 @@ std::optional<sticker::Moment> LocalMoment() {
     if (!localtime_r(&now, &local)) return std::nullopt;
 #endif
     // A leap second shows as :59 rather than as a time that does not exist.
-    return sticker::MomentOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                             local.tm_min, std::min(local.tm_sec, 59));
+    return calendar::MomentOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                              local.tm_min, std::min(local.tm_sec, 59));
 }
 
 int RunTodayCalendar(std::ostream& out, std::ostream& err) {
-    const std::optional<sticker::Moment> now = LocalMoment();
+    const std::optional<calendar::Moment> now = LocalMoment();
     if (!now) {
         err << "tavelon-cal: the local date is not available\n";
         return kExitFailure;

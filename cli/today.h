@@ -5,7 +5,7 @@
 #include <string>
 
 #include "calendar/date.h"
-#include "sticker/moment.h"
+#include "calendar/moment.h"
 
 namespace cli {
 
@@ -18,6 +18,6 @@ std::string TodayCalendarText(calendar::sys_days day, int hour, int minute);
 int RunTodayCalendar(std::ostream& out, std::ostream& err);
 
 // The local date and time; nothing when the system cannot tell it.
-std::optional<sticker::Moment> LocalMoment();
+std::optional<calendar::Moment> LocalMoment();
 
 }  // namespace cli

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "calendar/date.h"
+#include "calendar/moment.h"
 #include "cli/arguments.h"
 #include "cli/today.h"
-#include "sticker/moment.h"
 #include "tools/day_line.h"
 #include "tools/four_pillars.h"
 #include "tools/interval.h"
@@ -23,8 +23,8 @@ namespace cli {
 
 namespace {
 
-constexpr int kFirstPickerYear = 1601;
-constexpr int kLastPickerYear = 9999;
+using tools::kFirstPickerYear;
+using tools::kLastPickerYear;
 
 void PrintWindowText(const Invocation& call, const std::string& text) {
     std::string line;
@@ -67,7 +67,7 @@ int RunInterval(const Invocation& call) {
     return kExitOk;
 }
 
-std::optional<tools::PickerMoment> PickerMomentOf(const sticker::Moment& moment) {
+std::optional<tools::PickerMoment> PickerMomentOf(const calendar::Moment& moment) {
     if (!InPickerRange(moment.today)) return std::nullopt;
     return tools::PickerMoment{moment.today, moment.timeOfDay};
 }
@@ -75,7 +75,7 @@ std::optional<tools::PickerMoment> PickerMomentOf(const sticker::Moment& moment)
 int RunDayLine(const Invocation& call) {
     if (call.args.size() < 1) return UsageError(call, "missing the reference moment");
     const std::string& momentText = call.args[0];
-    const auto moment = sticker::ParseMoment(momentText);
+    const auto moment = calendar::ParseMoment(momentText);
     if (!moment) {
         return UsageError(call, "invalid reference moment " + QuoteArgument(momentText) +
                                     ": expected \"yyyy-mm-dd hh:mm:ss\"");
@@ -106,9 +106,9 @@ int RunDayLine(const Invocation& call) {
 
 // The picker shows the date and the hour: "yyyy-mm-dd hh". A time with minutes is taken as
 // well, and so is a date alone (hour 0).
-std::optional<sticker::Moment> ParseDateAndHour(const std::string& text) {
-    if (text.size() == 13 && text[10] == ' ') return sticker::ParseMoment(text + ":00");
-    return sticker::ParseMoment(text);
+std::optional<calendar::Moment> ParseDateAndHour(const std::string& text) {
+    if (text.size() == 13 && text[10] == ' ') return calendar::ParseMoment(text + ":00");
+    return calendar::ParseMoment(text);
 }
 
 int RunBazi(const Invocation& call) {
@@ -167,7 +167,7 @@ int RunCycle(const Invocation& call) {
         year = args.Integer("T", kFirstPickerYear, kLastPickerYear);
         if (!args.Done()) return kExitUsage;
     } else {
-        if (const std::optional<sticker::Moment> now = LocalMoment()) {
+        if (const std::optional<calendar::Moment> now = LocalMoment()) {
             year = static_cast<int>(std::chrono::year_month_day{now->today}.year());
         }
         if (!year || *year < kFirstPickerYear || *year > kLastPickerYear) {

@@ -1,4 +1,5 @@
-# The portable halves: plain C++ that builds and is tested natively as well.
+# The portable halves: plain C++ that builds and is tested natively as well. Each folder is one
+# library that links only the folders below it.
 function(tavelon_core_library name dir)
   tavelon_sources(SRC ${dir})
   if(SRC_PORTABLE)
@@ -14,6 +15,8 @@ function(tavelon_core_library name dir)
 endfunction()
 
 tavelon_core_library(calendar calendar)
-tavelon_core_library(sticker_core sticker calendar)
-tavelon_core_library(tools_core tools sticker_core calendar)
+tavelon_core_library(settings_core settings calendar)
+tavelon_core_library(sticker_core sticker settings_core calendar)
+tavelon_core_library(tools_core tools settings_core calendar)
 tavelon_core_library(info_core info calendar)
+tavelon_core_library(app_core app sticker_core tools_core info_core settings_core calendar)

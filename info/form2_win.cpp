@@ -67,7 +67,7 @@ bool TextWindow::OnMessage(UINT msg, WPARAM wp, LPARAM /*lp*/, LRESULT& result) 
 
 ui::WindowDesc Form2Description() {
     ui::WindowDesc d;
-    d.className = "Tavelon.Form2";
+    d.className = std::string(kForm2Class);
     d.caption = "科普_日历小知识";
     d.width = 438;
     d.height = 570;
@@ -87,7 +87,5 @@ ui::WindowDesc Form2Description() {
 Form2::Form2() : TextWindow(Form2Description(), "Text1") {}
 
 void Form2::OnReady() { ShowText(NotesText()); }
-
-std::unique_ptr<ui::Window> CreateForm2(sticker::App& /*app*/) { return std::make_unique<Form2>(); }
 
 }  // namespace info

@@ -3,17 +3,14 @@
 // the window; every opening shows the fixed text again. It reads and writes nothing else.
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "ui/window.h"
 
-namespace sticker {
-class App;
-}
-
 namespace info {
+
+inline constexpr std::string_view kForm2Class = "Tavelon.Form2";
 
 // What the notes and the about window have in common: a text box that holds the keyboard
 // focus, shows its text from the first line with the caret at the start, and gets the focus
@@ -49,7 +46,5 @@ protected:
 };
 
 ui::WindowDesc Form2Description();
-
-std::unique_ptr<ui::Window> CreateForm2(sticker::App& app);
 
 }  // namespace info

@@ -6,7 +6,7 @@ namespace info {
 
 ui::WindowDesc Form5Description() {
     ui::WindowDesc d;
-    d.className = "Tavelon.Form5";
+    d.className = std::string(kForm5Class);
     d.caption = "关于&日志";
     d.width = 392;
     d.height = 570;
@@ -34,7 +34,5 @@ void Form5::OnReady() {
     SetText("Label1", AboutText());
     ShowText(ChangeLogText());
 }
-
-std::unique_ptr<ui::Window> CreateForm5(sticker::App& /*app*/) { return std::make_unique<Form5>(); }
 
 }  // namespace info

@@ -1,16 +1,14 @@
 #pragma once
 // The about window: why and when the program was written, and the change log in an editable
 // text box whose edits live only as long as the window.
-#include <memory>
+#include <string_view>
 
 #include "info/form2_win.h"
 #include "ui/window.h"
 
-namespace sticker {
-class App;
-}
-
 namespace info {
+
+inline constexpr std::string_view kForm5Class = "Tavelon.Form5";
 
 class Form5 final : public TextWindow {
 public:
@@ -21,7 +19,5 @@ protected:
 };
 
 ui::WindowDesc Form5Description();
-
-std::unique_ptr<ui::Window> CreateForm5(sticker::App& app);
 
 }  // namespace info

@@ -39,9 +39,9 @@ void AddAlarm(std::vector<Action>& actions, seconds alarm) {
 
 }  // namespace
 
-std::vector<Action> ChimeAndAlarmActions(seconds timeOfDay, const Schedule& schedule) {
+std::vector<Action> ChimeAndAlarmActions(seconds timeOfDay, const settings::Schedule& schedule) {
     std::vector<Action> actions;
-    if (timeOfDay < seconds{0} || timeOfDay >= kDay) return actions;
+    if (timeOfDay < seconds{0} || timeOfDay >= calendar::kDay) return actions;
     const hh_mm_ss<seconds> now{timeOfDay};
     const long long h = now.hours().count();
     const long long m = now.minutes().count();
@@ -74,8 +74,8 @@ std::vector<Action> ChimeAndAlarmActions(seconds timeOfDay, const Schedule& sche
     return actions;
 }
 
-void CheckChimeAndAlarms(const Moment& now, const Schedule& schedule, Voice& voice,
-                         SoundPlayer& sound) {
+void CheckChimeAndAlarms(const calendar::Moment& now, const settings::Schedule& schedule,
+                         Voice& voice, SoundPlayer& sound) {
     // Most ticks announce nothing; skip building the list then, as the tick runs every second.
     const seconds t = now.timeOfDay;
     const bool maybeChime = t % minutes{30} == seconds{0};

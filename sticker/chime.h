@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "sticker/moment.h"
-#include "sticker/schedule.h"
+#include "calendar/moment.h"
+#include "settings/schedule.h"
 
 namespace sticker {
 
@@ -27,7 +27,8 @@ Action SpeakAction(std::string_view sentence);
 // The chime first, then at most one alarm (alarm 1 wins a tie). Only the exact second counts:
 // a tick that misses it announces nothing and nothing is caught up later. A time of day
 // outside one day gives nothing.
-std::vector<Action> ChimeAndAlarmActions(std::chrono::seconds timeOfDay, const Schedule& schedule);
+std::vector<Action> ChimeAndAlarmActions(std::chrono::seconds timeOfDay,
+                                         const settings::Schedule& schedule);
 
 // Speaks one sentence and returns when it has been spoken or dropped; never reports failure.
 class Voice {
@@ -43,14 +44,7 @@ public:
     virtual void Play(std::string_view name) = 0;
 };
 
-// The current local date and time.
-class Clock {
-public:
-    virtual ~Clock() = default;
-    virtual Moment Now() = 0;
-};
-
-void CheckChimeAndAlarms(const Moment& now, const Schedule& schedule, Voice& voice,
-                         SoundPlayer& sound);
+void CheckChimeAndAlarms(const calendar::Moment& now, const settings::Schedule& schedule,
+                         Voice& voice, SoundPlayer& sound);
 
 }  // namespace sticker

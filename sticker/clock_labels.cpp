@@ -1,12 +1,13 @@
 #include "sticker/clock_labels.h"
 
-#include "calendar/date.h"
 #include "calendar/name_tables.h"
 #include "calendar/pillars.h"
+#include "calendar/text.h"
 
 namespace sticker {
 
 using namespace std::chrono;
+using calendar::Moment;
 
 namespace {
 
@@ -18,8 +19,6 @@ int SecondsOfMinuteText(std::string_view text) {
     }
     return ((text[0] - '0') * 10 + (text[1] - '0')) * 60 + (text[3] - '0') * 10 + (text[4] - '0');
 }
-
-std::string TwoDigits(long long n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
 
 struct ClockFields {
     int hour = 0;
@@ -46,7 +45,13 @@ std::string_view QuarterOfHour(int minute, int second) {
 
 std::string ClockText(seconds timeOfDay) {
     const ClockFields f = FieldsOf(timeOfDay);
-    return TwoDigits(f.hour) + ":" + TwoDigits(f.minute) + ":" + TwoDigits(f.second);
+    std::string text;
+    calendar::AppendZeroPadded(text, f.hour, 2);
+    text += ':';
+    calendar::AppendZeroPadded(text, f.minute, 2);
+    text += ':';
+    calendar::AppendZeroPadded(text, f.second, 2);
+    return text;
 }
 
 MainClockTexts ComposeMainClockTexts(const Moment& now) {
@@ -66,18 +71,13 @@ AlternateClockTexts ComposeAlternateClockTexts(const Moment& now) {
     texts.label1 = ClockText(now.timeOfDay);
     const std::string hourText = calendar::DayHourPillar(now.today, f.hour, f.minute, "T");
     const std::string_view quarter = QuarterOfHour(f.minute, f.second);
-    const auto mark = hourText.find("时");
-    if (mark == std::string::npos) {
+    const auto cut = calendar::CutHourText(hourText);
+    if (!cut) {
         texts.label5 = hourText + std::string(quarter);
         return texts;
     }
     // The character after "时" (a blank) ends the first line and starts the second as well.
-    const std::string_view head(hourText.data(), mark);
-    const std::size_t headPoints = calendar::CodePointCount(head) + 1;  // through "时"
-    const std::string_view firstLine = calendar::CodePointPrefix(hourText, headPoints + 1);
-    const std::string_view tail =
-        std::string_view(hourText).substr(calendar::CodePointPrefix(hourText, headPoints).size());
-    texts.label5 = std::string(firstLine) + "\r\n" + std::string(tail) + std::string(quarter);
+    texts.label5 = std::string(cut->head) + "\r\n" + std::string(cut->tail) + std::string(quarter);
     return texts;
 }
 

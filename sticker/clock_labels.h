@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "sticker/moment.h"
+#include "calendar/moment.h"
 
 namespace sticker {
 
@@ -19,12 +19,12 @@ struct MainClockTexts {
     std::string label1;  // the clock
     std::string label3;  // month and day pillars, CR LF, hour pillar with the quarter
 };
-MainClockTexts ComposeMainClockTexts(const Moment& now);
+MainClockTexts ComposeMainClockTexts(const calendar::Moment& now);
 
 struct AlternateClockTexts {
     std::string label1;  // the clock
     std::string label5;  // the hour text split after the character that follows its "时"
 };
-AlternateClockTexts ComposeAlternateClockTexts(const Moment& now);
+AlternateClockTexts ComposeAlternateClockTexts(const calendar::Moment& now);
 
 }  // namespace sticker

@@ -1,27 +1,22 @@
 #include "sticker/compose.h"
 
-#include <algorithm>
-
+#include "calendar/colour.h"
 #include "calendar/festivals.h"
 #include "calendar/lunar.h"
 #include "calendar/name_tables.h"
 #include "calendar/pillars.h"
 #include "calendar/seasons.h"
 #include "calendar/solar_terms.h"
+#include "calendar/text.h"
 
 namespace sticker {
 
 using namespace std::chrono;
+using calendar::Moment;
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-std::string ZeroPadded(long long value, int width) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    if (int(digits.size()) < width) digits.insert(0, std::size_t(width) - digits.size(), '0');
-    return value < 0 ? "-" + digits : digits;
-}
 
 struct DayFields {
     year_month_day ymd;
@@ -33,27 +28,10 @@ DayFields FieldsOf(sys_days today) {
     DayFields f;
     f.ymd = year_month_day{today};
     f.year = int(f.ymd.year());
-    f.yyyy = ZeroPadded(f.year, 4);
-    f.mm = ZeroPadded(unsigned(f.ymd.month()), 2);
-    f.dd = ZeroPadded(unsigned(f.ymd.day()), 2);
+    f.yyyy = calendar::ZeroPadded(f.year, 4);
+    f.mm = calendar::ZeroPadded(unsigned(f.ymd.month()), 2);
+    f.dd = calendar::ZeroPadded(unsigned(f.ymd.day()), 2);
     return f;
-}
-
-std::string_view WeekdayName(sys_days today) {
-    static constexpr std::string_view kNames[] = {"星期日", "星期一", "星期二", "星期三",
-                                                  "星期四", "星期五", "星期六"};
-    return kNames[weekday{today}.c_encoding()];
-}
-
-std::string ChineseYearDigits(int lunarYear) {
-    std::string out;
-    for (char c : std::to_string(lunarYear)) out += calendar::ChineseDigit(c - '0');
-    return out;
-}
-
-std::string LeapMonthNote(int lunarYear) {
-    int leap = calendar::LeapMonthOf(lunarYear);
-    return leap == 0 ? std::string("无闰月") : "闰" + std::to_string(leap) + "月";
 }
 
 // The pieces both faces build their date block from; the faces differ only in how they join
@@ -75,22 +53,17 @@ struct DatePieces {
 
 DatePieces PiecesOf(sys_days today, int workingYear, const calendar::LunarDate& lunar) {
     DatePieces p;
-    p.weekday = WeekdayName(today);
+    p.weekday = calendar::WeekdayName(today);
     p.week = calendar::WeekOfYear(today);
     p.weeksInYear = calendar::WeeksInYear(workingYear);
     p.daysToSpringFestival = (calendar::SpringFestivalDay(lunar.year + 1) - today).count();
     p.lunar = lunar;
-    p.lunarDay = ChineseYearDigits(lunar.year);
-    if (lunar.leap) p.lunarDay += "闰";
-    p.lunarDay += calendar::LunarMonthName(lunar.month);
-    p.lunarDay += calendar::IsBigMonth(lunar) ? "大" : "小";
-    p.lunarDay += " ";
-    p.lunarDay += calendar::LunarDayName(lunar.day);
+    p.lunarDay = calendar::ChineseYearDigits(lunar.year) + calendar::LunarMonthAndDayText(lunar);
     // The term search uses the year of today itself, never the clamped working year.
     p.term = calendar::SolarTermName(calendar::SolarTermIndexOn(today));
     p.yearText = calendar::YearPillar(workingYear, "D");
     p.zodiac = calendar::YearZodiac(workingYear);
-    p.leapNote = LeapMonthNote(lunar.year);
+    p.leapNote = calendar::LeapMonthNote(lunar.year);
     p.festivals = calendar::DayFestivals(workingYear, today);
     p.nineNines = calendar::NineNinesMarker(today, workingYear);
     return p;
@@ -102,20 +75,16 @@ std::string WeekAndCountdownLine(const DatePieces& p) {
            "天后春节";
 }
 
-std::string_view RangeMessage(sys_days today) {
-    return today < calendar::kFirstLunarDay ? kTooEarlyMessage : kTooLateMessage;
-}
-
 }  // namespace
 
 MainFaceTexts ComposeMainFaceTexts(const Moment& now) {
     const sys_days today = now.today;
     std::optional<calendar::LunarDate> lunar;
     if (calendar::InLunarRange(today)) lunar = calendar::LunarDateOf(today);
-    if (!lunar) return {{}, std::string(RangeMessage(today))};
+    if (!lunar) return {{}, std::string(calendar::RangeMessage(today))};
 
     const DayFields f = FieldsOf(today);
-    const int workingYear = std::clamp(f.year, 1902, 2099);
+    const int workingYear = calendar::WorkingYear(f.year);
     const DatePieces p = PiecesOf(today, workingYear, *lunar);
 
     std::string line1;
@@ -149,7 +118,7 @@ AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now) {
     std::optional<calendar::LunarDate> lunar;
     if (calendar::InLunarRange(today)) lunar = calendar::LunarDateOf(today);
     if (!lunar) {
-        texts.label3 = std::string(RangeMessage(today));
+        texts.label3 = std::string(calendar::RangeMessage(today));
         texts.label4 = texts.label3;
         return texts;
     }

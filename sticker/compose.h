@@ -5,13 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "sticker/moment.h"
+#include "calendar/moment.h"
 
 namespace sticker {
 
+// The title of the box in which the main face shows the range message.
 inline constexpr std::string_view kRangeCaption = "提示";
-inline constexpr std::string_view kTooEarlyMessage = "请检查您的日期，阳历日期最小为 1901-02-19 ！";
-inline constexpr std::string_view kTooLateMessage = "请检查您的日期，阳历日期最大为 2100-02-08 ！";
 
 // Exactly one of the two is set: label2 (four lines joined by CR LF) for a supported date,
 // otherwise the range message, which the main face shows in a box titled kRangeCaption while
@@ -21,7 +20,7 @@ struct MainFaceTexts {
     std::string message;
     bool InRange() const { return message.empty(); }
 };
-MainFaceTexts ComposeMainFaceTexts(const Moment& now);
+MainFaceTexts ComposeMainFaceTexts(const calendar::Moment& now);
 
 // Label2 is always the date. Outside the supported range Label3 and Label4 carry the main
 // face's range message as their text (the alternate face shows no message box).
@@ -30,7 +29,7 @@ struct AlternateFaceTexts {
     std::string label3;
     std::string label4;  // three lines joined by CR LF
 };
-AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now);
+AlternateFaceTexts ComposeAlternateFaceTexts(const calendar::Moment& now);
 
 // Screen position of a face's top-left corner; workAreaWidth is the full-screen work-area
 // width (SM_CXFULLSCREEN), both in screen pixels.
@@ -52,7 +51,6 @@ struct FacePoint {
 FacePoint FaceCentreOf(int left, int top, int width, int height);
 
 // Colours in the platform layout 0x00BBGGRR.
-inline constexpr std::uint32_t kDefaultTextColour = 0x80FF00;
 struct FaceColours {
     std::uint32_t text = 0;        // low 24 bits only
     std::uint32_t background = 0;  // also the transparent colour key

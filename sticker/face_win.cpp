@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "sticker/settings_forms.h"
 #include "ui/font.h"
 
 namespace sticker {
@@ -15,7 +14,45 @@ constexpr UINT kTooltipArea = 1;
 
 }  // namespace
 
-Face::Face(App& app, ui::WindowDesc desc) : ui::Window(std::move(desc)), app_(app) {}
+using calendar::Moment;
+
+const std::string_view kFaceTooltipBody =
+    "01时间, 02星期几, 03第几周, 04日期；\r\n"
+    "05阴历年月日/月雅称, 06二十四节气；\r\n"
+    "07年、月、日、时干支; 08生肖/属相; \r\n"
+    "09中国节日, 10时辰/别称, 11夜五更; \r\n"
+    "12时刻, 13数九, 14闰不闰月, 15月大\r\n"
+    "月小, 16春节倒计时, 17工具中指定日\r\n"
+    "期显示二十四节 气, 18工具中指定日期\r\n"
+    "显示节日, 19工具中指定日期显示年、\r\n"
+    "月、日、时的八字、五行、方位......";
+
+UINT NextTickDelay(int millisecondsIntoSecond) {
+    if (millisecondsIntoSecond < 0 || millisecondsIntoSecond > 999) millisecondsIntoSecond = 0;
+    return static_cast<UINT>(1000 - millisecondsIntoSecond + kTickMarginMs);
+}
+
+int MillisecondsIntoSecond() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now.wMilliseconds;
+}
+
+FacePoint WindowCentre(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return FaceCentreOf(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void CentreWindowOn(HWND hwnd, FacePoint point) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    SetWindowPos(hwnd, nullptr, point.x - width / 2, point.y - height / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Face::Face(FaceHost& host, ui::WindowDesc desc) : ui::Window(std::move(desc)), host_(host) {}
 
 void Face::OnCreate() {
     timer_.Attach(hwnd(), kTimer1);
@@ -71,7 +108,7 @@ void Face::OnTimer(UINT_PTR id) {
 
 void Face::Tick() {
     timer_.Suspend();
-    const Moment now = app_.clock.Now();
+    const Moment now = host_.clock.Now();
     // A timer that fires just before its second boundary would tick the same second twice.
     if (lastTick_ != now) {
         lastTick_ = now;
@@ -88,19 +125,16 @@ void Face::OnCommand(UINT id) {
         if (command.id != id) continue;
         switch (command.action) {
             case FaceAction::Notes:
-                app_.forms.Open(FormId::Form2);
-                break;
             case FaceAction::Tools:
-                app_.forms.Open(FormId::Form3);
-                break;
             case FaceAction::About:
-                app_.forms.Open(FormId::Form5);
+                if (host_.openWindow) host_.openWindow(command.action);
                 break;
             case FaceAction::StartWithSystem:
-                SetStartWithSystem(app_.settings, app_.program.directory, app_.program.file);
+                settings::SetStartWithSystem(host_.store, host_.program.directory,
+                                             host_.program.file);
                 break;
             case FaceAction::NoStartWithSystem:
-                RemoveStartWithSystem(app_.settings);
+                settings::RemoveStartWithSystem(host_.store);
                 break;
             default:
                 OnFaceAction(command.action);
@@ -118,7 +152,7 @@ void Face::ShowMenuAtCursor() {
     // area it has nothing to show over the menu.
     tooltip_.Activate(false);
     tooltip_.MoveArea(kTooltipArea, RECT{});
-    const UINT command = app_.trackMenu(hwnd(), menu_.handle(), at);
+    const UINT command = host_.dialogs.trackMenu(hwnd(), menu_.handle(), at);
     tooltip_.MoveArea(kTooltipArea, ClientArea());
     tooltip_.Activate(true);
     PostMessageW(hwnd(), WM_COMMAND, command, 0);
@@ -129,8 +163,8 @@ bool Face::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         case WM_LBUTTONDOWN: {
             const ui::Control* hit = WindowlessAt(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             if (hit && DragsFrom(*hit)) {
-                app_.dragMover(hwnd());
-                app_.FaceCentre = WindowCentre(hwnd());
+                host_.dialogs.dragMover(hwnd());
+                host_.FaceCentre = WindowCentre(hwnd());
             }
             return true;
         }
@@ -149,11 +183,11 @@ bool Face::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             }
             return false;
         case WM_TIMECHANGE:
-            if (composedFor_) RefreshDate(app_.clock.Now());
+            if (composedFor_) RefreshDate(host_.clock.Now());
             return false;
         case WM_POWERBROADCAST:
             if ((wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) && composedFor_)
-                RefreshDate(app_.clock.Now());
+                RefreshDate(host_.clock.Now());
             result = TRUE;
             return true;
         default:

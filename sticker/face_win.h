@@ -6,14 +6,24 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <span>
+#include <string_view>
 
-#include "sticker/app_win.h"
+#include "calendar/moment.h"
+#include "settings/schedule.h"
+#include "settings/forms.h"
+#include "settings/start_with_system.h"
+#include "settings/store.h"
+#include "sticker/chime.h"
+#include "sticker/compose.h"
+#include "ui/dialogs.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
 #include "ui/tooltip.h"
 #include "ui/window.h"
+#include "ui/window_registry.h"
 
 namespace sticker {
 
@@ -27,6 +37,44 @@ enum class FaceAction {
     StartWithSystem,
     NoStartWithSystem
 };
+
+// What the faces need of the program around them, provided by the program shell for the whole
+// run. The faces read the schedule the tools window edits, and keep FaceCentre between them.
+struct FaceHost {
+    calendar::Clock& clock;
+    Voice& voice;
+    SoundPlayer& sound;
+    settings::SettingsStore& store;
+    settings::Schedule& schedule;
+    settings::AlarmProposals& proposals;
+    const settings::ProgramPath& program;
+    ui::Dialogs& dialogs;
+    ui::WindowRegistry& windows;
+    FacePoint FaceCentre{};  // screen centre of the face last placed or dragged
+    // Opens, or brings to the front, the window of a menu command that is not a face's own:
+    // the notes, the tools, the about window.
+    std::function<void(FaceAction)> openWindow;
+};
+
+inline constexpr std::string_view kProductName = "Tavelon";
+
+// The feature list shown by both faces' balloon tooltip: its title line and the lines below.
+inline constexpr std::string_view kFaceTooltipTitle = "显示：";
+extern const std::string_view kFaceTooltipBody;
+inline constexpr std::string_view kFaceTooltipFont = "Microsoft YaHei,9";
+
+// The delay that re-arms a one-second timer for the next second boundary: ticks stay one per
+// second instead of drifting by each tick's own length until a second is skipped. The margin
+// covers the timer's coarse resolution, so a tick never fires just before its boundary.
+inline constexpr int kTickMarginMs = 20;
+UINT NextTickDelay(int millisecondsIntoSecond);
+// The millisecond part of the real local time.
+int MillisecondsIntoSecond();
+
+// The centre of a window's rectangle on the screen.
+FacePoint WindowCentre(HWND hwnd);
+// Moves a window so that its centre lies on point.
+void CentreWindowOn(HWND hwnd, FacePoint point);
 
 // One popup menu item; the faces number the same actions differently.
 struct FaceCommand {
@@ -47,7 +95,7 @@ public:
     std::optional<std::chrono::sys_days> composedFor() const { return composedFor_; }
 
 protected:
-    Face(App& app, ui::WindowDesc desc);
+    Face(FaceHost& host, ui::WindowDesc desc);
 
     virtual std::span<const FaceCommand> Commands() const = 0;
     // Switching faces and closing differ per face, and so does anything else a face adds.
@@ -56,15 +104,15 @@ protected:
     virtual bool DragsFrom(const ui::Control& /*hit*/) const { return true; }
     virtual bool OpensMenuFrom(const ui::Control& /*hit*/) const { return true; }
     // Runs first in each new second; returns the moment the face then shows.
-    virtual Moment OnNewSecond(const Moment& now) { return now; }
-    virtual void WriteClock(const Moment& now) = 0;
+    virtual calendar::Moment OnNewSecond(const calendar::Moment& now) { return now; }
+    virtual void WriteClock(const calendar::Moment& now) = 0;
     // newDate is false when the same date is written again, as after a time change.
-    virtual void WriteDate(const Moment& now, bool newDate) = 0;
+    virtual void WriteDate(const calendar::Moment& now, bool newDate) = 0;
     virtual void OnMinimised() {}
     virtual void OnRestored() {}
 
     // Writes the date block as for a new date.
-    void ComposeDate(const Moment& now);
+    void ComposeDate(const calendar::Moment& now);
 
     void OnCreate() override;
     void OnShown() override;
@@ -74,11 +122,11 @@ protected:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void OnDestroy() override;
 
-    App& app_;
+    FaceHost& host_;
 
 private:
     void Tick();
-    void RefreshDate(const Moment& now);
+    void RefreshDate(const calendar::Moment& now);
     void ShowMenuAtCursor();
     void SetUpTooltip();
     void BuildMenu();
@@ -88,7 +136,7 @@ private:
     ui::PopupMenu menu_;
     ui::Tooltip tooltip_;
     std::optional<std::chrono::sys_days> composedFor_;
-    std::optional<Moment> lastTick_;
+    std::optional<calendar::Moment> lastTick_;
     bool minimised_ = false;
 };
 

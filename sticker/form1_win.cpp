@@ -2,50 +2,42 @@
 
 #include <optional>
 
+#include "settings/forms.h"
 #include "sticker/clock_labels.h"
 #include "sticker/compose.h"
-#include "sticker/settings_forms.h"
+#include "sticker/form4_win.h"
 
 namespace sticker {
+
+using calendar::Moment;
 namespace {
 
-enum Command : UINT {
-    kNotes = 102,
-    kSwitchFace = 103,
-    kTextColour = 104,
-    kTools = 105,
-    kAbout = 106,
-    kClose = 107,
-    kStartWithSystem = 108,
-    kNoStartWithSystem = 109,
-};
-
 constexpr FaceCommand kCommands[] = {
-    {kNotes, FaceAction::Notes, "ICON_HELP", "科普"},
-    {kSwitchFace, FaceAction::SwitchFace, "ICON_BL", "变脸"},
-    {kTextColour, FaceAction::TextColour, "ICON_ZS", "字色"},
-    {kTools, FaceAction::Tools, "ICON_TOOL", "工具"},
-    {kAbout, FaceAction::About, "ICON_ABOUT", "关于"},
-    {kClose, FaceAction::Close, "ICON_ESC", "关闭"},
-    {kStartWithSystem, FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动"},
-    {kNoStartWithSystem, FaceAction::NoStartWithSystem, "ICON_RERUNSETUP", "取消开机启动"},
+    {Form1::kNotes, FaceAction::Notes, "ICON_HELP", "科普"},
+    {Form1::kSwitchFace, FaceAction::SwitchFace, "ICON_BL", "变脸"},
+    {Form1::kTextColour, FaceAction::TextColour, "ICON_ZS", "字色"},
+    {Form1::kTools, FaceAction::Tools, "ICON_TOOL", "工具"},
+    {Form1::kAbout, FaceAction::About, "ICON_ABOUT", "关于"},
+    {Form1::kClose, FaceAction::Close, "ICON_ESC", "关闭"},
+    {Form1::kStartWithSystem, FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动"},
+    {Form1::kNoStartWithSystem, FaceAction::NoStartWithSystem, "ICON_RERUNSETUP", "取消开机启动"},
 };
 
 }  // namespace
 
 ui::WindowDesc Form1Description() {
     ui::WindowDesc d;
-    d.className = "Tavelon.Form1";
+    d.className = std::string(kForm1Class);
     d.caption = std::string(kProductName);
     d.width = 333;
     d.height = 168;
     d.style = 0x860B0000;  // pop-up, clipping, system menu, minimise and maximise capability
     d.exStyle = WS_EX_CONTROLPARENT;
     d.systemBackground = false;
-    d.background = kDefaultTextColour;
+    d.background = settings::kDefaultTextColour;
     d.colourKey = true;
     d.icon = "AAAAA_APPICON";
-    const COLORREF text = ColoursForText(kDefaultTextColour).text;
+    const COLORREF text = ColoursForText(settings::kDefaultTextColour).text;
     using ui::ControlKind;
     d.controls = {
         ui::Describe(ControlKind::Label, "Label1", 6, 0, 314, 56)
@@ -59,10 +51,10 @@ ui::WindowDesc Form1Description() {
     return d;
 }
 
-Form1::Form1(App& app) : Face(app, Form1Description()) {}
+Form1::Form1(FaceHost& host) : Face(host, Form1Description()) {}
 
 void Form1::OnCreate() {
-    app_.forms.Track(FormId::Form1, *this);
+    host_.windows.Track(*this);
     Face::OnCreate();
 }
 
@@ -75,12 +67,12 @@ void Form1::ComposeMainFace() {
         MainFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
     SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    app_.FaceCentre = WindowCentre(hwnd());
-    const Moment now = app_.clock.Now();
-    const StickerSettings settings = LoadStickerSettings(app_.settings, now.today);
-    app_.schedule = settings.schedule;
-    app_.proposals = settings.proposals;
-    ApplyTextColour(settings.textColour);
+    host_.FaceCentre = WindowCentre(hwnd());
+    const Moment now = host_.clock.Now();
+    const settings::StickerSettings stored = settings::LoadStickerSettings(host_.store, now.today);
+    host_.schedule = stored.schedule;
+    host_.proposals = stored.proposals;
+    ApplyTextColour(stored.textColour);
     ComposeDate(now);
 }
 
@@ -89,7 +81,7 @@ void Form1::WriteDate(const Moment& now, bool newDate) {
     if (texts.InRange()) SetText("Label2", texts.label2);
     // The message once per date: a second time change on the same day does not repeat it.
     else if (newDate)
-        app_.showMessage(hwnd(), texts.message, kRangeCaption);
+        host_.dialogs.showMessage(hwnd(), texts.message, kRangeCaption);
 }
 
 void Form1::ApplyTextColour(std::uint32_t colour) {
@@ -99,9 +91,9 @@ void Form1::ApplyTextColour(std::uint32_t colour) {
 }
 
 Moment Form1::OnNewSecond(const Moment& now) {
-    CheckChimeAndAlarms(now, app_.schedule, app_.voice, app_.sound);
+    CheckChimeAndAlarms(now, host_.schedule, host_.voice, host_.sound);
     // Sounds and speech take seconds: the labels show the time after them.
-    return app_.clock.Now();
+    return host_.clock.Now();
 }
 
 void Form1::WriteClock(const Moment& now) {
@@ -127,10 +119,11 @@ void Form1::OnFaceAction(FaceAction action) {
 }
 
 void Form1::ChooseTextColour() {
-    const std::optional<std::uint32_t> colour = app_.chooseColour(hwnd());
+    const std::optional<std::uint32_t> colour = host_.dialogs.chooseColour(hwnd());
     if (!colour) return;
     ApplyTextColour(*colour);
-    WriteSetting(app_.settings, kSettingsKey, kColourValue, ColourText(*colour));
+    settings::WriteSetting(host_.store, settings::kSettingsKey, settings::kColourValue,
+                           settings::ColourText(*colour));
 }
 
 bool Form1::DragsFrom(const ui::Control& hit) const { return hit.desc.name == "Label1"; }
@@ -141,14 +134,14 @@ bool Form1::OpensMenuFrom(const ui::Control& hit) const {
 
 void Form1::OnMinimised() {
     bool created = false;
-    ui::Window* face = app_.forms.Open(FormId::Form4, &created);
+    ui::Window* face = host_.windows.Open(kForm4Class, &created);
     // Its own composition then moves it to the top-right corner.
-    if (face && created) CentreWindowOn(face->hwnd(), app_.FaceCentre);
+    if (face && created) CentreWindowOn(face->hwnd(), host_.FaceCentre);
 }
 
 void Form1::OnRestored() {
-    app_.forms.Close(FormId::Form4);
-    CentreWindowOn(hwnd(), app_.FaceCentre);
+    host_.windows.Close(kForm4Class);
+    CentreWindowOn(hwnd(), host_.FaceCentre);
 }
 
 void Form1::OnDestroy() {

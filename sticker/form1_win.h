@@ -7,15 +7,28 @@
 #include <cstdint>
 #include <span>
 
-#include "sticker/app_win.h"
 #include "sticker/face_win.h"
 #include "ui/window.h"
 
 namespace sticker {
 
+inline constexpr std::string_view kForm1Class = "Tavelon.Form1";
+
 class Form1 final : public Face {
 public:
-    explicit Form1(App& app);
+    // The menu's command ids.
+    enum Command : UINT {
+        kNotes = 102,
+        kSwitchFace = 103,
+        kTextColour = 104,
+        kTools = 105,
+        kAbout = 106,
+        kClose = 107,
+        kStartWithSystem = 108,
+        kNoStartWithSystem = 109,
+    };
+
+    explicit Form1(FaceHost& host);
 
     // Places the window, loads the settings into the schedule, applies the text colour and
     // writes the date block; out of range it shows the range message and keeps Label2.
@@ -33,9 +46,9 @@ private:
     void OnFaceAction(FaceAction action) override;
     bool DragsFrom(const ui::Control& hit) const override;
     bool OpensMenuFrom(const ui::Control& hit) const override;
-    Moment OnNewSecond(const Moment& now) override;
-    void WriteClock(const Moment& now) override;
-    void WriteDate(const Moment& now, bool newDate) override;
+    calendar::Moment OnNewSecond(const calendar::Moment& now) override;
+    void WriteClock(const calendar::Moment& now) override;
+    void WriteDate(const calendar::Moment& now, bool newDate) override;
     void OnMinimised() override;
     void OnRestored() override;
     void ChooseTextColour();

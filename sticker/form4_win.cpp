@@ -2,28 +2,21 @@
 
 #include "sticker/clock_labels.h"
 #include "sticker/compose.h"
+#include "sticker/form1_win.h"
 
 namespace sticker {
+
+using calendar::Moment;
 namespace {
 
-enum Command : UINT {
-    kNotes = 102,
-    kSwitchFace = 103,
-    kTools = 104,
-    kAbout = 105,
-    kClose = 106,
-    kStartWithSystem = 107,
-    kNoStartWithSystem = 108,
-};
-
 constexpr FaceCommand kCommands[] = {
-    {kNotes, FaceAction::Notes, "ICON_HELP", "科普"},
-    {kSwitchFace, FaceAction::SwitchFace, "ICON_BL", "变脸"},
-    {kTools, FaceAction::Tools, "ICON_TOOL", "工具"},
-    {kAbout, FaceAction::About, "ICON_ABOUT", "关于"},
-    {kClose, FaceAction::Close, "ICON_ESC", "关闭"},
-    {kStartWithSystem, FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动"},
-    {kNoStartWithSystem, FaceAction::NoStartWithSystem, "ICON_RERUNSETUP", "取消开机启动"},
+    {Form4::kNotes, FaceAction::Notes, "ICON_HELP", "科普"},
+    {Form4::kSwitchFace, FaceAction::SwitchFace, "ICON_BL", "变脸"},
+    {Form4::kTools, FaceAction::Tools, "ICON_TOOL", "工具"},
+    {Form4::kAbout, FaceAction::About, "ICON_ABOUT", "关于"},
+    {Form4::kClose, FaceAction::Close, "ICON_ESC", "关闭"},
+    {Form4::kStartWithSystem, FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动"},
+    {Form4::kNoStartWithSystem, FaceAction::NoStartWithSystem, "ICON_RERUNSETUP", "取消开机启动"},
 };
 
 constexpr COLORREF kKeyColour = RGB(195, 195, 195);
@@ -33,7 +26,7 @@ constexpr COLORREF kTextColour = RGB(0, 64, 128);
 
 ui::WindowDesc Form4Description() {
     ui::WindowDesc d;
-    d.className = "Tavelon.Form4";
+    d.className = std::string(kForm4Class);
     d.caption = std::string(kProductName);
     d.width = 256;
     d.height = 256;
@@ -65,7 +58,7 @@ ui::WindowDesc Form4Description() {
     return d;
 }
 
-Form4::Form4(App& app) : Face(app, Form4Description()) {}
+Form4::Form4(FaceHost& host) : Face(host, Form4Description()) {}
 
 std::span<const FaceCommand> Form4::Commands() const { return kCommands; }
 
@@ -76,7 +69,7 @@ void Form4::ComposeAlternateFace() {
         AlternateFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
     SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ComposeDate(app_.clock.Now());
+    ComposeDate(host_.clock.Now());
 }
 
 void Form4::WriteDate(const Moment& now, bool /*newDate*/) {
@@ -94,15 +87,15 @@ void Form4::WriteClock(const Moment& now) {
 
 void Form4::OnFaceAction(FaceAction action) {
     // Destroying the window frees this object: only the local reference is used after it.
-    App& app = app_;
+    ui::WindowRegistry& windows = host_.windows;
     switch (action) {
         case FaceAction::SwitchFace:
             DestroyWindow(hwnd());
-            app.forms.Open(FormId::Form1);
+            windows.Open(kForm1Class);
             break;
         case FaceAction::Close:
             DestroyWindow(hwnd());
-            app.forms.Close(FormId::Form1);
+            windows.Close(kForm1Class);
             break;
         default:
             break;

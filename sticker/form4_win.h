@@ -6,15 +6,27 @@
 
 #include <span>
 
-#include "sticker/app_win.h"
 #include "sticker/face_win.h"
 #include "ui/window.h"
 
 namespace sticker {
 
+inline constexpr std::string_view kForm4Class = "Tavelon.Form4";
+
 class Form4 final : public Face {
 public:
-    explicit Form4(App& app);
+    // The menu's command ids.
+    enum Command : UINT {
+        kNotes = 102,
+        kSwitchFace = 103,
+        kTools = 104,
+        kAbout = 105,
+        kClose = 106,
+        kStartWithSystem = 107,
+        kNoStartWithSystem = 108,
+    };
+
+    explicit Form4(FaceHost& host);
 
     // Places the window at the top-right corner and writes Label2..Label4; FaceCentre stays.
     void ComposeAlternateFace();
@@ -25,8 +37,8 @@ protected:
 private:
     std::span<const FaceCommand> Commands() const override;
     void OnFaceAction(FaceAction action) override;
-    void WriteClock(const Moment& now) override;
-    void WriteDate(const Moment& now, bool newDate) override;
+    void WriteClock(const calendar::Moment& now) override;
+    void WriteDate(const calendar::Moment& now, bool newDate) override;
 };
 
 ui::WindowDesc Form4Description();

@@ -11,38 +11,39 @@ using std::chrono::seconds;
 // A picker shows hours and minutes only, so whatever seconds it holds are dropped.
 seconds HourAndMinute(seconds timeOfDay) { return floor<minutes>(timeOfDay); }
 
-PickerMoment PickerOf(const sticker::Moment& moment) {
+PickerMoment PickerOf(const calendar::Moment& moment) {
     return PickerMoment{moment.today, moment.timeOfDay};
 }
 
 // One alarm: a stored value wins; otherwise the proposal the sticker prepared, otherwise the
 // picker keeps the moment it was created at.
-PickerMoment LoadAlarm(sticker::SettingsStore& store, std::string_view value,
+PickerMoment LoadAlarm(settings::SettingsStore& store, std::string_view value,
                        std::optional<seconds>& alarm, std::string_view proposal,
-                       const sticker::Moment& now) {
-    const std::string stored = sticker::ReadSetting(store, sticker::kSettingsKey, value);
+                       const calendar::Moment& now) {
+    const std::string stored = settings::ReadSetting(store, settings::kSettingsKey, value);
     if (!stored.empty()) {
-        alarm = sticker::AlarmTimeFromText(stored);
+        alarm = settings::AlarmTimeFromText(stored);
         if (alarm) return PickerMoment{now.today, HourAndMinute(*alarm)};
     }
-    if (const auto proposed = sticker::ParseMoment(proposal)) return PickerOf(*proposed);
+    if (const auto proposed = calendar::ParseMoment(proposal)) return PickerOf(*proposed);
     return PickerOf(now);
 }
 
 }  // namespace
 
-AlarmPage LoadAlarmSettings(sticker::SettingsStore& store, sticker::Schedule& schedule,
-                            const sticker::AlarmProposals& proposals, const sticker::Moment& now) {
+AlarmPage LoadAlarmSettings(settings::SettingsStore& store, settings::Schedule& schedule,
+                            const settings::AlarmProposals& proposals,
+                            const calendar::Moment& now) {
     AlarmPage page;
     page.alarm1 =
-        LoadAlarm(store, sticker::kAlarm1Value, schedule.AlarmTime1, proposals.alarm1, now);
+        LoadAlarm(store, settings::kAlarm1Value, schedule.AlarmTime1, proposals.alarm1, now);
     page.alarm2 =
-        LoadAlarm(store, sticker::kAlarm2Value, schedule.AlarmTime2, proposals.alarm2, now);
+        LoadAlarm(store, settings::kAlarm2Value, schedule.AlarmTime2, proposals.alarm2, now);
 
     const std::string chime =
-        sticker::ReadSetting(store, sticker::kSettingsKey, sticker::kChimeValue);
+        settings::ReadSetting(store, settings::kSettingsKey, settings::kChimeValue);
     if (!chime.empty()) {
-        schedule.ChimeMode = sticker::ChimeModeFromText(chime);
+        schedule.ChimeMode = settings::ChimeModeFromText(chime);
         // Mode 0, or a value no button stands for, leaves the page as it starts.
         if (schedule.ChimeMode >= 1 && schedule.ChimeMode <= 3) {
             page.chimeOption = schedule.ChimeMode;
@@ -53,24 +54,24 @@ AlarmPage LoadAlarmSettings(sticker::SettingsStore& store, sticker::Schedule& sc
 }
 
 std::optional<PageMessage> ApplyAlarmSettings(bool checked, const AlarmPage& page,
-                                              sticker::SettingsStore& store,
-                                              sticker::Schedule& schedule) {
-    using sticker::kSettingsKey;
+                                              settings::SettingsStore& store,
+                                              settings::Schedule& schedule) {
+    using settings::kSettingsKey;
     if (!checked) {
-        if (!sticker::DeleteSetting(store, kSettingsKey, "")) return std::nullopt;
-        schedule = sticker::Schedule{};
+        if (!settings::DeleteSetting(store, kSettingsKey, "")) return std::nullopt;
+        schedule = settings::Schedule{};
         return PageMessage{std::string(kAlarmsCancelledMessage)};
     }
     schedule.ChimeMode = page.chimeOption;
     schedule.AlarmTime1 = HourAndMinute(page.alarm1.timeOfDay);
     schedule.AlarmTime2 = HourAndMinute(page.alarm2.timeOfDay);
     // All three writes are tried even after a failure, so as much as possible is stored.
-    const bool alarm1Written = sticker::WriteSetting(store, kSettingsKey, sticker::kAlarm1Value,
-                                                     sticker::AlarmTimeText(*schedule.AlarmTime1));
-    const bool alarm2Written = sticker::WriteSetting(store, kSettingsKey, sticker::kAlarm2Value,
-                                                     sticker::AlarmTimeText(*schedule.AlarmTime2));
-    const bool chimeWritten = sticker::WriteSetting(store, kSettingsKey, sticker::kChimeValue,
-                                                    sticker::ChimeModeText(schedule.ChimeMode));
+    const bool alarm1Written = settings::WriteSetting(
+        store, kSettingsKey, settings::kAlarm1Value, settings::AlarmTimeText(*schedule.AlarmTime1));
+    const bool alarm2Written = settings::WriteSetting(
+        store, kSettingsKey, settings::kAlarm2Value, settings::AlarmTimeText(*schedule.AlarmTime2));
+    const bool chimeWritten = settings::WriteSetting(store, kSettingsKey, settings::kChimeValue,
+                                                     settings::ChimeModeText(schedule.ChimeMode));
     if (!(alarm1Written && alarm2Written && chimeWritten)) return std::nullopt;
     return PageMessage{std::string(kAlarmsSetMessage)};
 }

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "sticker/moment.h"
-#include "sticker/schedule.h"
-#include "sticker/settings_forms.h"
-#include "sticker/settings_store.h"
+#include "calendar/moment.h"
+#include "settings/forms.h"
+#include "settings/schedule.h"
+#include "settings/store.h"
 #include "tools/picker_moment.h"
 
 namespace tools {
@@ -31,8 +31,8 @@ struct AlarmPage {
 // hour and minute; an absent one shows the sticker's proposal, or now when there is none,
 // and leaves the schedule's alarm as it was. Check1 comes up checked only for a stored
 // chime mode 1..3, though alarms may be stored with mode 0 as well.
-AlarmPage LoadAlarmSettings(sticker::SettingsStore& store, sticker::Schedule& schedule,
-                            const sticker::AlarmProposals& proposals, const sticker::Moment& now);
+AlarmPage LoadAlarmSettings(settings::SettingsStore& store, settings::Schedule& schedule,
+                            const settings::AlarmProposals& proposals, const calendar::Moment& now);
 
 struct PageMessage {
     std::string text;
@@ -44,7 +44,7 @@ struct PageMessage {
 // succeeded. Unchecked: the whole settings key goes, the text colour with it; only when that
 // succeeded are the chime and both alarms switched off and the message given.
 std::optional<PageMessage> ApplyAlarmSettings(bool checked, const AlarmPage& page,
-                                              sticker::SettingsStore& store,
-                                              sticker::Schedule& schedule);
+                                              settings::SettingsStore& store,
+                                              settings::Schedule& schedule);
 
 }  // namespace tools

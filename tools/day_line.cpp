@@ -11,10 +11,13 @@ namespace tools {
 
 namespace {
 
+// "[闰2月] " or "[无闰月] ". Built by appending: GCC 12 warns falsely (-Wrestrict) about a
+// literal + std::string here.
 std::string LeapNote(int lunarYear) {
-    const int leapMonth = calendar::LeapMonthOf(lunarYear);
-    if (leapMonth > 0) return "[闰" + std::to_string(leapMonth) + "月] ";
-    return "[无闰月] ";
+    std::string note = "[";
+    note += calendar::LeapMonthNote(lunarYear);
+    note += "] ";
+    return note;
 }
 
 }  // namespace

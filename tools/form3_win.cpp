@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calendar/name_tables.h"
+#include "calendar/solar_terms.h"
 #include "tools/alarm_page.h"
 #include "tools/four_pillars.h"
 #include "tools/interval.h"
@@ -52,7 +53,7 @@ constexpr Route kRoutes[] = {
 
 std::vector<std::string> SolarTermNames() {
     std::vector<std::string> names;
-    for (int i = 1; i <= 24; ++i) names.emplace_back(calendar::SolarTermName(i));
+    for (int i = 1; i <= calendar::kTermCount; ++i) names.emplace_back(calendar::SolarTermName(i));
     return names;
 }
 
@@ -78,14 +79,12 @@ SYSTEMTIME SystemTimeOf(const PickerMoment& value) {
 
 }  // namespace
 
-Form3::Form3(sticker::App& app) : ui::Window(Form3Description()), app_(app) {}
-
-std::unique_ptr<ui::Window> CreateForm3(sticker::App& app) { return std::make_unique<Form3>(app); }
+Form3::Form3(ToolsHost& host) : ui::Window(Form3Description()), host_(host) {}
 
 void Form3::OnCreate() {
     // The pickers would hold the system's time; the application's clock is the one the whole
     // program (and a test) runs on.
-    const sticker::Moment now = app_.clock.Now();
+    const calendar::Moment now = host_.clock.Now();
     const PickerMoment created{now.today, now.timeOfDay};
     for (const std::string_view picker :
          {"DateTimePicker2", "DateTimePicker3", "DateTimePicker7", "DateTimePicker8"})
@@ -164,13 +163,13 @@ void Form3::ShowTermDate() {
 void Form3::ShowCycleYears() {
     const int row = Selected("Combo2") + 1;
     if (row < 1) return;
-    const int year = static_cast<int>(std::chrono::year_month_day{app_.clock.Now().today}.year());
+    const int year = static_cast<int>(std::chrono::year_month_day{host_.clock.Now().today}.year());
     SetText("Text6", CycleYearsText(row, year));
 }
 
 void Form3::LoadAlarmSettings() {
     const AlarmPage page =
-        tools::LoadAlarmSettings(app_.settings, app_.schedule, app_.proposals, app_.clock.Now());
+        tools::LoadAlarmSettings(host_.store, host_.schedule, host_.proposals, host_.clock.Now());
     SetPickerValue("DateTimePicker4", page.alarm1);
     SetPickerValue("DateTimePicker5", page.alarm2);
     for (std::size_t i = 0; i < kOptions.size(); ++i)
@@ -180,7 +179,7 @@ void Form3::LoadAlarmSettings() {
 
 void Form3::ApplyAlarmSettings() {
     // A picker always holds a value; should one ever fail to answer, its alarm is now.
-    const sticker::Moment now = app_.clock.Now();
+    const calendar::Moment now = host_.clock.Now();
     const PickerMoment unreadable{now.today, now.timeOfDay};
     AlarmPage page;
     page.alarm1 = PickerValue("DateTimePicker4").value_or(unreadable);
@@ -188,8 +187,8 @@ void Form3::ApplyAlarmSettings() {
     for (std::size_t i = 0; i < kOptions.size(); ++i)
         if (Checked(kOptions[i])) page.chimeOption = static_cast<int>(i);
     page.check1 = Checked("Check1");
-    const auto message = tools::ApplyAlarmSettings(page.check1, page, app_.settings, app_.schedule);
-    if (message) app_.showMessage(hwnd(), message->text, message->caption);
+    const auto message = tools::ApplyAlarmSettings(page.check1, page, host_.store, host_.schedule);
+    if (message) host_.dialogs.showMessage(hwnd(), message->text, message->caption);
 }
 
 std::optional<PickerMoment> Form3::PickerValue(std::string_view picker) const {

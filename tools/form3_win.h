@@ -2,10 +2,10 @@
 // Form3, the tools window: date interval and day lists, the four-pillar reading, the week,
 // solar-term and stem-branch queries, and the alarm and chime page. It only reads its
 // controls, calls the tools' pure functions and writes their texts back; the clock, the
-// settings store, the schedule and the message box come from the application record.
+// settings store, the schedule and the message box come from its host.
 //
-// The registry creates it afresh on every opening (tools::CreateForm3), so each opening
-// starts from the defaults and the stored alarm settings.
+// It is created afresh on every opening, so each opening starts from the defaults and the
+// stored alarm settings.
 #include <windows.h>
 
 #include <memory>
@@ -13,20 +13,34 @@
 #include <string>
 #include <string_view>
 
-#include "sticker/app_win.h"
+#include "calendar/moment.h"
+#include "settings/forms.h"
+#include "settings/schedule.h"
+#include "settings/store.h"
 #include "tools/day_line.h"
 #include "tools/picker_moment.h"
+#include "ui/dialogs.h"
 #include "ui/window.h"
 
 namespace tools {
 
 inline constexpr std::string_view kForm3Class = "Tavelon.Form3";
 
+// What the tools window needs of the program around it, provided by the program shell for the
+// whole run: the settings page edits the schedule the main face's tick reads.
+struct ToolsHost {
+    calendar::Clock& clock;
+    settings::SettingsStore& store;
+    settings::Schedule& schedule;
+    const settings::AlarmProposals& proposals;
+    ui::Dialogs& dialogs;
+};
+
 struct SentenceRow;  // a label whose blanks hold a box
 
 class Form3 final : public ui::Window {
 public:
-    explicit Form3(sticker::App& app);
+    explicit Form3(ToolsHost& host);
 
     // Runs once when the window is ready: the start values, the first results and the
     // stored alarm settings.
@@ -65,12 +79,10 @@ private:
     int TextWidth(const ui::Control& label, std::wstring_view text) const;
     void FocusControl(std::string_view name);
 
-    sticker::App& app_;
+    ToolsHost& host_;
     HWND lastFocus_ = nullptr;  // the control to give the focus back to on reactivation
 };
 
 ui::WindowDesc Form3Description();
-
-std::unique_ptr<ui::Window> CreateForm3(sticker::App& app);
 
 }  // namespace tools

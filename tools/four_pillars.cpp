@@ -4,15 +4,24 @@
 
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
-#include "sticker/compose.h"
+#include "calendar/range.h"
+#include "calendar/text.h"
 #include "tools/picker_moment.h"
-#include "tools/text_pieces.h"
 
 namespace tools {
 
+namespace {
+
+// The reading keeps the hour's name and drops the period's description after it.
+std::string HourReading(const std::string& hourText) {
+    const auto cut = calendar::CutHourText(hourText);
+    return cut ? std::string(cut->head) : hourText;
+}
+
+}  // namespace
+
 std::string FourPillarsText(calendar::sys_days date, int hour) {
-    if (date < calendar::kFirstLunarDay) return std::string(sticker::kTooEarlyMessage);
-    if (date > calendar::kLastLunarDay) return std::string(sticker::kTooLateMessage);
+    if (!calendar::InLunarRange(date)) return std::string(calendar::RangeMessage(date));
     if (hour < 0 || hour > 23) return "";
     const auto lunar = calendar::LunarDateOf(date);
     if (!lunar) return "";
@@ -24,7 +33,7 @@ std::string FourPillarsText(calendar::sys_days date, int hour) {
 
     std::string text = "八字：" + YearPillar(ly, "D") + "[" + calendar::YearZodiac(ly) + "]年   " +
                        MonthPillar(date, "D") + "   " + DayHourPillar(date, hour, 0, "D") + "   " +
-                       CutHourText(DayHourPillar(date, hour, 0, "T")) + "\r\n";
+                       HourReading(DayHourPillar(date, hour, 0, "T")) + "\r\n";
     text += "五行：" + YearPillar(ly, "W") + "年        " + MonthPillar(date, "W") + "        " +
             DayHourPillar(date, hour, 0, "W") + "        " + DayHourPillar(date, hour, 0, "X") +
             "\r\n";

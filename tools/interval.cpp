@@ -1,16 +1,18 @@
 #include "tools/interval.h"
 
-#include "calendar/festivals.h"
+#include "calendar/text.h"
+#include "calendar/whole_interval.h"
 #include "tools/picker_moment.h"
-#include "tools/text_pieces.h"
 
 namespace tools {
 
 std::string IntervalText(calendar::sys_days start, calendar::sys_days end) {
     const calendar::WholeSpan span = calendar::WholeIntervalOf(start, end);
     const int total = calendar::DateSerialOf(end) - calendar::DateSerialOf(start);
-    return "间隔：" + TwoDigits(span.years) + "年" + TwoDigits(span.months) + "月" +
-           TwoDigits(span.days) + "天(共" + std::to_string(total) + "天)";
+    // Each figure has at least two digits; the years of a long span keep all of theirs.
+    return "间隔：" + calendar::ZeroPadded(span.years, 2) + "年" +
+           calendar::ZeroPadded(span.months, 2) + "月" + calendar::ZeroPadded(span.days, 2) +
+           "天(共" + std::to_string(total) + "天)";
 }
 
 std::string IntervalText(double startSerial, double endSerial) {

@@ -8,11 +8,13 @@
 
 namespace tools {
 
-using namespace std::chrono_literals;
-
 // The range every picker of the tools window offers.
-constexpr calendar::sys_days kFirstPickerDay = calendar::sys_days{1601y / 1 / 1};
-constexpr calendar::sys_days kLastPickerDay = calendar::sys_days{9999y / 12 / 31};
+inline constexpr int kFirstPickerYear = 1601;
+inline constexpr int kLastPickerYear = 9999;
+inline constexpr calendar::sys_days kFirstPickerDay =
+    calendar::sys_days{std::chrono::year{kFirstPickerYear} / 1 / 1};
+inline constexpr calendar::sys_days kLastPickerDay =
+    calendar::sys_days{std::chrono::year{kLastPickerYear} / 12 / 31};
 
 struct PickerMoment {
     calendar::sys_days day;

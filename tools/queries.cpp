@@ -1,6 +1,7 @@
 #include "tools/queries.h"
 
 #include <chrono>
+#include <cmath>
 
 #include "calendar/date.h"
 #include "calendar/name_tables.h"
@@ -8,7 +9,6 @@
 #include "calendar/seasons.h"
 #include "calendar/solar_terms.h"
 #include "tools/picker_moment.h"
-#include "tools/text_pieces.h"
 
 namespace tools {
 
@@ -47,10 +47,18 @@ std::string HanziOnly(std::string_view text) {
     return out;
 }
 
+// Nothing unless rounding gives an integer in [low, high]: a text box can hold any number, and
+// an out-of-range double must never reach an int conversion.
+std::optional<int> RoundedInRange(double value, int low, int high) {
+    const double rounded = std::round(value);
+    if (!(rounded >= low && rounded <= high)) return std::nullopt;
+    return static_cast<int>(rounded);
+}
+
 }  // namespace
 
 std::string WeekRangeText(int year, std::string_view weekText) {
-    if (year < 1601 || year > 9999) return "";
+    if (year < kFirstPickerYear || year > kLastPickerYear) return "";
     // 54 is the highest week any year has; a larger number simply has no day.
     const auto week = RoundedInRange(calendar::NumberValue(weekText), 1, 54);
     if (!week) return "";
@@ -65,13 +73,13 @@ std::string WeekRangeText(int year, std::string_view weekText) {
 }
 
 std::optional<std::string> TermDateText(int year, int index) {
-    if (index < 1 || index > 24) return std::nullopt;
+    if (index < 1 || index > calendar::kTermCount) return std::nullopt;
     return calendar::SolarTermDate(year, index);
 }
 
 std::string CycleYearsText(int row, int currentYear) {
     const std::string_view name = calendar::JiaziName(row);
-    if (name.empty() || currentYear < 1601 || currentYear > 9999) return "";
+    if (name.empty() || currentYear < kFirstPickerYear || currentYear > kLastPickerYear) return "";
     // The names repeat every 60 years, so the first 60 years back always hold a match.
     for (int p = currentYear; p > currentYear - 60; --p) {
         if (calendar::YearPillar(p, "D") != name) continue;

@@ -337,16 +337,18 @@ LRESULT Window::ColourStatic(UINT msg, HDC dc, HWND child) {
                           reinterpret_cast<LPARAM>(child));
 }
 
+void DeliverMessage(MSG& msg) {
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    const Window* window = root ? Window::FromHandle(root) : nullptr;
+    if (window && window->HasChildWindows() && IsDialogMessageW(root, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
 int RunMessageLoop() {
     MSG msg{};
     int got;
-    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
-        HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        const Window* window = root ? Window::FromHandle(root) : nullptr;
-        if (window && window->HasChildWindows() && IsDialogMessageW(root, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) DeliverMessage(msg);
     return got < 0 ? 1 : static_cast<int>(msg.wParam);
 }
 

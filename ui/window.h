@@ -133,7 +133,7 @@ private:
     void CreateChild(Control& control);
     void ConnectChild(Control& control);
     bool HasChildWindows() const;
-    friend int RunMessageLoop();
+    friend void DeliverMessage(MSG& msg);
     void Layout();
     void ApplyDpi(UINT dpi, const RECT* suggested);
     void Paint();
@@ -164,6 +164,8 @@ private:
 // Runs the thread's message loop until WM_QUIT and returns its exit code. Keyboard
 // navigation between controls works in every one of our windows that has child controls.
 int RunMessageLoop();
+// What the loop does with one message: the keyboard navigation, or the window's procedure.
+void DeliverMessage(MSG& msg);
 
 // Restores a minimised window, brings it to the front and flashes its caption and taskbar
 // button 5 times at 100 ms, as asking for an open window again does.

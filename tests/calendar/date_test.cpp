@@ -3,7 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "calendar/colour.h"
 #include "calendar/date.h"
+#include "calendar/text.h"
 
 namespace calendar {
 namespace {

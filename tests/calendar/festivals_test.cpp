@@ -3,6 +3,7 @@
 #include <random>
 
 #include "calendar/festivals.h"
+#include "calendar/whole_interval.h"
 #include "day.h"
 
 namespace calendar {

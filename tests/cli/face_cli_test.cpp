@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<BadCall>& info) { return info.param.name; });
 
 TEST(MainFaceView, PrintsTheLabelsAsLines) {
-    const sticker::Moment springFestival{std::chrono::sys_days{2024y / 2 / 10}, 9h + 5min};
+    const calendar::Moment springFestival{std::chrono::sys_days{2024y / 2 / 10}, 9h + 5min};
     EXPECT_EQ(cli::MainFaceView(springFestival),
               "09:05:00\n"
               "星期六 6/53周 354天后春节\n"

@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/colour.h"
 #include "calendar/date.h"
+#include "calendar/text.h"
 #include "tests/info/text_reading.h"
 
 namespace {

@@ -4,10 +4,13 @@
 
 #include <vector>
 
-#include "sticker/fakes.h"
+#include "tests/support/fakes.h"
 
 namespace sticker {
 namespace {
+
+using calendar::Moment;
+using settings::Schedule;
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
@@ -72,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckChimeAndAlarms, SevenOClockWithModeOneAndAlarmOne) {
-    ActionRecorder recorder;
+    fakes::Recorder recorder;
     const Schedule schedule{1, 7h, std::nullopt};
     CheckChimeAndAlarms(Moment{sys_days{2026y / 12 / 7}, 7h}, schedule, recorder, recorder);
     EXPECT_EQ(recorder.actions, (Actions{PlayAction("WAV_ZDSEN"), SpeakAction("现在是7点整"),
@@ -81,9 +84,9 @@ TEST(CheckChimeAndAlarms, SevenOClockWithModeOneAndAlarmOne) {
 }
 
 TEST(CheckChimeAndAlarms, AWholeDayOfTicksAnnouncesEachDueSecondOnce) {
-    ActionRecorder recorder;
+    fakes::Recorder recorder;
     const Schedule schedule{3, 6h + 45min, 23h + 59min};
-    FixedClock clock(Moment{sys_days{2026y / 12 / 7}, 0s});
+    fakes::FixedClock clock(Moment{sys_days{2026y / 12 / 7}, 0s});
     for (int tick = 0; tick < 86400; ++tick) {
         CheckChimeAndAlarms(clock.Now(), schedule, recorder, recorder);
         clock.Advance(1s);

@@ -4,11 +4,15 @@
 
 #include <string>
 
+#include "settings/forms.h"
+
 namespace sticker {
 namespace {
 
+using calendar::Moment;
+
 Moment At(const char* text) {
-    auto m = ParseMoment(text);
+    auto m = calendar::ParseMoment(text);
     EXPECT_TRUE(m) << text;
     return m.value_or(Moment{});
 }
@@ -143,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ColoursForText, BackgroundIsTheShiftedLow24Bits) {
-    EXPECT_EQ(ColoursForText(kDefaultTextColour), (FaceColours{0x80FF00, 0x4ECD32}));
+    EXPECT_EQ(ColoursForText(settings::kDefaultTextColour), (FaceColours{0x80FF00, 0x4ECD32}));
     EXPECT_EQ(ColoursForText(0), (FaceColours{0, 0x323232}));
     // A stored colour with a high byte (e.g. ZS "-1") draws as white on the shifted white.
     EXPECT_EQ(ColoursForText(0xFFFFFFFFu), (FaceColours{0xFFFFFF, 0xCDCDCD}));

@@ -2,32 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include "sticker/settings_memory.h"
+#include "settings/memory_store.h"
 #include "test_dates.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using sticker::MemorySettingsStore;
-using sticker::Schedule;
+using settings::MemorySettingsStore;
+using settings::Schedule;
 using tools::AlarmPage;
 using tools::ApplyAlarmSettings;
 using tools::LoadAlarmSettings;
 using tools::PickerMoment;
 using tools_test::Day;
 
-const sticker::Moment kNow{Day("2026-03-05"), 14h + 3min + 7s};
+const calendar::Moment kNow{Day("2026-03-05"), 14h + 3min + 7s};
 
 class AlarmPageTest : public testing::Test {
 protected:
     std::string Stored(const char* name) {
-        const auto key = store.keys.find(sticker::kSettingsKey);
+        const auto key = store.keys.find(settings::kSettingsKey);
         if (key == store.keys.end()) return "<no key>";
         const auto value = key->second.find(name);
         return value == key->second.end() ? "<no value>" : value->second;
     }
     void Store(const char* name, const char* text) {
-        store.keys[std::string(sticker::kSettingsKey)][name] = text;
+        store.keys[std::string(settings::kSettingsKey)][name] = text;
     }
 
     MemorySettingsStore store;
@@ -85,7 +85,7 @@ TEST_F(AlarmPageTest, LoadShowsStoredAlarmsOnTodaysDate) {
 
 TEST_F(AlarmPageTest, LoadWithoutStoredAlarmsShowsTheProposalsAndKeepsTheSchedule) {
     schedule = Schedule{0, 9h, std::nullopt};
-    const sticker::AlarmProposals proposals{"2026-03-04 07:00:00", "2026-03-04 16:50:00"};
+    const settings::AlarmProposals proposals{"2026-03-04 07:00:00", "2026-03-04 16:50:00"};
     const AlarmPage page = LoadAlarmSettings(store, schedule, proposals, kNow);
     EXPECT_EQ(page.alarm1, (PickerMoment{Day("2026-03-04"), 7h}));
     EXPECT_EQ(page.alarm2, (PickerMoment{Day("2026-03-04"), 16h + 50min}));

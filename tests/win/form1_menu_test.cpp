@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "face_fixture.h"
-#include "sticker/settings_store.h"
+#include "tests/win/fixture.h"
+#include "settings/store.h"
 #include "ui/text.h"
 
 namespace {
@@ -38,6 +38,7 @@ sticker::FacePoint CentreOfWindow(HWND hwnd) {
 TEST(FaceMenus, HoldTheirCommandsInOrderWithIcons) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
+    // The ids are the ones the menu has always had: 102 .. 109 and 102 .. 108.
     const std::vector<std::pair<UINT, std::string>> main = {
         {102, "科普"}, {103, "变脸"}, {104, "字色"},         {105, "工具"},
         {106, "关于"}, {107, "关闭"}, {108, "设为开机启动"}, {109, "取消开机启动"}};
@@ -48,7 +49,7 @@ TEST(FaceMenus, HoldTheirCommandsInOrderWithIcons) {
     ASSERT_TRUE(GetMenuItemInfoW(form.menu(), 0, TRUE, &mii));
     EXPECT_NE(mii.hbmpItem, nullptr);
 
-    s.Command(form.hwnd(), 103);
+    s.Command(form.hwnd(), sticker::Form1::kSwitchFace);
     ASSERT_NE(s.Form4(), nullptr);
     const std::vector<std::pair<UINT, std::string>> alternate = {
         {102, "科普"}, {103, "变脸"},         {104, "工具"},        {105, "关于"},
@@ -78,10 +79,10 @@ TEST(FaceMenus, OpenOnceAtTenPixelsBelowTheCursorOnTextOnly) {
 TEST(FaceMenus, AChosenCommandArrivesAsACommandMessage) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
-    s.menuChoice = 108;
+    s.menuChoice = sticker::Form1::kStartWithSystem;
     SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, CentreOf(*form.Find("Label1")));
     Pump();
-    EXPECT_NE(s.store.Read(sticker::kRunKey, sticker::kRunValue), "");
+    EXPECT_NE(s.store.Read(settings::kRunKey, settings::kRunValue), "");
 }
 
 TEST(Form1Drag, OnlyTheClockMovesTheWindowAndRecordsFaceCentre) {
@@ -94,7 +95,7 @@ TEST(Form1Drag, OnlyTheClockMovesTheWindowAndRecordsFaceCentre) {
     SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label1")));
     EXPECT_EQ(s.drags, 1);
     EXPECT_EQ(WindowRect(form.hwnd()).left, 300);
-    EXPECT_EQ(s.app.FaceCentre, (sticker::FacePoint{300 + 166, 200 + 84}));
+    EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{300 + 166, 200 + 84}));
 }
 
 TEST(FaceSwitch, AlternateFaceShowsTopRightAndTheMainFaceComesBackWhereItWas) {
@@ -102,18 +103,19 @@ TEST(FaceSwitch, AlternateFaceShowsTopRightAndTheMainFaceComesBackWhereItWas) {
     sticker::Form1& form = s.Start();
     s.dragTo = POINT{400, 300};
     SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label1")));
-    const sticker::FacePoint dragged = s.app.FaceCentre;
+    const sticker::FacePoint dragged = s.app.faces.FaceCentre;
 
-    s.Command(form.hwnd(), 103);
+    s.Command(form.hwnd(), sticker::Form1::kSwitchFace);
     EXPECT_TRUE(IsIconic(form.hwnd()));
     sticker::Form4* face = s.Form4();
     ASSERT_NE(face, nullptr);
     const RECT r = WindowRect(face->hwnd());
     EXPECT_EQ(r.left, GetSystemMetrics(SM_CXFULLSCREEN) - 256 - 2);
     EXPECT_EQ(r.top, 2);
-    EXPECT_EQ(s.app.FaceCentre, dragged);  // the alternate face's own placement does not count
+    EXPECT_EQ(s.app.faces.FaceCentre,
+              dragged);  // the alternate face's own placement does not count
 
-    s.Command(face->hwnd(), 103);
+    s.Command(face->hwnd(), sticker::Form4::kSwitchFace);
     EXPECT_EQ(s.Form4(), nullptr);
     EXPECT_FALSE(IsIconic(form.hwnd()));
     EXPECT_EQ(CentreOfWindow(form.hwnd()), dragged);
@@ -122,23 +124,23 @@ TEST(FaceSwitch, AlternateFaceShowsTopRightAndTheMainFaceComesBackWhereItWas) {
 TEST(FaceSwitch, TheMainFaceComesBackCentredOnTheDraggedAlternateFace) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
-    s.Command(form.hwnd(), 103);
+    s.Command(form.hwnd(), sticker::Form1::kSwitchFace);
     sticker::Form4* face = s.Form4();
     ASSERT_NE(face, nullptr);
     s.dragTo = POINT{500, 400};
     SendMessageW(face->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(128, 128));
-    EXPECT_EQ(s.app.FaceCentre, (sticker::FacePoint{500 + 128, 400 + 128}));
+    EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{500 + 128, 400 + 128}));
 
-    s.Command(face->hwnd(), 103);
+    s.Command(face->hwnd(), sticker::Form4::kSwitchFace);
     EXPECT_EQ(CentreOfWindow(form.hwnd()), (sticker::FacePoint{628, 528}));
 }
 
 TEST(FaceSwitch, AlternateFaceCloseEndsBothFacesAndTheLoop) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
-    s.Command(form.hwnd(), 103);
+    s.Command(form.hwnd(), sticker::Form1::kSwitchFace);
     ASSERT_NE(s.Form4(), nullptr);
-    SendMessageW(s.Form4()->hwnd(), WM_COMMAND, 106, 0);
+    SendMessageW(s.Form4()->hwnd(), WM_COMMAND, sticker::Form4::kClose, 0);
     EXPECT_EQ(s.Form4(), nullptr);
     EXPECT_EQ(form.hwnd(), nullptr);
     EXPECT_TRUE(Pump());
@@ -148,23 +150,23 @@ TEST(Form1Commands, CloseEndsTheMessageLoop) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
     EXPECT_TRUE(form.timer().enabled());
-    SendMessageW(form.hwnd(), WM_COMMAND, 107, 0);
+    SendMessageW(form.hwnd(), WM_COMMAND, sticker::Form1::kClose, 0);
     EXPECT_TRUE(Pump());  // WM_QUIT came
     EXPECT_EQ(form.hwnd(), nullptr);
-    EXPECT_EQ(s.app.forms.Find(sticker::FormId::Form1), nullptr);
+    EXPECT_EQ(s.app.windows.Find(sticker::kForm1Class), nullptr);
 }
 
 TEST(Form1Commands, TextColourIsAppliedAndStoredOnlyWhenChosen) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
-    s.Command(form.hwnd(), 104);  // cancelled
+    s.Command(form.hwnd(), sticker::Form1::kTextColour);  // cancelled
     EXPECT_EQ(s.colourDialogs, 1);
-    EXPECT_EQ(s.store.Read(sticker::kSettingsKey, sticker::kColourValue), "");
+    EXPECT_EQ(s.store.Read(settings::kSettingsKey, settings::kColourValue), "");
     EXPECT_EQ(form.background(), COLORREF{0x4ECD32});
 
     s.chosenColour = 0;  // black
-    s.Command(form.hwnd(), 104);
-    EXPECT_EQ(s.store.Read(sticker::kSettingsKey, sticker::kColourValue), "0");
+    s.Command(form.hwnd(), sticker::Form1::kTextColour);
+    EXPECT_EQ(s.store.Read(settings::kSettingsKey, settings::kColourValue), "0");
     EXPECT_EQ(form.Find("Label2")->colour, COLORREF{0});
     COLORREF key = 0;
     GetLayeredWindowAttributes(form.hwnd(), &key, nullptr, nullptr);
@@ -173,14 +175,14 @@ TEST(Form1Commands, TextColourIsAppliedAndStoredOnlyWhenChosen) {
     // Storing may fail; the colour shows all the same.
     s.store.failWrites = true;
     s.chosenColour = 0x0000FF;
-    s.Command(form.hwnd(), 104);
+    s.Command(form.hwnd(), sticker::Form1::kTextColour);
     EXPECT_EQ(form.Find("Label1")->colour, COLORREF{0x0000FF});
 }
 
 TEST(Form1Commands, StoredColourAndScheduleAreLoadedAtComposition) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
-    s.store.Write(sticker::kSettingsKey, sticker::kColourValue, "255");
-    s.store.Write(sticker::kSettingsKey, sticker::kChimeValue, "3");
+    s.store.Write(settings::kSettingsKey, settings::kColourValue, "255");
+    s.store.Write(settings::kSettingsKey, settings::kChimeValue, "3");
     sticker::Form1& form = s.Start();
     EXPECT_EQ(form.Find("Label3")->colour, COLORREF{0x0000FF});
     EXPECT_EQ(s.app.schedule.ChimeMode, 3);
@@ -190,42 +192,44 @@ TEST(Form1Commands, StoredColourAndScheduleAreLoadedAtComposition) {
 TEST(Form1Commands, StartWithTheSystemIsWrittenAndRemoved) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
-    s.Command(form.hwnd(), 109);  // nothing to remove: nothing happens
-    s.Command(form.hwnd(), 108);
-    s.Command(form.hwnd(), 108);
-    EXPECT_EQ(s.store.Read(sticker::kRunKey, sticker::kRunValue),
+    s.Command(form.hwnd(),
+              sticker::Form1::kNoStartWithSystem);  // nothing to remove: nothing happens
+    s.Command(form.hwnd(), sticker::Form1::kStartWithSystem);
+    s.Command(form.hwnd(), sticker::Form1::kStartWithSystem);
+    EXPECT_EQ(s.store.Read(settings::kRunKey, settings::kRunValue),
               "\"C:\\Program Files\\Tavelon\\tavelon.exe\"");
-    s.Command(form.hwnd(), 109);
-    EXPECT_EQ(s.store.Read(sticker::kRunKey, sticker::kRunValue), "");
+    s.Command(form.hwnd(), sticker::Form1::kNoStartWithSystem);
+    EXPECT_EQ(s.store.Read(settings::kRunKey, settings::kRunValue), "");
 }
 
-TEST(FormRegistry, OpensAWindowOnceAndRaisesItAfterwards) {
+TEST(WindowRegistry, OpensAWindowOnceAndRaisesItAfterwards) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     s.Start();
     int made = 0;
-    s.app.forms.SetFactory(sticker::FormId::Form2, [&made](sticker::App&) {
+    constexpr std::string_view kTestClass = "Tavelon.TestWindow";
+    s.app.windows.SetFactory(kTestClass, [&made, kTestClass] {
         ++made;
         ui::WindowDesc d;
-        d.className = "Tavelon.TestForm2";
+        d.className = std::string(kTestClass);
         d.width = 200;
         d.height = 100;
         return std::make_unique<ui::Window>(d);
     });
-    EXPECT_EQ(s.app.forms.Open(sticker::FormId::Form3), nullptr);  // no factory: nothing
+    EXPECT_EQ(s.app.windows.Open("Tavelon.NoSuchWindow"), nullptr);  // no factory: nothing
     bool created = false;
-    ui::Window* first = s.app.forms.Open(sticker::FormId::Form2, &created);
+    ui::Window* first = s.app.windows.Open(kTestClass, &created);
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(created);
     ShowWindow(first->hwnd(), SW_MINIMIZE);
-    ui::Window* second = s.app.forms.Open(sticker::FormId::Form2, &created);
+    ui::Window* second = s.app.windows.Open(kTestClass, &created);
     EXPECT_EQ(second, first);
     EXPECT_FALSE(created);
     EXPECT_FALSE(IsIconic(first->hwnd()));
     EXPECT_EQ(made, 1);
     // Closed, it is forgotten and its object freed; the next request makes a new one.
     SendMessageW(first->hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(s.app.forms.Find(sticker::FormId::Form2), nullptr);
-    ASSERT_NE(s.app.forms.Open(sticker::FormId::Form2), nullptr);
+    EXPECT_EQ(s.app.windows.Find(kTestClass), nullptr);
+    ASSERT_NE(s.app.windows.Open(kTestClass), nullptr);
     EXPECT_EQ(made, 2);
 }
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "face_fixture.h"
+#include "tests/win/fixture.h"
 #include "sticker/compose.h"
-#include "sticker/settings_store.h"
+#include "settings/store.h"
 #include "ui/dpi.h"
 #include "ui/text.h"
 
@@ -30,7 +30,7 @@ TEST(Form1Window, HasItsStylesSizeKeyAndPlace) {
     const RECT r = tavelon_test::WindowRect(hwnd);
     EXPECT_EQ(r.left, GetSystemMetrics(SM_CXFULLSCREEN) - 333 + 45);
     EXPECT_EQ(r.top, -4);
-    EXPECT_EQ(s.app.FaceCentre, (sticker::FacePoint{r.left + 166, r.top + 84}));
+    EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{r.left + 166, r.top + 84}));
 
     COLORREF key = 0;
     BYTE alpha = 0;
@@ -112,8 +112,8 @@ TEST(Form1Labels, OutOfRangeShowsTheMessageOnceAndKeepsLabel2) {
 
 TEST(Form1Tick, AnnouncesAtSevenWithTheTimerStoppedThenRearmsIt) {
     Sticker s(At(2026, 12, 7, 6, 59, 59));
-    s.store.Write(sticker::kSettingsKey, sticker::kChimeValue, "1");
-    s.store.Write(sticker::kSettingsKey, sticker::kAlarm1Value, "0.2916666666666667");
+    s.store.Write(settings::kSettingsKey, settings::kChimeValue, "1");
+    s.store.Write(settings::kSettingsKey, settings::kAlarm1Value, "0.2916666666666667");
     sticker::Form1& form = s.Start();
     EXPECT_TRUE(form.timer().armed());
 

@@ -9,11 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "sticker/app_win.h"
-#include "sticker/compose.h"
-#include "sticker/fakes.h"
+#include "calendar/range.h"
 #include "sticker/form1_win.h"
-#include "sticker/settings_memory.h"
+#include "tests/win/fixture.h"
 #include "ui/dpi.h"
 #include "ui/font.h"
 #include "ui/text.h"
@@ -21,7 +19,9 @@
 namespace tools {
 namespace {
 
-using sticker::FormId;
+using tavelon_test::ClassOf;
+using tavelon_test::Pump;
+using tavelon_test::TextOf;
 
 // The injected today: its day lies in a leap month, and week 1 of its year is a full week.
 constexpr int kYear = 2023, kMonth = 4, kDay = 19;
@@ -42,53 +42,20 @@ SYSTEMTIME At(int year, int month, int day, int hour = 0, int minute = 0) {
     return t;
 }
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-std::string TextOf(HWND hwnd) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return ui::Narrow(text);
-}
-
-std::string ClassOf(HWND hwnd) {
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    return ui::Narrow(name);
-}
-
-struct Message {
-    HWND owner;
-    std::string text, caption;
-};
-
 class Form3Test : public testing::Test {
 protected:
-    Form3Test()
-        : clock_(*sticker::MomentOf(kYear, kMonth, kDay, 8, 15, 0)),
-          app_(clock_, recorder_, recorder_, store_) {
-        const auto today = clock_.Now().today;
-        app_.proposals = {sticker::AlarmProposal(today, sticker::kAlarm1Proposal),
-                          sticker::AlarmProposal(today, sticker::kAlarm2Proposal)};
-        app_.showMessage = [this](HWND owner, std::string_view text, std::string_view caption) {
-            messages_.push_back({owner, std::string(text), std::string(caption)});
-        };
-        app_.forms.SetFactory(FormId::Form3, CreateForm3);
+    Form3Test() : s_(calendar::MomentOf(kYear, kMonth, kDay, 8, 15, 0).value()) {
+        const auto today = s_.clock.Now().today;
+        s_.app.proposals = {settings::AlarmProposal(today, settings::kAlarm1Proposal),
+                            settings::AlarmProposal(today, settings::kAlarm2Proposal)};
     }
     ~Form3Test() override {
-        app_.forms.Close(FormId::Form3);
+        s_.app.windows.Close(kForm3Class);
         Pump();
     }
 
     ui::Window& Open() {
-        ui::Window* window = app_.forms.Open(FormId::Form3);
-        Pump();  // the ready notification fills the page
+        ui::Window* window = s_.Open(kForm3Class);  // the ready notification fills the page
         EXPECT_NE(window, nullptr);
         form_ = window;
         return *window;
@@ -137,11 +104,11 @@ protected:
         return SendMessageW(Child(button), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
 
-    sticker::FixedClock clock_;
-    sticker::ActionRecorder recorder_;
-    sticker::MemorySettingsStore store_;
-    sticker::App app_;
-    std::vector<Message> messages_;
+    tavelon_test::Sticker s_;
+    fakes::FixedClock& clock_ = s_.clock;
+    settings::MemorySettingsStore& store_ = s_.store;
+    app::App& app_ = s_.app;
+    std::vector<tavelon_test::MessageShown>& messages_ = s_.messages;
     ui::Window* form_ = nullptr;
 };
 
@@ -358,7 +325,7 @@ TEST_F(Form3Test, OpeningFillsThePageForToday) {
     EXPECT_EQ(Text("Text6"), "");
     EXPECT_TRUE(IsChecked("Option1(0)"));
     EXPECT_FALSE(IsChecked("Check1"));
-    EXPECT_EQ(app_.schedule, sticker::Schedule{});
+    EXPECT_EQ(app_.schedule, settings::Schedule{});
 }
 
 TEST_F(Form3Test, ChangedInputsDriveTheirTools) {
@@ -430,9 +397,9 @@ TEST_F(Form3Test, UpDown3StepsTheWeekWithinItsRange) {
 TEST_F(Form3Test, DatesOutsideTheLunarRangeNeitherCrashNorShowWrongLines) {
     Open();
     ChangePicker("DateTimePicker6", At(1900, 6, 1, 5));
-    EXPECT_EQ(Text("Text1"), sticker::kTooEarlyMessage);
+    EXPECT_EQ(Text("Text1"), calendar::kTooEarlyMessage);
     ChangePicker("DateTimePicker6", At(2100, 2, 9, 23));
-    EXPECT_EQ(Text("Text1"), sticker::kTooLateMessage);
+    EXPECT_EQ(Text("Text1"), calendar::kTooLateMessage);
 
     // (Wine's pickers refuse days before 1752; 1800 is as far out for the lunar range.)
     ChangePicker("DateTimePicker3", At(1800, 1, 1));
@@ -459,7 +426,7 @@ TEST_F(Form3Test, DatesOutsideTheLunarRangeNeitherCrashNorShowWrongLines) {
 }
 
 TEST_F(Form3Test, Check1StoresAndDeletesTheSettings) {
-    store_.Write(sticker::kSettingsKey, sticker::kColourValue, "255");
+    store_.Write(settings::kSettingsKey, settings::kColourValue, "255");
     Open();
     SYSTEMTIME alarm1 = At(kYear, kMonth, kDay, 7, 30);
     alarm1.wSecond = 42;  // shown without seconds, and not stored
@@ -470,19 +437,19 @@ TEST_F(Form3Test, Check1StoresAndDeletesTheSettings) {
 
     Click("Check1");
     EXPECT_TRUE(IsChecked("Check1"));
-    EXPECT_EQ(store_.Read(sticker::kSettingsKey, "L1"), "0.3125");
-    EXPECT_EQ(store_.Read(sticker::kSettingsKey, "L2"), "0.7013888888888888");
-    EXPECT_EQ(store_.Read(sticker::kSettingsKey, "BS"), "2");
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "L1"), "0.3125");
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "L2"), "0.7013888888888888");
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "BS"), "2");
     using namespace std::chrono_literals;
-    EXPECT_EQ(app_.schedule, (sticker::Schedule{2, 7h + 30min, 16h + 50min}));
+    EXPECT_EQ(app_.schedule, (settings::Schedule{2, 7h + 30min, 16h + 50min}));
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].owner, form_->hwnd());
     EXPECT_EQ(messages_[0].text, "闹钟与报时已设置成功！");
     EXPECT_EQ(messages_[0].caption, "Tavelon");
 
     Click("Check1");
-    EXPECT_FALSE(store_.HasKey(sticker::kSettingsKey));  // the text colour goes with it
-    EXPECT_EQ(app_.schedule, sticker::Schedule{});
+    EXPECT_FALSE(store_.HasKey(settings::kSettingsKey));  // the text colour goes with it
+    EXPECT_EQ(app_.schedule, settings::Schedule{});
     ASSERT_EQ(messages_.size(), 2u);
     EXPECT_EQ(messages_[1].text, "闹钟与报时已成功取消！");
 
@@ -498,8 +465,8 @@ TEST_F(Form3Test, Check1StoresAndDeletesTheSettings) {
 }
 
 TEST_F(Form3Test, OpeningShowsTheStoredSettings) {
-    store_.Write(sticker::kSettingsKey, "L1", "0.3125");
-    store_.Write(sticker::kSettingsKey, "BS", "3");
+    store_.Write(settings::kSettingsKey, "L1", "0.3125");
+    store_.Write(settings::kSettingsKey, "BS", "3");
     Open();
     EXPECT_EQ(TextOf(Child("DateTimePicker4")), "07:30");
     EXPECT_EQ(TextOf(Child("DateTimePicker5")), "16:50");  // not stored: the proposal
@@ -517,14 +484,14 @@ TEST_F(Form3Test, AskingAgainRaisesTheOpenWindowAndClosingStartsAfresh) {
     SetForegroundWindow(other);
     Pump();
     bool created = true;
-    EXPECT_EQ(app_.forms.Open(FormId::Form3, &created), &first);
+    EXPECT_EQ(app_.windows.Open(kForm3Class, &created), &first);
     Pump();
     EXPECT_FALSE(created);
     EXPECT_EQ(GetForegroundWindow(), first.hwnd());
     EXPECT_EQ(Text("Text4"), "7");
     DestroyWindow(other);
 
-    app_.forms.Close(FormId::Form3);
+    app_.windows.Close(kForm3Class);
     Pump();
     EXPECT_EQ(FindWindowW(ui::Widen(kForm3Class).c_str(), nullptr), nullptr);
     Open();
@@ -543,7 +510,7 @@ TEST_F(Form3Test, ClosingLeavesNoWindowsOrFontsBehind) {
     };
     // The first opening fills the shared font cache, which lives for the whole run.
     Open();
-    app_.forms.Close(FormId::Form3);
+    app_.windows.Close(kForm3Class);
     Pump();
     const int windows = threadWindows();
     const std::size_t fonts = ui::CachedFontCount();
@@ -551,7 +518,7 @@ TEST_F(Form3Test, ClosingLeavesNoWindowsOrFontsBehind) {
         Open();
         SetBoxText("Text4", "12");
         Choose("Combo1", i);
-        app_.forms.Close(FormId::Form3);
+        app_.windows.Close(kForm3Class);
         Pump();
     }
     EXPECT_EQ(threadWindows(), windows);  // tooltips and list boxes go with the window
@@ -559,25 +526,22 @@ TEST_F(Form3Test, ClosingLeavesNoWindowsOrFontsBehind) {
 }
 
 TEST_F(Form3Test, TheMainFaceMenuOpensOneToolsWindow) {
-    sticker::Form1 face(app_);
-    ASSERT_TRUE(face.Create(SW_SHOWNOACTIVATE));
+    sticker::Form1& face = s_.Start();
+    SendMessageW(face.hwnd(), WM_COMMAND, sticker::Form1::kTools, 0);
     Pump();
-    SendMessageW(face.hwnd(), WM_COMMAND, 105, 0);
-    Pump();
-    ui::Window* tools = app_.forms.Find(FormId::Form3);
+    ui::Window* tools = app_.windows.Find(kForm3Class);
     ASSERT_NE(tools, nullptr);
     SetForegroundWindow(face.hwnd());
-    SendMessageW(face.hwnd(), WM_COMMAND, 105, 0);
+    SendMessageW(face.hwnd(), WM_COMMAND, sticker::Form1::kTools, 0);
     Pump();
-    EXPECT_EQ(app_.forms.Find(FormId::Form3), tools);
+    EXPECT_EQ(app_.windows.Find(kForm3Class), tools);
     EXPECT_EQ(GetForegroundWindow(), tools->hwnd());
     int count = 0;
     for (HWND w = nullptr;
          (w = FindWindowExW(nullptr, w, ui::Widen(kForm3Class).c_str(), nullptr));)
         ++count;
     EXPECT_EQ(count, 1);
-    app_.forms.Close(FormId::Form3);
-    DestroyWindow(face.hwnd());  // lets the registry forget it before the face object goes
+    app_.windows.Close(kForm3Class);
     Pump();
 }
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "face_fixture.h"
+#include "tests/win/fixture.h"
 #include "sticker/clock_labels.h"
 #include "sticker/compose.h"
 
@@ -15,7 +15,7 @@ using tavelon_test::Sticker;
 TEST(Form4Window, IsAToolWindowWithItsKeyLabelsAndClock) {
     Sticker s(At(2026, 12, 7, 9, 16, 0));
     sticker::Form1& main = s.Start();
-    s.Command(main.hwnd(), 103);
+    s.Command(main.hwnd(), sticker::Form1::kSwitchFace);
     sticker::Form4* face = s.Form4();
     ASSERT_NE(face, nullptr);
     const HWND hwnd = face->hwnd();
@@ -50,9 +50,9 @@ TEST(Form4Window, IsAToolWindowWithItsKeyLabelsAndClock) {
 
 TEST(Form4Window, TheMainFaceKeepsChimingWhileTheAlternateFaceShows) {
     Sticker s(At(2026, 12, 7, 12, 29, 59));
-    s.store.Write(sticker::kSettingsKey, sticker::kChimeValue, "2");
+    s.store.Write(settings::kSettingsKey, settings::kChimeValue, "2");
     sticker::Form1& main = s.Start();
-    s.Command(main.hwnd(), 103);
+    s.Command(main.hwnd(), sticker::Form1::kSwitchFace);
     ASSERT_NE(s.Form4(), nullptr);
     s.clock.Advance(std::chrono::seconds(1));
     s.Tick();
@@ -64,7 +64,7 @@ TEST(Form4Window, TheMainFaceKeepsChimingWhileTheAlternateFaceShows) {
 TEST(Form4Window, ARightClickAnywhereOpensItsMenu) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& main = s.Start();
-    s.Command(main.hwnd(), 103);
+    s.Command(main.hwnd(), sticker::Form1::kSwitchFace);
     ASSERT_NE(s.Form4(), nullptr);
     SendMessageW(s.Form4()->hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 250));
     EXPECT_EQ(s.menuPoints.size(), 1u);

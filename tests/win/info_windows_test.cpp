@@ -10,19 +10,16 @@
 
 #include "info/about_text.h"
 #include "info/notes_text.h"
-#include "sticker/app_win.h"
-#include "sticker/fakes.h"
-#include "sticker/settings_memory.h"
+#include "tests/win/fixture.h"
 #include "ui/text.h"
 
 namespace info {
 namespace {
 
-using sticker::FormId;
+using tavelon_test::Pump;
 
 struct InfoWindowRow {
-    FormId id;
-    const char* className;
+    std::string_view className;
     const char* caption;
     int width, height;
     std::string_view (*boxText)();
@@ -30,28 +27,18 @@ struct InfoWindowRow {
 
 void PrintTo(const InfoWindowRow& row, std::ostream* os) { *os << row.className; }
 
-// The windows are opened the way the menu opens them: through the registry of an App.
+// The windows are opened the way the menu opens them: through the program's window registry.
 class InfoWindowsTest : public testing::Test {
 protected:
-    InfoWindowsTest() : clock_(sticker::Moment{}), app_(clock_, recorder_, recorder_, settings_) {
-        app_.forms.SetFactory(FormId::Form2, [](sticker::App& a) { return CreateForm2(a); });
-        app_.forms.SetFactory(FormId::Form5, [](sticker::App& a) { return CreateForm5(a); });
-    }
+    InfoWindowsTest() : s_(calendar::Moment{}) {}
     ~InfoWindowsTest() override {
-        app_.forms.Close(FormId::Form2);
-        app_.forms.Close(FormId::Form5);
+        s_.app.windows.Close(kForm2Class);
+        s_.app.windows.Close(kForm5Class);
         Pump();
     }
 
-    // Everything queued so far goes through the program's own loop, keyboard handling included.
-    static void Pump() {
-        PostQuitMessage(0);
-        ui::RunMessageLoop();
-    }
-    ui::Window* Open(FormId id, bool* created = nullptr) {
-        ui::Window* window = app_.forms.Open(id, created);
-        Pump();
-        return window;
+    ui::Window* Open(std::string_view className, bool* created = nullptr) {
+        return s_.Open(className, created);
     }
     static HWND Box(ui::Window& window) { return window.Find("Text1")->hwnd; }
     static DWORD Selection(HWND box) {
@@ -62,16 +49,14 @@ protected:
     }
     static std::string BoxText(ui::Window& window) { return window.Text("Text1"); }
 
-    sticker::FixedClock clock_;
-    sticker::ActionRecorder recorder_;
-    sticker::MemorySettingsStore settings_;
-    sticker::App app_;
+    tavelon_test::Sticker s_;
+    app::App& app_ = s_.app;
 };
 
 class InfoWindowOpening : public InfoWindowsTest,
                           public testing::WithParamInterface<InfoWindowRow> {};
 
-int WindowsOfClass(const char* className) {
+int WindowsOfClass(std::string_view className) {
     struct Count {
         std::wstring name;
         int n = 0;
@@ -92,7 +77,7 @@ int WindowsOfClass(const char* className) {
 TEST_P(InfoWindowOpening, HasItsFrameAndShowsItsTextFromTheStartWithTheFocus) {
     const InfoWindowRow& row = GetParam();
     bool created = false;
-    ui::Window* window = Open(row.id, &created);
+    ui::Window* window = Open(row.className, &created);
     ASSERT_TRUE(window && created);
     HWND hwnd = window->hwnd();
     wchar_t caption[64] = {};
@@ -139,15 +124,15 @@ TEST_P(InfoWindowOpening, HasItsFrameAndShowsItsTextFromTheStartWithTheFocus) {
 
 TEST_P(InfoWindowOpening, ASecondOpenRaisesTheSameWindowWithItsCaretWhereItWas) {
     const InfoWindowRow& row = GetParam();
-    ui::Window* first = Open(row.id);
+    ui::Window* first = Open(row.className);
     ASSERT_TRUE(first);
     HWND hwnd = first->hwnd(), box = Box(*first);
     SendMessageW(box, EM_SETSEL, 7, 7);
     // Another window takes the front, then the menu asks for this one again.
-    ASSERT_TRUE(Open(row.id == FormId::Form2 ? FormId::Form5 : FormId::Form2));
+    ASSERT_TRUE(Open(row.className == kForm2Class ? kForm5Class : kForm2Class));
     EXPECT_NE(GetForegroundWindow(), hwnd);
     bool created = true;
-    ui::Window* second = Open(row.id, &created);
+    ui::Window* second = Open(row.className, &created);
     EXPECT_FALSE(created);
     ASSERT_EQ(second, first);
     EXPECT_EQ(second->hwnd(), hwnd);
@@ -157,17 +142,16 @@ TEST_P(InfoWindowOpening, ASecondOpenRaisesTheSameWindowWithItsCaretWhereItWas) 
     EXPECT_EQ(Selection(box), MAKELONG(7, 7));
 }
 
-INSTANTIATE_TEST_SUITE_P(InfoWindows, InfoWindowOpening,
-                         testing::Values(InfoWindowRow{FormId::Form2, "Tavelon.Form2",
-                                                       "科普_日历小知识", 438, 570, &NotesText},
-                                         InfoWindowRow{FormId::Form5, "Tavelon.Form5", "关于&日志",
-                                                       392, 570, &ChangeLogText}),
-                         [](const testing::TestParamInfo<InfoWindowRow>& info) {
-                             return std::string(info.param.className + 8);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    InfoWindows, InfoWindowOpening,
+    testing::Values(InfoWindowRow{kForm2Class, "科普_日历小知识", 438, 570, &NotesText},
+                    InfoWindowRow{kForm5Class, "关于&日志", 392, 570, &ChangeLogText}),
+    [](const testing::TestParamInfo<InfoWindowRow>& info) {
+        return std::string(info.param.className.substr(8));
+    });
 
 TEST_F(InfoWindowsTest, AboutWindowShowsTheAboutTextInItsFrames) {
-    ui::Window* window = Open(FormId::Form5);
+    ui::Window* window = Open(kForm5Class);
     ASSERT_TRUE(window);
     EXPECT_EQ(window->Text("Label1"), std::string(AboutText()));
     EXPECT_EQ(window->Find("Label1")->colour, GetSysColor(COLOR_WINDOWTEXT));
@@ -176,7 +160,7 @@ TEST_F(InfoWindowsTest, AboutWindowShowsTheAboutTextInItsFrames) {
 }
 
 TEST_F(InfoWindowsTest, EnterBreaksTheLineAndEditsAreGoneOnTheNextOpening) {
-    ui::Window* notes = Open(FormId::Form2);
+    ui::Window* notes = Open(kForm2Class);
     ASSERT_TRUE(notes);
     HWND box = Box(*notes);
     PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0x001C0001);
@@ -187,30 +171,30 @@ TEST_F(InfoWindowsTest, EnterBreaksTheLineAndEditsAreGoneOnTheNextOpening) {
 
     SendMessageW(notes->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
     Pump();
-    EXPECT_EQ(app_.forms.Find(FormId::Form2), nullptr);
-    EXPECT_EQ(WindowsOfClass("Tavelon.Form2"), 0);
-    ui::Window* again = Open(FormId::Form2);
+    EXPECT_EQ(app_.windows.Find(kForm2Class), nullptr);
+    EXPECT_EQ(WindowsOfClass(kForm2Class), 0);
+    ui::Window* again = Open(kForm2Class);
     ASSERT_TRUE(again);
     EXPECT_EQ(BoxText(*again), std::string(NotesText()));
 }
 
 TEST_F(InfoWindowsTest, ClosingOneLeavesTheOtherAndTheAppAsTheyWere) {
-    ui::Window* notes = Open(FormId::Form2);
-    ui::Window* about = Open(FormId::Form5);
+    ui::Window* notes = Open(kForm2Class);
+    ui::Window* about = Open(kForm5Class);
     ASSERT_TRUE(notes && about);
     HWND aboutHwnd = about->hwnd();
-    const auto settingsBefore = settings_.keys;
+    const auto settingsBefore = s_.store.keys;
     SendMessageW(notes->hwnd(), WM_CLOSE, 0, 0);
     // Only the main face ends the program: a side window must not ask the loop to quit.
     MSG quit;
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
     Pump();
-    EXPECT_EQ(app_.forms.Find(FormId::Form2), nullptr);
-    EXPECT_EQ(app_.forms.Find(FormId::Form5), about);
+    EXPECT_EQ(app_.windows.Find(kForm2Class), nullptr);
+    EXPECT_EQ(app_.windows.Find(kForm5Class), about);
     EXPECT_TRUE(IsWindowVisible(aboutHwnd));
     EXPECT_EQ(BoxText(*about), std::string(ChangeLogText()));
-    EXPECT_EQ(settings_.keys, settingsBefore);
-    EXPECT_TRUE(recorder_.actions.empty());
+    EXPECT_EQ(s_.store.keys, settingsBefore);
+    EXPECT_TRUE(s_.recorder.actions.empty());
 }
 
 }  // namespace

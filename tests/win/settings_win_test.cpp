@@ -1,4 +1,4 @@
-#include "sticker/settings_win.h"
+#include "settings/registry_win.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "sticker/settings_forms.h"
+#include "settings/forms.h"
+#include "settings/start_with_system.h"
 
-namespace sticker {
+namespace settings {
 namespace {
 
 // A key of its own per run, removed again, so the test never touches real settings.
@@ -164,4 +165,4 @@ TEST(StartWithSystemRegistry, SetTwiceRemoveTwice) {
 }
 
 }  // namespace
-}  // namespace sticker
+}  // namespace settings

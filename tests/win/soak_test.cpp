@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "face_fixture.h"
+#include "tests/win/fixture.h"
 
 namespace {
 
@@ -64,17 +64,17 @@ long Ticks() {
 TEST(Soak, TicksAndFaceSwitchesLeaveNothingBehind) {
     // Midnight comes in the middle of the run, so date changes are part of it.
     Sticker s(At(2026, 12, 7, 12, 0, 0));
-    s.store.Write(sticker::kSettingsKey, sticker::kChimeValue, "3");
-    s.store.Write(sticker::kSettingsKey, sticker::kAlarm1Value, "0.5");
+    s.store.Write(settings::kSettingsKey, settings::kChimeValue, "3");
+    s.store.Write(settings::kSettingsKey, settings::kAlarm1Value, "0.5");
     sticker::Form1& form = s.Start();
     auto tick = [&] {
         s.clock.Advance(std::chrono::seconds(1));
         s.Tick();
     };
     auto switchFaces = [&] {
-        s.Command(form.hwnd(), 103);
+        s.Command(form.hwnd(), sticker::Form1::kSwitchFace);
         SendMessageW(s.Form4()->hwnd(), WM_TIMER, sticker::Form4::kTimer1, 0);
-        s.Command(s.Form4()->hwnd(), 103);
+        s.Command(s.Form4()->hwnd(), sticker::Form4::kSwitchFace);
     };
     // The first hour fills the caches that stay (glyphs, the picture decoder) and is not counted.
     for (int i = 0; i < 3600; ++i) tick();

@@ -1,4 +1,4 @@
-#include "sticker/speech_win.h"
+#include "app/speech_win.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -6,10 +6,10 @@
 
 #include <chrono>
 
-#include "sticker/clock_win.h"
-#include "sticker/sound_win.h"
+#include "app/clock_win.h"
+#include "app/sound_win.h"
 
-namespace sticker {
+namespace app {
 namespace {
 
 using namespace std::chrono;
@@ -48,7 +48,7 @@ TEST(ResourceSoundPlayer, MissingSoundReturnsAtOnce) {
 TEST(LocalClock, AgreesWithTheSystemClock) {
     SYSTEMTIME before{};
     GetLocalTime(&before);
-    const Moment now = LocalClock().Now();
+    const calendar::Moment now = LocalClock().Now();
     const year_month_day date{now.today};
     EXPECT_EQ(int(date.year()), before.wYear);
     EXPECT_GE(now.timeOfDay, seconds{0});
@@ -56,4 +56,4 @@ TEST(LocalClock, AgreesWithTheSystemClock) {
 }
 
 }  // namespace
-}  // namespace sticker
+}  // namespace app

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "sticker/app_win.h"
+#include "sticker/face_win.h"
 #include "ui/dpi.h"
 #include "ui/font.h"
 #include "ui/picture.h"

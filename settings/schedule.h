@@ -4,7 +4,7 @@
 #include <chrono>
 #include <optional>
 
-namespace sticker {
+namespace settings {
 
 struct Schedule {
     int ChimeMode = 0;  // 0 none, 1 on the hour, 2 on the half hour, 3 both; others act as 0
@@ -13,4 +13,4 @@ struct Schedule {
     friend bool operator==(const Schedule&, const Schedule&) = default;
 };
 
-}  // namespace sticker
+}  // namespace settings

@@ -4,7 +4,7 @@
 
 #include "sticker/chime.h"
 
-namespace sticker {
+namespace app {
 
 // Creates the speech object anew for the sentence, calls its "Speak" method by name with the
 // sentence as the only argument (synchronous, default voice) and releases it. Any failure
@@ -12,9 +12,9 @@ namespace sticker {
 // progId exists so tests can name an object that is missing or cannot speak.
 bool Announce(std::string_view sentence, const wchar_t* progId = L"SAPI.SpVoice");
 
-class SapiVoice final : public Voice {
+class SapiVoice final : public sticker::Voice {
 public:
     void Speak(std::string_view sentence) override { Announce(sentence); }
 };
 
-}  // namespace sticker
+}  // namespace app

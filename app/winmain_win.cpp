@@ -1,71 +1,26 @@
-// The program's entry point: one sticker per user session, the application record, GDI+, the
-// main face and the message loop.
+// The program's entry point: one sticker per user session, the program shell, GDI+, the main
+// face and the message loop.
 #include <windows.h>
 #include <psapi.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
-#include "sticker/app_win.h"
-#include "sticker/clock_win.h"
+#include "app/app_win.h"
+#include "app/clock_win.h"
+#include "app/sound_win.h"
+#include "app/speech_win.h"
+#include "settings/registry_win.h"
+#include "settings/start_with_system.h"
 #include "sticker/form1_win.h"
-#include "sticker/form4_win.h"
-#include "sticker/settings_forms.h"
-#include "sticker/settings_win.h"
-#include "sticker/sound_win.h"
-#include "sticker/speech_win.h"
 #include "ui/dpi.h"
 #include "ui/picture.h"
-#include "ui/text.h"
-
-#if __has_include("info/form2_win.h")
-#include "info/form2_win.h"
-#define TAVELON_HAS_FORM2 1
-#endif
-#if __has_include("tools/form3_win.h")
-#include "tools/form3_win.h"
-#define TAVELON_HAS_FORM3 1
-#endif
-#if __has_include("info/form5_win.h")
-#include "info/form5_win.h"
-#define TAVELON_HAS_FORM5 1
-#endif
 
 namespace {
 
 // Session-local: each user signed in runs their own sticker, and two in one session would
 // chime twice.
 constexpr wchar_t kInstanceMutex[] = L"Local\\Tavelon.Sticker";
-
-void RegisterWindows(sticker::App& app) {
-    using sticker::FormId;
-    app.forms.SetFactory(FormId::Form4,
-                         [](sticker::App& a) { return std::make_unique<sticker::Form4>(a); });
-#ifdef TAVELON_HAS_FORM2
-    app.forms.SetFactory(FormId::Form2, [](sticker::App& a) { return info::CreateForm2(a); });
-#endif
-#ifdef TAVELON_HAS_FORM3
-    app.forms.SetFactory(FormId::Form3, [](sticker::App& a) { return tools::CreateForm3(a); });
-#endif
-#ifdef TAVELON_HAS_FORM5
-    app.forms.SetFactory(FormId::Form5, [](sticker::App& a) { return info::CreateForm5(a); });
-#endif
-}
-
-// The running sticker shows whichever face is visible: the alternate one while the main face
-// is minimised. It may still be starting, so look for a moment before giving up.
-void RaiseRunningSticker() {
-    for (int attempt = 0; attempt < 40; ++attempt) {
-        HWND face = FindWindowW(L"Tavelon.Form4", nullptr);
-        if (!face || !IsWindowVisible(face)) face = FindWindowW(L"Tavelon.Form1", nullptr);
-        if (face) {
-            ui::BringToFront(face);
-            return;
-        }
-        Sleep(50);
-    }
-}
 
 void WriteLine(const std::string& line) {
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
@@ -117,23 +72,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     if (meter.on()) meter.ReportPrivateBytes("at-entry");
     ui::UniqueHandle instance(CreateMutexW(nullptr, FALSE, kInstanceMutex));
     if (GetLastError() == ERROR_ALREADY_EXISTS && !meter.on()) {
-        RaiseRunningSticker();
+        app::RaiseRunningSticker();
         return 0;
     }
 
     ui::EnablePerMonitorDpiAwareness();
-    sticker::LocalClock clock;
-    sticker::SapiVoice voice;
-    sticker::ResourceSoundPlayer sound;
-    sticker::RegistrySettingsStore settings;
-    int exitCode = 0;
+    app::LocalClock clock;
+    app::SapiVoice voice;
+    app::ResourceSoundPlayer sound;
+    settings::RegistrySettingsStore store;
     {
         const ui::GdiplusSession gdiplus;
-        sticker::App app(clock, voice, sound, settings);
-        app.program = sticker::SplitProgramPath(sticker::ModulePath());
-        RegisterWindows(app);
+        app::App app(clock, voice, sound, store);
+        app.program = settings::SplitProgramPath(app::ModulePath());
+        app::RegisterWindows(app);
 
-        sticker::Form1 form1(app);
+        sticker::Form1 form1(app.faces);
         if (!form1.Create(SW_SHOWNORMAL)) return 1;
         if (meter.on()) {
             // The ready notification is the first message: composing and painting happen there.
@@ -153,8 +107,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
             meter.ReportPrivateBytes("after-start");
             DestroyWindow(form1.hwnd());
         }
-        exitCode = ui::RunMessageLoop();
+        // The program ends with 0 however its loop ended, once GDI+ has shut down.
+        ui::RunMessageLoop();
     }
-    (void)exitCode;
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "sticker/settings_win.h"
+#include "settings/registry_win.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 #include "ui/text.h"
 #include "ui/unique.h"
 
-namespace sticker {
+namespace settings {
 
 namespace {
 
@@ -72,4 +72,4 @@ bool RegistrySettingsStore::Delete(std::string_view subkey, std::string_view nam
     return RegDeleteValueW(key.get(), ui::Widen(name).c_str()) == ERROR_SUCCESS;
 }
 
-}  // namespace sticker
+}  // namespace settings

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "sticker/settings_store.h"
+#include "settings/store.h"
 
-namespace sticker {
+namespace settings {
 
 class MemorySettingsStore final : public SettingsStore {
 public:
@@ -24,4 +24,4 @@ public:
     std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> keys;
 };
 
-}  // namespace sticker
+}  // namespace settings

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "sticker/settings_store.h"
+#include "settings/store.h"
 
-namespace sticker {
+namespace settings {
 
 class RegistrySettingsStore final : public SettingsStore {
 public:
@@ -17,4 +17,4 @@ public:
     bool Delete(std::string_view subkey, std::string_view name) override;
 };
 
-}  // namespace sticker
+}  // namespace settings

@@ -1,4 +1,4 @@
-#include "sticker/speech_win.h"
+#include "app/speech_win.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -9,7 +9,7 @@
 #include "ui/text.h"
 #include "ui/unique.h"
 
-namespace sticker {
+namespace app {
 
 namespace {
 
@@ -83,4 +83,4 @@ bool Announce(std::string_view sentence, const wchar_t* progId) {
     return SUCCEEDED(spoken);
 }
 
-}  // namespace sticker
+}  // namespace app

@@ -4,11 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "sticker/compose.h"
-#include "sticker/settings_forms.h"
-#include "sticker/settings_memory.h"
+#include "calendar/moment.h"
+#include "settings/forms.h"
+#include "settings/memory_store.h"
+#include "settings/start_with_system.h"
 
-namespace sticker {
+namespace settings {
 namespace {
 
 using namespace std::chrono;
@@ -26,7 +27,7 @@ TEST(AlarmTimeText, StoresTheDayFraction) {
 }
 
 TEST(AlarmTimeText, EveryMinuteOfTheDayReadsBackExactly) {
-    for (seconds t = 0s; t < kDay; t += 1min) {
+    for (seconds t = 0s; t < calendar::kDay; t += 1min) {
         ASSERT_EQ(AlarmTimeFromText(AlarmTimeText(t)), t) << AlarmTimeText(t);
     }
 }
@@ -39,7 +40,7 @@ struct AlarmRead {
 class AlarmTimeFromText : public testing::TestWithParam<AlarmRead> {};
 
 TEST_P(AlarmTimeFromText, ReadsOrRefuses) {
-    EXPECT_EQ(sticker::AlarmTimeFromText(GetParam().text), GetParam().alarm) << GetParam().text;
+    EXPECT_EQ(settings::AlarmTimeFromText(GetParam().text), GetParam().alarm) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,7 +86,6 @@ TEST(LoadStickerSettings, FirstStartGivesDefaultsAndProposals) {
     const StickerSettings s = LoadStickerSettings(store, kToday);
     EXPECT_EQ(s.schedule, Schedule{});
     EXPECT_EQ(s.textColour, 0x80FF00u);
-    EXPECT_EQ(ColoursForText(s.textColour).background, 0x4ECD32u);
     EXPECT_EQ(s.proposals.alarm1, "2026-12-07 07:00:00");
     EXPECT_EQ(s.proposals.alarm2, "2026-12-07 16:50:00");
 }
@@ -171,4 +171,4 @@ TEST(StartWithSystem, WritesOneValueQuotedWhenItHasBlanksAndRemovesIt) {
 }
 
 }  // namespace
-}  // namespace sticker
+}  // namespace settings

@@ -1,6 +1,6 @@
-#include "sticker/settings_store.h"
+#include "settings/store.h"
 
-namespace sticker {
+namespace settings {
 
 std::string ReadSetting(SettingsStore& store, std::string_view subkey, std::string_view name) {
     return store.Read(subkey, name);
@@ -18,4 +18,4 @@ bool DeleteSetting(SettingsStore& store, std::string_view subkey, std::string_vi
     return store.Delete(subkey, name);
 }
 
-}  // namespace sticker
+}  // namespace settings

@@ -4,12 +4,12 @@
 
 #include "sticker/chime.h"
 
-namespace sticker {
+namespace app {
 
-class ResourceSoundPlayer final : public SoundPlayer {
+class ResourceSoundPlayer final : public sticker::SoundPlayer {
 public:
     // Synchronous; a missing resource returns at once.
     void Play(std::string_view name) override;
 };
 
-}  // namespace sticker
+}  // namespace app

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace sticker {
+namespace settings {
 
 inline constexpr std::string_view kSettingsKey = "Software\\Tavelon";
 inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -31,4 +31,4 @@ bool WriteSetting(SettingsStore& store, std::string_view subkey, std::string_vie
                   std::string_view text);
 bool DeleteSetting(SettingsStore& store, std::string_view subkey, std::string_view name);
 
-}  // namespace sticker
+}  // namespace settings

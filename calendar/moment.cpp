@@ -1,8 +1,8 @@
-#include "sticker/moment.h"
+#include "calendar/moment.h"
 
 #include <charconv>
 
-namespace sticker {
+namespace calendar {
 
 using namespace std::chrono;
 
@@ -31,22 +31,34 @@ bool ReadField(std::string_view text, std::size_t pos, std::size_t width, int& o
 
 }  // namespace
 
+std::optional<seconds> ParseTimeOfDay(std::string_view text) {
+    const bool withSeconds = text.size() == 8;
+    if ((text.size() != 5 && !withSeconds) || text[2] != ':' || (withSeconds && text[5] != ':')) {
+        return std::nullopt;
+    }
+    int hour = 0, minute = 0, second = 0;
+    if (!ReadField(text, 0, 2, hour) || !ReadField(text, 3, 2, minute)) return std::nullopt;
+    if (withSeconds && !ReadField(text, 6, 2, second)) return std::nullopt;
+    if (hour > 23 || minute > 59 || second > 59) return std::nullopt;
+    return hours{hour} + minutes{minute} + seconds{second};
+}
+
 std::optional<Moment> ParseMoment(std::string_view text) {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    int year = 0, month = 0, day = 0;
     if (text.size() < 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
     if (!ReadField(text, 0, 4, year) || !ReadField(text, 5, 2, month) ||
         !ReadField(text, 8, 2, day)) {
         return std::nullopt;
     }
-    std::string_view time = text.substr(10);
-    if (!time.empty()) {
-        bool shortForm = time.size() == 6;
-        bool longForm = time.size() == 9 && time[6] == ':';
-        if ((!shortForm && !longForm) || time[0] != ' ' || time[3] != ':') return std::nullopt;
-        if (!ReadField(time, 1, 2, hour) || !ReadField(time, 4, 2, minute)) return std::nullopt;
-        if (longForm && !ReadField(time, 7, 2, second)) return std::nullopt;
+    seconds timeOfDay{0};
+    if (const std::string_view time = text.substr(10); !time.empty()) {
+        const auto parsed = time[0] == ' ' ? ParseTimeOfDay(time.substr(1)) : std::nullopt;
+        if (!parsed) return std::nullopt;
+        timeOfDay = *parsed;
     }
-    return MomentOf(year, month, day, hour, minute, second);
+    const hh_mm_ss<seconds> hms{timeOfDay};
+    return MomentOf(year, month, day, int(hms.hours().count()), int(hms.minutes().count()),
+                    int(hms.seconds().count()));
 }
 
-}  // namespace sticker
+}  // namespace calendar

@@ -1,4 +1,4 @@
-#include "sticker/settings_forms.h"
+#include "settings/forms.h"
 
 #include <cmath>
 #include <cstdint>
@@ -6,9 +6,8 @@
 #include <limits>
 
 #include "calendar/date.h"
-#include "sticker/compose.h"
 
-namespace sticker {
+namespace settings {
 
 using namespace std::chrono;
 
@@ -65,41 +64,19 @@ std::string AlarmProposal(sys_days today, std::string_view literal) {
 }
 
 StickerSettings LoadStickerSettings(SettingsStore& store, sys_days today) {
-    StickerSettings settings;
-    settings.schedule.AlarmTime1 =
-        AlarmTimeFromText(ReadSetting(store, kSettingsKey, kAlarm1Value));
-    if (!settings.schedule.AlarmTime1) {
-        settings.proposals.alarm1 = AlarmProposal(today, kAlarm1Proposal);
+    StickerSettings loaded;
+    loaded.schedule.AlarmTime1 = AlarmTimeFromText(ReadSetting(store, kSettingsKey, kAlarm1Value));
+    if (!loaded.schedule.AlarmTime1) {
+        loaded.proposals.alarm1 = AlarmProposal(today, kAlarm1Proposal);
     }
-    settings.schedule.AlarmTime2 =
-        AlarmTimeFromText(ReadSetting(store, kSettingsKey, kAlarm2Value));
-    if (!settings.schedule.AlarmTime2) {
-        settings.proposals.alarm2 = AlarmProposal(today, kAlarm2Proposal);
+    loaded.schedule.AlarmTime2 = AlarmTimeFromText(ReadSetting(store, kSettingsKey, kAlarm2Value));
+    if (!loaded.schedule.AlarmTime2) {
+        loaded.proposals.alarm2 = AlarmProposal(today, kAlarm2Proposal);
     }
-    settings.schedule.ChimeMode = ChimeModeFromText(ReadSetting(store, kSettingsKey, kChimeValue));
-    settings.textColour =
+    loaded.schedule.ChimeMode = ChimeModeFromText(ReadSetting(store, kSettingsKey, kChimeValue));
+    loaded.textColour =
         ColourFromText(ReadSetting(store, kSettingsKey, kColourValue)).value_or(kDefaultTextColour);
-    return settings;
+    return loaded;
 }
 
-ProgramPath SplitProgramPath(std::string_view modulePath) {
-    const auto cut = modulePath.find_last_of(":/\\");
-    if (cut == std::string_view::npos) return {{}, std::string(modulePath)};
-    return {std::string(modulePath.substr(0, cut + 1)), std::string(modulePath.substr(cut + 1))};
-}
-
-std::string StartWithSystemText(std::string_view directory, std::string_view file) {
-    std::string path = std::string(directory) + std::string(file);
-    if (path.find(' ') != std::string::npos) path = "\"" + path + "\"";
-    return path;
-}
-
-bool SetStartWithSystem(SettingsStore& store, std::string_view directory, std::string_view file) {
-    return WriteSetting(store, kRunKey, kRunValue, StartWithSystemText(directory, file));
-}
-
-bool RemoveStartWithSystem(SettingsStore& store) {
-    return DeleteSetting(store, kRunKey, kRunValue);
-}
-
-}  // namespace sticker
+}  // namespace settings

@@ -1,16 +1,18 @@
 #pragma once
-// The stored forms of the sticker's settings, reading them into the schedule, and the
-// start-with-the-system entry.
+// The stored forms of the settings, and reading them into the schedule and the text colour.
 #include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "sticker/schedule.h"
-#include "sticker/settings_store.h"
+#include "settings/schedule.h"
+#include "settings/store.h"
 
-namespace sticker {
+namespace settings {
+
+// The text colour of the main face while ZS holds none, 0x00BBGGRR.
+inline constexpr std::uint32_t kDefaultTextColour = 0x80FF00;
 
 // L1 / L2: the time of day as a fraction of a day, 16 significant digits in the shorter of
 // fixed and exponent form ("%.16g"); 07:00 is "0.2916666666666667", 10:50 "0.4513888888888889".
@@ -50,19 +52,4 @@ struct StickerSettings {
 // Reads L1, L2, BS and ZS of kSettingsKey, in that order, each on its own.
 StickerSettings LoadStickerSettings(SettingsStore& store, std::chrono::sys_days today);
 
-// The module file name split after its last ":", "/" or "\"; no such character leaves the
-// directory empty.
-struct ProgramPath {
-    std::string directory;  // ends with the separator, or is empty
-    std::string file;
-    friend bool operator==(const ProgramPath&, const ProgramPath&) = default;
-};
-ProgramPath SplitProgramPath(std::string_view modulePath);
-
-// The Run value's text: directory + file, in double quotes when it contains a blank, since
-// the system would otherwise take the part before the blank for the program.
-std::string StartWithSystemText(std::string_view directory, std::string_view file);
-bool SetStartWithSystem(SettingsStore& store, std::string_view directory, std::string_view file);
-bool RemoveStartWithSystem(SettingsStore& store);
-
-}  // namespace sticker
+}  // namespace settings

@@ -1,6 +1,6 @@
-#include "sticker/settings_memory.h"
+#include "settings/memory_store.h"
 
-namespace sticker {
+namespace settings {
 
 std::string MemorySettingsStore::Read(std::string_view subkey, std::string_view name) {
     auto key = keys.find(subkey);
@@ -35,4 +35,4 @@ bool MemorySettingsStore::HasKey(std::string_view subkey) const {
     return keys.find(subkey) != keys.end();
 }
 
-}  // namespace sticker
+}  // namespace settings

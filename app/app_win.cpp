@@ -1,0 +1,79 @@
+#include "app/app_win.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "info/form2_win.h"
+#include "info/form5_win.h"
+#include "sticker/form1_win.h"
+#include "sticker/form4_win.h"
+#include "ui/text.h"
+
+namespace app {
+
+App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
+         sticker::SoundPlayer& soundService, settings::SettingsStore& settingsStore)
+    : clock(clockService),
+      voice(voiceService),
+      sound(soundService),
+      store(settingsStore),
+      faces{clock, voice, sound, store, schedule, proposals, program, dialogs, windows, {}, {}},
+      tools{clock, store, schedule, proposals, dialogs} {}
+
+void RegisterWindows(App& app) {
+    app.windows.SetFactory(sticker::kForm4Class,
+                           [&app] { return std::make_unique<sticker::Form4>(app.faces); });
+    app.windows.SetFactory(info::kForm2Class, [] { return std::make_unique<info::Form2>(); });
+    app.windows.SetFactory(tools::kForm3Class,
+                           [&app] { return std::make_unique<tools::Form3>(app.tools); });
+    app.windows.SetFactory(info::kForm5Class, [] { return std::make_unique<info::Form5>(); });
+    app.faces.openWindow = [&app](sticker::FaceAction action) {
+        switch (action) {
+            case sticker::FaceAction::Notes:
+                app.windows.Open(info::kForm2Class);
+                break;
+            case sticker::FaceAction::Tools:
+                app.windows.Open(tools::kForm3Class);
+                break;
+            case sticker::FaceAction::About:
+                app.windows.Open(info::kForm5Class);
+                break;
+            default:
+                break;
+        }
+    };
+}
+
+bool RaiseRunningSticker() {
+    // The running sticker shows whichever face is visible: the alternate one while the main
+    // face is minimised.
+    const std::wstring alternate = ui::Widen(sticker::kForm4Class);
+    const std::wstring main = ui::Widen(sticker::kForm1Class);
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        HWND face = FindWindowW(alternate.c_str(), nullptr);
+        if (!face || !IsWindowVisible(face)) face = FindWindowW(main.c_str(), nullptr);
+        if (face) {
+            ui::BringToFront(face);
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+std::string ModulePath() {
+    std::vector<wchar_t> buffer(260);
+    for (;;) {
+        const DWORD n =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        // A full buffer may mean a cut path: a Run entry with a cut path would start nothing.
+        if (n < buffer.size() || buffer.size() >= 32768) {
+            return ui::Narrow(std::wstring_view(buffer.data(), n));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,51 @@
+#pragma once
+// The program shell: the platform's services, what the program keeps for the whole run, and its
+// windows, each opened at most once. The faces and the tools window reach what they need of it
+// through their hosts; the notes and about windows need nothing.
+#include <string>
+
+#include "calendar/moment.h"
+#include "settings/forms.h"
+#include "settings/schedule.h"
+#include "settings/start_with_system.h"
+#include "settings/store.h"
+#include "sticker/chime.h"
+#include "sticker/face_win.h"
+#include "tools/form3_win.h"
+#include "ui/dialogs.h"
+#include "ui/window_registry.h"
+
+namespace app {
+
+class App {
+public:
+    App(calendar::Clock& clock, sticker::Voice& voice, sticker::SoundPlayer& sound,
+        settings::SettingsStore& store);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    calendar::Clock& clock;
+    sticker::Voice& voice;
+    sticker::SoundPlayer& sound;
+    settings::SettingsStore& store;
+
+    settings::ProgramPath program;       // where the program lives, for the start-with-system entry
+    settings::Schedule schedule;         // read by the main face's tick, edited by the tools window
+    settings::AlarmProposals proposals;  // the settings page's suggestions for absent alarms
+    ui::Dialogs dialogs;
+    ui::WindowRegistry windows;
+    sticker::FaceHost faces;
+    tools::ToolsHost tools;
+};
+
+// Gives every window but the main face its factory, and the faces their way to the others.
+void RegisterWindows(App& app);
+
+// Brings the face of a sticker already running in this session to the front; false when none
+// shows up within a moment (it may still be starting).
+bool RaiseRunningSticker();
+
+// The module file name, however long.
+std::string ModulePath();
+
+}  // namespace app

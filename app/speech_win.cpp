@@ -47,13 +47,12 @@ bool Announce(std::string_view sentence, const wchar_t* progId) {
     if (FAILED(IIDFromString(L"{00020400-0000-0000-C000-000000000046}", &dispatchId))) {
         return false;
     }
-    IDispatch* raw = nullptr;
+    ui::UniqueCom<IDispatch> voice;
     if (FAILED(CoCreateInstance(classId, nullptr, kServerContexts, dispatchId,
-                                reinterpret_cast<void**>(&raw))) ||
-        raw == nullptr) {
+                                reinterpret_cast<void**>(voice.put()))) ||
+        !voice) {
         return false;
     }
-    const ui::UniqueCom<IDispatch> voice(raw);
 
     wchar_t methodName[] = L"Speak";
     LPOLESTR names[] = {methodName};

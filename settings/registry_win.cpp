@@ -21,12 +21,11 @@ std::wstring OpenPath(std::string_view subkey) { return ui::Widen(subkey) + L"\\
 }  // namespace
 
 std::string RegistrySettingsStore::Read(std::string_view subkey, std::string_view name) {
-    HKEY raw = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, OpenPath(subkey).c_str(), 0, KEY_READ, &raw) !=
+    ui::UniqueKey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, OpenPath(subkey).c_str(), 0, KEY_READ, key.put()) !=
         ERROR_SUCCESS) {
         return {};
     }
-    ui::UniqueKey key(raw);
     std::array<wchar_t, kReadBufferBytes / sizeof(wchar_t)> buffer{};
     DWORD bytes = kReadBufferBytes;
     // A value longer than the buffer fails with ERROR_MORE_DATA and reads as not set.
@@ -46,14 +45,13 @@ bool RegistrySettingsStore::Write(std::string_view subkey, std::string_view name
                                   std::string_view text) {
     const std::wstring wide = ui::Widen(text);
     if (wide.size() > std::numeric_limits<DWORD>::max() / sizeof(wchar_t)) return false;
-    HKEY raw = nullptr;
+    ui::UniqueKey key;
     wchar_t emptyClass[] = L"";
     if (RegCreateKeyExW(HKEY_CURRENT_USER, OpenPath(subkey).c_str(), 0, emptyClass,
-                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &raw,
+                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key.put(),
                         nullptr) != ERROR_SUCCESS) {
         return false;
     }
-    ui::UniqueKey key(raw);
     // The byte count leaves the terminating NUL out; readers of the value do not need it.
     const DWORD bytes = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
     return RegSetValueExW(key.get(), ui::Widen(name).c_str(), 0, REG_SZ,
@@ -64,11 +62,10 @@ bool RegistrySettingsStore::Delete(std::string_view subkey, std::string_view nam
     if (name.empty()) {
         return RegDeleteKeyW(HKEY_CURRENT_USER, ui::Widen(subkey).c_str()) == ERROR_SUCCESS;
     }
-    HKEY raw = nullptr;
-    if (RegOpenKeyW(HKEY_CURRENT_USER, OpenPath(subkey).c_str(), &raw) != ERROR_SUCCESS) {
+    ui::UniqueKey key;
+    if (RegOpenKeyW(HKEY_CURRENT_USER, OpenPath(subkey).c_str(), key.put()) != ERROR_SUCCESS) {
         return false;
     }
-    ui::UniqueKey key(raw);
     return RegDeleteValueW(key.get(), ui::Widen(name).c_str()) == ERROR_SUCCESS;
 }
 

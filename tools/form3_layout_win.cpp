@@ -132,6 +132,13 @@ ui::WindowDesc Form3Description() {
         Describe(ControlKind::ComboBox, "Combo2", 203, 33, 89, 20).ListHeight(300),
         Describe(ControlKind::TextBox, "Text6", 320, 33, 176, 25),
     };
+    // Every picker offers the same days.
+    for (ui::ControlDesc& c : d.controls) {
+        if (c.kind == ui::ControlKind::DatePicker) {
+            c.Range(SystemTimeOf(PickerMoment{kFirstPickerDay}),
+                    SystemTimeOf(PickerMoment{kLastPickerDay}));
+        }
+    }
     for (const SentenceRow& sentence : kSentences) {
         const auto row =
             std::find_if(d.controls.begin(), d.controls.end(),
@@ -159,18 +166,6 @@ void Form3::LayOut() {
     if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-int Form3::TextWidth(const ui::Control& label, std::wstring_view text) const {
-    HDC dc = GetDC(hwnd());
-    if (!dc) return 0;
-    const std::string& fontSpec = label.desc.font.empty() ? description().font : label.desc.font;
-    HGDIOBJ oldFont = SelectObject(dc, ui::CachedFont(fontSpec, dpi()));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, oldFont);
-    ReleaseDC(hwnd(), dc);
-    return extent.cx;
-}
-
 void Form3::FitLabel(ui::Control& label) {
     // Labels are painted centred in their rectangles, but on this page each one starts at its
     // left edge, the way the rows are composed. A rectangle just as wide as the text puts it
@@ -183,10 +178,10 @@ void Form3::FitLabel(ui::Control& label) {
 }
 
 void Form3::PlaceSentence(const SentenceRow& sentence) {
-    ui::Control* whole = Find(sentence.label);
-    ui::Control* head = Find(HeadName(sentence.label));
-    ui::Control* tail = Find(TailName(sentence.label));
-    ui::Control* boxControl = Find(sentence.box);
+    ui::Control* whole = Named(sentence.label);
+    ui::Control* head = Named(HeadName(sentence.label));
+    ui::Control* tail = Named(TailName(sentence.label));
+    ui::Control* boxControl = Named(sentence.box);
     if (!whole || !head || !tail || !boxControl) return;
     const std::wstring caption = ui::Widen(whole->text);
     const RECT line = ScaledRect(whole->desc);

@@ -63,6 +63,8 @@ std::vector<std::string> JiaziNames() {
     return names;
 }
 
+}  // namespace
+
 SYSTEMTIME SystemTimeOf(const PickerMoment& value) {
     const std::chrono::year_month_day ymd{value.day};
     const std::chrono::hh_mm_ss<std::chrono::seconds> time{value.timeOfDay};
@@ -77,11 +79,11 @@ SYSTEMTIME SystemTimeOf(const PickerMoment& value) {
     return t;
 }
 
-}  // namespace
-
 Form3::Form3(ToolsHost& host) : ui::Window(Form3Description()), host_(host) {}
 
 void Form3::OnCreate() {
+    // A route to a control that is not there would never run: every one is checked once.
+    for (const Route& route : kRoutes) Named(route.control);
     // The pickers would hold the system's time; the application's clock is the one the whole
     // program (and a test) runs on.
     const calendar::Moment now = host_.clock.Now();
@@ -91,7 +93,7 @@ void Form3::OnCreate() {
         SetPickerValue(picker, created);
     SetChecked(kOptions[0], true);
     for (const std::string_view box : {"Text4", "Text5"})
-        if (const ui::Control* c = Find(box); c && c->hwnd)
+        if (const ui::Control* c = Named(box); c && c->hwnd)
             SendMessageW(c->hwnd, EM_LIMITTEXT, kCountTextLimit, 0);
     AddItems("Combo1", SolarTermNames());
     AddItems("Combo2", JiaziNames());
@@ -219,7 +221,7 @@ void Form3::SetPickerValue(std::string_view picker, const PickerMoment& value) {
 }
 
 void Form3::SetLabel(std::string_view label, std::string_view text) {
-    ui::Control* c = Find(label);
+    ui::Control* c = Named(label);
     if (!c || c->text == text) return;
     SetText(label, text);  // repaints where the old text was
     FitLabel(*c);
@@ -227,7 +229,7 @@ void Form3::SetLabel(std::string_view label, std::string_view text) {
 }
 
 void Form3::FocusControl(std::string_view name) {
-    if (const ui::Control* c = Find(name); c && c->hwnd) SetFocus(c->hwnd);
+    if (const ui::Control* c = Named(name); c && c->hwnd) SetFocus(c->hwnd);
 }
 
 bool Form3::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {

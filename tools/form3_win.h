@@ -76,7 +76,6 @@ private:
     void LayOut();
     void FitLabel(ui::Control& label);
     void PlaceSentence(const SentenceRow& sentence);
-    int TextWidth(const ui::Control& label, std::wstring_view text) const;
     void FocusControl(std::string_view name);
 
     ToolsHost& host_;
@@ -84,5 +83,8 @@ private:
 };
 
 ui::WindowDesc Form3Description();
+
+// A picker's value as the control holds it.
+SYSTEMTIME SystemTimeOf(const PickerMoment& value);
 
 }  // namespace tools

@@ -60,6 +60,7 @@ struct ControlDesc {
     std::string buddy;               // UpDown: name of the control it writes into
     int minimum = 0, maximum = 100, position = 0;  // UpDown range and start
     std::string format;                            // DatePicker display format
+    std::optional<SYSTEMTIME> earliest, latest;    // DatePicker range; the control's own if unset
     int listHeight = 200;                          // ComboBox: height of the open list
 
     // Chained setters keep a description table readable:
@@ -87,6 +88,10 @@ struct ControlDesc {
     }
     ControlDesc& Buddy(std::string name, int min, int max, int start) {
         buddy = std::move(name), minimum = min, maximum = max, position = start;
+        return *this;
+    }
+    ControlDesc& Range(const SYSTEMTIME& first, const SYSTEMTIME& last) {
+        earliest = first, latest = last;
         return *this;
     }
     ControlDesc& Format(std::string f) {

@@ -1,5 +1,7 @@
 #include "ui/dpi.h"
 
+#include "ui/gdi.h"
+
 namespace ui {
 namespace {
 
@@ -28,9 +30,8 @@ UINT SystemDpi() {
     using GetDpiForSystemFn = UINT(WINAPI*)();
     static const auto getDpiForSystem = User32Function<GetDpiForSystemFn>("GetDpiForSystem");
     if (getDpiForSystem) return getDpiForSystem();
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
-    if (screen) ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : kBaseDpi;
     return dpi > 0 ? static_cast<UINT>(dpi) : kBaseDpi;
 }
 

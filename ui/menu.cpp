@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/dpi.h"
+#include "ui/gdi.h"
 #include "ui/resources.h"
 #include "ui/text.h"
 
@@ -18,10 +19,8 @@ UniqueBitmap TopDownDib(int size, void** bits) {
 bool ReadPixels(HBITMAP bitmap, int size, std::vector<UINT32>& out) {
     BITMAPINFO bi = TopDownBgraInfo(size, size);
     out.assign(static_cast<size_t>(size) * size, 0);
-    HDC screen = GetDC(nullptr);
-    const int lines = GetDIBits(screen, bitmap, 0, size, out.data(), &bi, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    return lines == size;
+    const WindowDc screen(nullptr);
+    return GetDIBits(screen.get(), bitmap, 0, size, out.data(), &bi, DIB_RGB_COLORS) == size;
 }
 
 }  // namespace

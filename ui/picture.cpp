@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "ui/gdi.h"
 #include "ui/resources.h"
 #include "ui/text.h"
 
@@ -35,16 +36,14 @@ bool Picture::LoadResource(std::string_view name) {
     const void* bytes = data ? LockResource(data) : nullptr;
     if (!bytes || size == 0) return false;
     // A stream over a private copy: resource memory is read-only and GDI+ may keep the stream.
-    HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (!copy) return false;
-    std::memcpy(GlobalLock(copy), bytes, size);
-    GlobalUnlock(copy);
-    IStream* raw = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &raw))) {
-        GlobalFree(copy);
-        return false;
-    }
-    UniqueCom<IStream> stream(raw);
+    UniqueGlobal copy(GlobalAlloc(GMEM_MOVEABLE, size));
+    void* target = copy ? GlobalLock(copy.get()) : nullptr;
+    if (!target) return false;
+    std::memcpy(target, bytes, size);
+    GlobalUnlock(copy.get());
+    UniqueCom<IStream> stream;
+    if (FAILED(CreateStreamOnHGlobal(copy.get(), TRUE, stream.put()))) return false;
+    copy.release();  // the stream frees it now
     std::unique_ptr<Gdiplus::Bitmap> bitmap(Gdiplus::Bitmap::FromStream(stream.get()));
     if (!bitmap || bitmap->GetLastStatus() != Gdiplus::Ok || bitmap->GetWidth() == 0) return false;
     // Decode now, detached from the stream, so that drawing never touches the resource again.
@@ -113,12 +112,10 @@ void Picture::Draw(HDC dc, const RECT& rect, COLORREF background) {
         background != renderedBackground_)
         Render(width, height, background);
     if (!rendered_) return;
-    HDC source = CreateCompatibleDC(dc);
+    const UniqueDc source(CreateCompatibleDC(dc));
     if (!source) return;
-    HGDIOBJ old = SelectObject(source, rendered_.get());
-    BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
-    SelectObject(source, old);
-    DeleteDC(source);
+    const SelectedObject bitmap(source.get(), rendered_.get());
+    BitBlt(dc, rect.left, rect.top, width, height, source.get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace ui

@@ -1,7 +1,5 @@
 #include "ui/resources.h"
 
-#include <mmsystem.h>
-
 #include "ui/dpi.h"
 #include "ui/text.h"
 
@@ -20,22 +18,10 @@ BITMAPINFO TopDownBgraInfo(int width, int height) {
 
 HINSTANCE Module() { return GetModuleHandleW(nullptr); }
 
-bool HasResource(std::string_view name, LPCWSTR type) {
-    const std::wstring wide = Widen(name);
-    return FindResourceW(Module(), wide.c_str(), type) != nullptr;
-}
-
 UniqueIcon LoadIconByName(std::string_view name, int size) {
     const std::wstring wide = Widen(name);
     return UniqueIcon(
         static_cast<HICON>(LoadImageW(Module(), wide.c_str(), IMAGE_ICON, size, size, 0)));
-}
-
-bool PlaySoundByName(std::string_view name) {
-    const std::wstring wide = Widen(name);
-    if (FindResourceW(Module(), wide.c_str(), L"WAVE") == nullptr) return false;
-    // SND_RESOURCE | SND_SYNC with no module handle: the executable's own resources.
-    return PlaySoundW(wide.c_str(), nullptr, SND_RESOURCE | SND_SYNC) != FALSE;
 }
 
 void SetWindowIcons(HWND hwnd, std::string_view name, int bigLogical, int smallLogical,

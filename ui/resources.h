@@ -15,14 +15,8 @@ HINSTANCE Module();
 // The header of a 32-bit top-down BGRA bitmap, as icons and pictures are drawn and read here.
 BITMAPINFO TopDownBgraInfo(int width, int height);
 
-bool HasResource(std::string_view name, LPCWSTR type);
-
 // An icon resource at exactly size × size pixels (the closest image, resampled if needed).
 UniqueIcon LoadIconByName(std::string_view name, int size);
-
-// Plays a WAVE resource to the end; returns false at once when it is missing or the device
-// refuses it.
-bool PlaySoundByName(std::string_view name);
 
 // Gives the window its big and small icons from one resource, sized for the window's DPI;
 // the icons are kept in the two owners, which must outlive the window's use of them.

@@ -28,6 +28,13 @@ public:
         if (h_) Close(h_);
         h_ = h;
     }
+    // For the functions that hand a new handle back through a pointer: what is held goes, and
+    // the new handle lands straight in this owner.
+    H* put() {
+        reset();
+        return &h_;
+    }
+    // Gives the handle up to a new owner that will close it.
     H release() { return std::exchange(h_, H{}); }
     H get() const { return h_; }
     explicit operator bool() const { return h_ != H{}; }
@@ -40,29 +47,25 @@ inline void DeleteGdi(T h) {
     ::DeleteObject(h);
 }
 inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
-inline void ReleaseCom(IUnknown* p) { p->Release(); }
+inline void FreeGlobal(HGLOBAL h) { ::GlobalFree(h); }
+template <class I>
+inline void ReleaseCom(I* p) {
+    p->Release();
+}
 }  // namespace detail
 
 using UniqueKey = Unique<HKEY, &::RegCloseKey>;
 using UniqueFont = Unique<HFONT, &detail::DeleteGdi<HFONT>>;
 using UniqueBrush = Unique<HBRUSH, &detail::DeleteGdi<HBRUSH>>;
 using UniqueBitmap = Unique<HBITMAP, &detail::DeleteGdi<HBITMAP>>;
-using UniqueRegion = Unique<HRGN, &detail::DeleteGdi<HRGN>>;
 using UniqueIcon = Unique<HICON, &::DestroyIcon>;
 using UniqueMenu = Unique<HMENU, &::DestroyMenu>;
 using UniqueHandle = Unique<HANDLE, &detail::CloseKernelHandle>;
+using UniqueGlobal = Unique<HGLOBAL, &detail::FreeGlobal>;
 using UniqueBstr = Unique<BSTR, &::SysFreeString>;
 using UniqueDc = Unique<HDC, &::DeleteDC>;
-// A window this object created and must destroy itself (tooltips of a window are destroyed
-// explicitly, because a tooltip is not a child and would outlive a hidden parent).
-using UniqueWindow = Unique<HWND, &::DestroyWindow>;
-
-// COM interface pointers: Unique<IDispatch*, &ReleaseCom<IDispatch>>.
+// COM interface pointers: UniqueCom<IDispatch>.
 template <class I>
-inline void ReleaseCom(I* p) {
-    p->Release();
-}
-template <class I>
-using UniqueCom = Unique<I*, &ReleaseCom<I>>;
+using UniqueCom = Unique<I*, &detail::ReleaseCom<I>>;
 
 }  // namespace ui

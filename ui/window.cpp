@@ -8,6 +8,7 @@
 
 #include "ui/dpi.h"
 #include "ui/font.h"
+#include "ui/gdi.h"
 #include "ui/resources.h"
 #include "ui/text.h"
 
@@ -206,16 +207,14 @@ void Window::Paint() {
         backBuffer_.reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
         backBufferSize_ = size;
     }
-    HDC memory = backBuffer_ ? CreateCompatibleDC(dc) : nullptr;
+    const UniqueDc memory(backBuffer_ ? CreateCompatibleDC(dc) : nullptr);
     if (memory) {
-        HGDIOBJ oldBitmap = SelectObject(memory, backBuffer_.get());
-        FillRect(memory, &ps.rcPaint, brush_.get());
-        PaintWindowless(memory, ps.rcPaint);
+        const SelectedObject bitmap(memory.get(), backBuffer_.get());
+        FillRect(memory.get(), &ps.rcPaint, brush_.get());
+        PaintWindowless(memory.get(), ps.rcPaint);
         BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-               ps.rcPaint.bottom - ps.rcPaint.top, memory, ps.rcPaint.left, ps.rcPaint.top,
+               ps.rcPaint.bottom - ps.rcPaint.top, memory.get(), ps.rcPaint.left, ps.rcPaint.top,
                SRCCOPY);
-        SelectObject(memory, oldBitmap);
-        DeleteDC(memory);
     } else {
         // Out of memory for the buffer: paint directly rather than not at all.
         FillRect(dc, &ps.rcPaint, brush_.get());
@@ -237,12 +236,24 @@ void Window::PaintWindowless(HDC dc, const RECT& dirty) {
     }
 }
 
+const std::string& Window::FontSpecOf(const Control& c) const {
+    return c.desc.font.empty() ? desc_.font : c.desc.font;
+}
+
+int Window::TextWidth(const Control& c, std::wstring_view text) const {
+    const WindowDc dc(hwnd_);
+    if (!dc) return 0;
+    const SelectedObject font(dc.get(), CachedFont(FontSpecOf(c), dpi_, TextQuality()));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.get(), text.data(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
 BYTE Window::TextQuality() const { return desc_.colourKey ? kColourKeyQuality : DEFAULT_QUALITY; }
 
 void Window::PaintLabel(HDC dc, const Control& c) {
     if (c.text.empty()) return;
-    const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
-    HGDIOBJ oldFont = SelectObject(dc, CachedFont(fontSpec, dpi_, TextQuality()));
+    const SelectedObject font(dc, CachedFont(FontSpecOf(c), dpi_, TextQuality()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, c.colour);
     const std::wstring text = Widen(c.text);
@@ -251,7 +262,6 @@ void Window::PaintLabel(HDC dc, const Control& c) {
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
                   DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     }
-    SelectObject(dc, oldFont);
 }
 
 // A label sized for one font must still show all its text when the system substitutes a font
@@ -284,11 +294,10 @@ bool Window::PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) c
     }
     if (count == 1) {
         RECT line{rect.left, rect.top - raise, rect.right, rect.bottom};
-        const int saved = SaveDC(dc);
+        const SavedDc clip(dc);
         IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
         DrawTextW(dc, lines[0].data(), static_cast<int>(lines[0].size()), &line,
                   DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-        RestoreDC(dc, saved);
         return true;
     }
     const int advance = std::max<int>(tm.tmHeight - tm.tmInternalLeading, height / count);
@@ -302,8 +311,7 @@ bool Window::PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) c
 }
 
 void Window::PaintGroupBox(HDC dc, const Control& c) {
-    const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
-    HGDIOBJ oldFont = SelectObject(dc, CachedFont(fontSpec, dpi_, TextQuality()));
+    const SelectedObject font(dc, CachedFont(FontSpecOf(c), dpi_, TextQuality()));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     RECT frame = c.rect;
@@ -321,7 +329,6 @@ void Window::PaintGroupBox(HDC dc, const Control& c) {
         SetTextColor(dc, c.colour);
         TextOutW(dc, caption.left + gap, caption.top, text.c_str(), static_cast<int>(text.size()));
     }
-    SelectObject(dc, oldFont);
 }
 
 LRESULT Window::ColourStatic(UINT msg, HDC dc, HWND child) {

@@ -74,13 +74,19 @@ public:
     // The window object behind one of our windows, or null for any other window.
     static Window* FromHandle(HWND hwnd);
 
+    // The control of that name, or null when the window has none.
     Control* Find(std::string_view name);
     const Control* Find(std::string_view name) const;
+    // The same for a control the caller knows is there: a name that is not is a programming
+    // error, reported to the missing-control handler (the tests make it fail), and null.
+    Control* Named(std::string_view name);
+    const Control* Named(std::string_view name) const;
     const std::vector<Control>& controls() const { return controls_; }
     // The topmost windowless control under a client point: labels before pictures and frames.
     Control* WindowlessAt(POINT client);
 
-    // Text of any control (windowless ones repaint their rectangle); missing names are ignored.
+    // The control values by name; each reports a name the window does not have, as Named.
+    // Text of any control (windowless ones repaint their rectangle).
     void SetText(std::string_view name, std::string_view text);
     std::string Text(std::string_view name) const;
     void SetColour(std::string_view name, COLORREF colour);
@@ -124,6 +130,10 @@ protected:
 
     // Device rectangle of a control description at the current DPI.
     RECT ScaledRect(const ControlDesc& desc) const;
+    // The FontSpec a control is drawn with: its own, or the window's default.
+    const std::string& FontSpecOf(const Control& control) const;
+    // The width in device pixels of one line of text in a control's font, as painting draws it.
+    int TextWidth(const Control& control, std::wstring_view text) const;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
@@ -160,6 +170,12 @@ private:
     bool creating_ = false;      // no control events until the window is complete
     bool settingValue_ = false;  // a value set by the program is not a user change
 };
+
+// Called with the window's class and the control name whenever a window is asked for a control
+// it does not have. The program's handler tells a debugger; the tests fail on it. Null puts the
+// program's back; the one it replaces is returned.
+using MissingControlHandler = void (*)(std::string_view window, std::string_view control);
+MissingControlHandler SetMissingControlHandler(MissingControlHandler handler);
 
 // Runs the thread's message loop until WM_QUIT and returns its exit code. Keyboard
 // navigation between controls works in every one of our windows that has child controls.

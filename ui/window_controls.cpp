@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <utility>
+
 #include "ui/dpi.h"
 #include "ui/font.h"
 #include "ui/resources.h"
@@ -45,12 +47,6 @@ ChildClass ClassOf(const ControlDesc& d) {
         default:
             return {nullptr, 0, 0};
     }
-}
-
-SYSTEMTIME Day(WORD year, WORD month, WORD day) {
-    SYSTEMTIME t{};
-    t.wYear = year, t.wMonth = month, t.wDay = day;
-    return t;
 }
 
 }  // namespace
@@ -111,8 +107,11 @@ void Window::ConnectChild(Control& c) {
             const std::wstring format = Widen(c.desc.format);
             SendMessageW(c.hwnd, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format.c_str()));
         }
-        SYSTEMTIME range[2] = {Day(1601, 1, 1), Day(9999, 12, 31)};
-        SendMessageW(c.hwnd, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+        if (c.desc.earliest && c.desc.latest) {
+            SYSTEMTIME range[2] = {*c.desc.earliest, *c.desc.latest};
+            SendMessageW(c.hwnd, DTM_SETRANGE, GDTR_MIN | GDTR_MAX,
+                         reinterpret_cast<LPARAM>(range));
+        }
     }
 }
 
@@ -125,8 +124,7 @@ void Window::Layout() {
         if (c.desc.kind == ControlKind::ComboBox) height = Scaled(c.desc.listHeight);
         SetWindowPos(c.hwnd, nullptr, c.rect.left, c.rect.top, c.rect.right - c.rect.left, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        const std::string& fontSpec = c.desc.font.empty() ? desc_.font : c.desc.font;
-        HFONT font = CachedFont(fontSpec, dpi_);
+        HFONT font = CachedFont(FontSpecOf(c), dpi_);
         SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         if (c.desc.kind == ControlKind::DatePicker)
             SendMessageW(c.hwnd, DTM_SETMCFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -150,12 +148,38 @@ Control* Window::WindowlessAt(POINT client) {
     return nullptr;
 }
 
+namespace {
+
+void ReportToDebugger(std::string_view window, std::string_view control) {
+    const std::wstring line =
+        L"Tavelon: no control " + Widen(control) + L" in " + Widen(window) + L"\n";
+    OutputDebugStringW(line.c_str());
+}
+
+MissingControlHandler missingControlHandler = ReportToDebugger;
+
+}  // namespace
+
+MissingControlHandler SetMissingControlHandler(MissingControlHandler handler) {
+    return std::exchange(missingControlHandler, handler ? handler : ReportToDebugger);
+}
+
+Control* Window::Named(std::string_view name) {
+    Control* c = Find(name);
+    if (!c) missingControlHandler(desc_.className, name);
+    return c;
+}
+
+const Control* Window::Named(std::string_view name) const {
+    return const_cast<Window*>(this)->Named(name);
+}
+
 void Window::Invalidate(const Control& c) {
     if (hwnd_) InvalidateRect(hwnd_, &c.rect, FALSE);
 }
 
 void Window::SetText(std::string_view name, std::string_view text) {
-    Control* c = Find(name);
+    Control* c = Named(name);
     if (!c) return;
     if (c->hwnd) {
         SetWindowTextW(c->hwnd, Widen(text).c_str());
@@ -166,7 +190,7 @@ void Window::SetText(std::string_view name, std::string_view text) {
 }
 
 std::string Window::Text(std::string_view name) const {
-    const Control* c = Find(name);
+    const Control* c = Named(name);
     if (!c) return {};
     if (!c->hwnd) return c->text;
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(c->hwnd)) + 1, L'\0');
@@ -176,7 +200,7 @@ std::string Window::Text(std::string_view name) const {
 }
 
 void Window::SetColour(std::string_view name, COLORREF colour) {
-    Control* c = Find(name);
+    Control* c = Named(name);
     if (!c || c->colour == colour) return;
     c->colour = colour;
     if (c->hwnd)
@@ -186,40 +210,40 @@ void Window::SetColour(std::string_view name, COLORREF colour) {
 }
 
 bool Window::Checked(std::string_view name) const {
-    const Control* c = Find(name);
+    const Control* c = Named(name);
     return c && c->hwnd && SendMessageW(c->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Window::SetChecked(std::string_view name, bool checked) {
-    if (const Control* c = Find(name); c && c->hwnd)
+    if (const Control* c = Named(name); c && c->hwnd)
         SendMessageW(c->hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void Window::AddItems(std::string_view name, const std::vector<std::string>& items) {
-    const Control* c = Find(name);
+    const Control* c = Named(name);
     if (!c || !c->hwnd) return;
     for (const std::string& item : items)
         SendMessageW(c->hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
 }
 
 int Window::Selected(std::string_view name) const {
-    const Control* c = Find(name);
+    const Control* c = Named(name);
     return c && c->hwnd ? static_cast<int>(SendMessageW(c->hwnd, CB_GETCURSEL, 0, 0)) : -1;
 }
 
 void Window::SetSelected(std::string_view name, int index) {
-    if (const Control* c = Find(name); c && c->hwnd) SendMessageW(c->hwnd, CB_SETCURSEL, index, 0);
+    if (const Control* c = Named(name); c && c->hwnd) SendMessageW(c->hwnd, CB_SETCURSEL, index, 0);
 }
 
 SYSTEMTIME Window::DateTime(std::string_view name) const {
     SYSTEMTIME t{};
-    if (const Control* c = Find(name); c && c->hwnd)
+    if (const Control* c = Named(name); c && c->hwnd)
         SendMessageW(c->hwnd, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t));
     return t;
 }
 
 void Window::SetDateTime(std::string_view name, const SYSTEMTIME& value) {
-    const Control* c = Find(name);
+    const Control* c = Named(name);
     if (!c || !c->hwnd) return;
     settingValue_ = true;
     SendMessageW(c->hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
@@ -227,12 +251,12 @@ void Window::SetDateTime(std::string_view name, const SYSTEMTIME& value) {
 }
 
 int Window::Position(std::string_view name) const {
-    const Control* c = Find(name);
+    const Control* c = Named(name);
     return c && c->hwnd ? static_cast<int>(SendMessageW(c->hwnd, UDM_GETPOS32, 0, 0)) : 0;
 }
 
 void Window::SetPosition(std::string_view name, int position) {
-    if (const Control* c = Find(name); c && c->hwnd)
+    if (const Control* c = Named(name); c && c->hwnd)
         SendMessageW(c->hwnd, UDM_SETPOS32, 0, position);
 }
 

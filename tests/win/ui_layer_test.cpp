@@ -106,7 +106,6 @@ TEST(Resources, MissingOnesGiveNothingAndBreakNothing) {
     EXPECT_FALSE(missing.LoadResource("NO_SUCH_PICTURE"));
     EXPECT_TRUE(missing.empty());
     EXPECT_FALSE(ui::LoadIconByName("NO_SUCH_ICON", 32));
-    EXPECT_FALSE(ui::PlaySoundByName("NO_SUCH_SOUND"));
     EXPECT_TRUE(ui::LoadIconByName("AAAAA_APPICON", 48));
     HDC dc = CreateCompatibleDC(nullptr);
     missing.Draw(dc, RECT{0, 0, 10, 10}, 0);
@@ -228,6 +227,25 @@ TEST(WindowFromDescription, BuildsScaledControlsAndConnectsThem) {
     const std::vector<std::pair<std::string, ui::ControlEvent>> expected = {
         {"Text1", ui::ControlEvent::TextChanged}, {"Check1", ui::ControlEvent::Clicked}};
     EXPECT_EQ(probe.events, expected);
+}
+
+std::vector<std::string> missing;
+void RecordMissing(std::string_view window, std::string_view control) {
+    missing.push_back(std::string(window) + " " + std::string(control));
+}
+
+TEST(WindowFromDescription, ReportsAControlItDoesNotHave) {
+    Probe probe;
+    ASSERT_TRUE(probe.Create(SW_SHOWNOACTIVATE));
+    missing.clear();
+    const ui::MissingControlHandler before = ui::SetMissingControlHandler(RecordMissing);
+    probe.SetText("Lable1", "x");
+    EXPECT_EQ(probe.Text("Text9"), "");
+    EXPECT_EQ(probe.Find("Lable1"), nullptr);  // a lookup that may miss reports nothing
+    ui::SetMissingControlHandler(before);
+    EXPECT_EQ(missing,
+              (std::vector<std::string>{"Tavelon.TestProbe Lable1", "Tavelon.TestProbe Text9"}));
+    EXPECT_EQ(probe.Text("Label1"), "标签");
 }
 
 TEST(WindowFromDescription, FollowsADpiChange) {

@@ -14,7 +14,14 @@ target_include_directories(tavelon_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(tavelon_win PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 target_link_libraries(tavelon_win PUBLIC ${TAVELON_WIN_LIBS})
 
+# The resource script takes the project's version from two files made here.
 enable_language(RC)
+set(TAVELON_FILE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
+configure_file(resources/version.h.in ${CMAKE_BINARY_DIR}/resources/version.h @ONLY)
+configure_file(resources/tavelon.manifest.in ${CMAKE_BINARY_DIR}/resources/tavelon.manifest @ONLY)
+set_source_files_properties(resources/tavelon.rc PROPERTIES
+  INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/resources
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/resources/version.h;${CMAKE_BINARY_DIR}/resources/tavelon.manifest")
 add_executable(tavelon WIN32 app/winmain_win.cpp resources/tavelon.rc)
 target_link_libraries(tavelon PRIVATE tavelon_win)
 target_link_options(tavelon PRIVATE -municode)

@@ -206,12 +206,14 @@ def check_script(directory):
     for name, kind, file in wanted:
         if not re.search(rf'^{name}\s+{kind}\s+"{re.escape(file)}"\s*$', text, re.M):
             fail(f"tavelon.rc: no line {name} {kind} \"{file}\"")
-        if not os.path.isfile(os.path.join(directory, file)):
-            fail(f"{file} is missing")
+        # The build makes the manifest from its template, with the project's version.
+        source = file + ".in" if file == "tavelon.manifest" else file
+        if not os.path.isfile(os.path.join(directory, source)):
+            fail(f"{source} is missing")
     if "VS_VERSION_INFO" not in text:
         fail("tavelon.rc: no version resource")
     try:
-        ET.parse(os.path.join(directory, "tavelon.manifest"))
+        ET.parse(os.path.join(directory, "tavelon.manifest.in"))
     except ET.ParseError as e:
         # A manifest that does not parse stops the program from starting at all.
         fail(f"tavelon.manifest: {e}")

@@ -27,7 +27,11 @@ fi
 
 if command -v x86_64-w64-mingw32-windres >/dev/null; then
   res=$(mktemp --suffix=.res)
-  trap 'rm -f "$res"' EXIT
-  x86_64-w64-mingw32-windres tavelon.rc -O coff -o "$res"
+  made=$(mktemp -d)
+  trap 'rm -rf "$res" "$made"' EXIT
+  # What the build makes from the .in files, with a version of 0.0.0 for this check.
+  sed 's/@TAVELON_FILE_VERSION@/0.0.0.0/; s/@PROJECT_VERSION_[A-Z]*@/0/' version.h.in > "$made/version.h"
+  sed 's/@TAVELON_FILE_VERSION@/0.0.0.0/' tavelon.manifest.in > "$made/tavelon.manifest"
+  x86_64-w64-mingw32-windres -I "$made" tavelon.rc -O coff -o "$res"
   echo "tavelon.rc compiles: $(stat -c %s "$res") bytes of resources"
 fi

@@ -118,9 +118,18 @@ std::optional<calendar::sys_days> ArgReader::Date(std::string_view name) {
     return date;
 }
 
+const std::string* ArgReader::Text(std::string_view name) { return Next(name); }
+
 std::optional<int> ArgReader::Integer(std::string_view name, int lo, int hi) {
     const std::string* text = Next(name);
     if (!text) return std::nullopt;
+    return IntegerOf(name, *text, lo, hi);
+}
+
+std::optional<int> ArgReader::IntegerOf(std::string_view name, const std::string& word, int lo,
+                                        int hi) {
+    if (failed_) return std::nullopt;
+    const std::string* text = &word;
     const std::string range = std::to_string(lo) + " to " + std::to_string(hi);
     int value = 0;
     const char* end = text->data() + text->size();
@@ -157,6 +166,45 @@ std::optional<std::string> ArgReader::Kind(std::string_view name, std::string_vi
         return std::nullopt;
     }
     return std::string(1, letter);
+}
+
+void ArgReader::Options(std::initializer_list<std::string_view> options,
+                        std::initializer_list<std::string_view> flags) {
+    auto known = [](std::initializer_list<std::string_view> names, const std::string& word) {
+        for (const std::string_view name : names) {
+            if (word == name) return true;
+        }
+        return false;
+    };
+    while (!failed_ && next_ < call_.args.size()) {
+        const std::string& word = call_.args[next_++];
+        const bool given = Option(word) != nullptr || Flag(word);
+        if (known(flags, word) && !given) {
+            options_.emplace_back(word, nullptr);
+        } else if (!known(options, word)) {
+            Fail("unexpected argument " + QuoteArgument(word));
+        } else if (next_ == call_.args.size()) {
+            Fail("missing value after " + word);
+        } else if (given) {
+            Fail(word + " given twice");
+        } else {
+            options_.emplace_back(word, &call_.args[next_++]);
+        }
+    }
+}
+
+const std::string* ArgReader::Option(std::string_view name) const {
+    for (const auto& [key, value] : options_) {
+        if (key == name && value) return value;
+    }
+    return nullptr;
+}
+
+bool ArgReader::Flag(std::string_view name) const {
+    for (const auto& [key, value] : options_) {
+        if (key == name && !value) return true;
+    }
+    return false;
 }
 
 bool ArgReader::Done() {

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "calendar/date.h"
 #include "cli/tavelon_cal.h"
@@ -25,12 +27,16 @@ std::string QuoteArgument(std::string_view text);
 // days that have a lunar date.
 bool CheckLunarRange(calendar::sys_days date, std::ostream& err);
 
-// Reads the arguments front to back. The first problem (missing, malformed or out of range)
-// is reported once; the reads after it give nothing, so a command checks Done() once.
+// Reads a command's arguments front to back: first the positional ones, then the options
+// ("--name VALUE" pairs and "--name" flags, in any order). The first problem (missing,
+// malformed, out of range, unknown or repeated) is reported once; the reads after it give
+// nothing, so a command checks Done() once.
 class ArgReader {
 public:
     explicit ArgReader(const Invocation& call) : call_(call) {}
 
+    // The next argument as it is; null when it is missing.
+    const std::string* Text(std::string_view name);
     // "yyyy-mm-dd" or "yyyy-m-d" of a day that exists.
     std::optional<calendar::sys_days> Date(std::string_view name);
     // A decimal integer in lo..hi (a leading "-" allowed, nothing else around it).
@@ -38,17 +44,31 @@ public:
     std::optional<int> Year(std::string_view name) { return Integer(name, kMinYear, kMaxYear); }
     // One letter among allowed (upper case), any case; gives it in upper case.
     std::optional<std::string> Kind(std::string_view name, std::string_view allowed);
+    // An argument read already, read as an integer in lo..hi with the same messages.
+    std::optional<int> IntegerOf(std::string_view name, const std::string& text, int lo, int hi);
+
+    // Takes every argument left as an option: one of `options`, followed by its value, or one
+    // of `flags`, alone. Each may be given once.
+    void Options(std::initializer_list<std::string_view> options,
+                 std::initializer_list<std::string_view> flags = {});
+    // The value of an option given, or null.
+    const std::string* Option(std::string_view name) const;
+    bool Flag(std::string_view name) const;
+
+    // Reports a problem of the command's own, unless one came before.
+    void Fail(std::string_view problem);
+    bool failed() const { return failed_; }
 
     // True when every read succeeded and no argument is left over; reports the leftover.
     bool Done();
 
 private:
     const std::string* Next(std::string_view name);
-    void Fail(std::string_view problem);
 
     const Invocation& call_;
     std::size_t next_ = 0;
     bool failed_ = false;
+    std::vector<std::pair<std::string, const std::string*>> options_;  // name, value (null: flag)
 };
 
 }  // namespace cli

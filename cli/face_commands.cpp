@@ -19,62 +19,17 @@ namespace {
 
 using std::chrono::seconds;
 
-// The options of one command, "--name VALUE" pairs in any order; a flag given twice, an
-// unknown one or a missing value is a usage error.
-class Options {
-public:
-    Options(const Invocation& call, std::initializer_list<std::string_view> known) : call_(call) {
-        for (std::size_t i = 0; i < call.args.size() && ok_; ++i) {
-            const std::string& word = call.args[i];
-            bool isKnown = false;
-            for (const std::string_view name : known) isKnown = isKnown || word == name;
-            if (!isKnown) {
-                Fail("unexpected argument " + QuoteArgument(word));
-            } else if (i + 1 == call.args.size()) {
-                Fail("missing value after " + word);
-            } else if (Find(word)) {
-                Fail(word + " given twice");
-            } else {
-                values_.push_back({word, call.args[i + 1]});
-                ++i;
-            }
-        }
-    }
-
-    bool ok() const { return ok_; }
-    int status() const { return status_; }
-
-    const std::string* Find(std::string_view name) const {
-        for (const auto& [key, value] : values_) {
-            if (key == name) return &value;
-        }
-        return nullptr;
-    }
-
-    void Fail(std::string_view problem) {
-        if (!ok_) return;
-        ok_ = false;
-        status_ = UsageError(call_, problem);
-    }
-
-private:
-    const Invocation& call_;
-    std::vector<std::pair<std::string, std::string>> values_;
-    bool ok_ = true;
-    int status_ = kExitOk;
-};
-
 // The moment of --at, or the local clock; nothing after a usage error.
-std::optional<calendar::Moment> MomentOption(Options& options) {
-    if (const std::string* at = options.Find("--at")) {
+std::optional<calendar::Moment> MomentOption(ArgReader& args) {
+    if (args.failed()) return std::nullopt;
+    if (const std::string* at = args.Option("--at")) {
         std::optional<calendar::Moment> moment = calendar::ParseMoment(*at);
         if (!moment)
-            options.Fail("malformed moment " + QuoteArgument(*at) +
-                         " (want \"YYYY-MM-DD HH:MM:SS\")");
+            args.Fail("malformed moment " + QuoteArgument(*at) + " (want \"YYYY-MM-DD HH:MM:SS\")");
         return moment;
     }
     std::optional<calendar::Moment> now = LocalMoment();
-    if (!now) options.Fail("the local date is not available");
+    if (!now) args.Fail("the local date is not available");
     return now;
 }
 
@@ -89,9 +44,10 @@ void WriteLabel(std::ostream& out, std::string_view name, std::string_view text)
 }
 
 int RunFaceMain(const Invocation& call) {
-    Options options(call, {"--at", "--colour"});
-    const std::optional<calendar::Moment> now = options.ok() ? MomentOption(options) : std::nullopt;
-    if (!options.ok()) return options.status();
+    ArgReader args(call);
+    args.Options({"--at", "--colour"});
+    const std::optional<calendar::Moment> now = MomentOption(args);
+    if (!args.Done()) return kExitUsage;
 
     const sticker::MainFaceTexts date = sticker::ComposeMainFaceTexts(*now);
     const sticker::MainClockTexts clock = sticker::ComposeMainClockTexts(*now);
@@ -104,7 +60,7 @@ int RunFaceMain(const Invocation& call) {
     WriteLabel(call.out, "Label3", clock.label3);
     // The colour as the sticker would take it from a stored ZS text, with the background
     // and transparent key derived from it.
-    if (const std::string* stored = options.Find("--colour")) {
+    if (const std::string* stored = args.Option("--colour")) {
         const sticker::FaceColours colours = sticker::ColoursForText(
             settings::ColourFromText(*stored).value_or(settings::kDefaultTextColour));
         call.out << "colour\t" << colours.text << "\nbackground\t" << colours.background << '\n';
@@ -113,9 +69,10 @@ int RunFaceMain(const Invocation& call) {
 }
 
 int RunFaceAlternate(const Invocation& call) {
-    Options options(call, {"--at"});
-    const std::optional<calendar::Moment> now = options.ok() ? MomentOption(options) : std::nullopt;
-    if (!options.ok()) return options.status();
+    ArgReader args(call);
+    args.Options({"--at"});
+    const std::optional<calendar::Moment> now = MomentOption(args);
+    if (!args.Done()) return kExitUsage;
 
     const sticker::AlternateFaceTexts date = sticker::ComposeAlternateFaceTexts(*now);
     const sticker::AlternateClockTexts clock = sticker::ComposeAlternateClockTexts(*now);
@@ -128,33 +85,34 @@ int RunFaceAlternate(const Invocation& call) {
 }
 
 int RunChime(const Invocation& call) {
-    Options options(call, {"--at", "--mode", "--alarm1", "--alarm2"});
+    ArgReader args(call);
+    args.Options({"--at", "--mode", "--alarm1", "--alarm2"});
     std::optional<seconds> at;
     settings::Schedule schedule;
-    if (options.ok()) {
-        const std::string* atText = options.Find("--at");
-        const std::string* modeText = options.Find("--mode");
+    if (!args.failed()) {
+        const std::string* atText = args.Option("--at");
+        const std::string* modeText = args.Option("--mode");
         if (!atText)
-            options.Fail("missing --at HH:MM:SS");
+            args.Fail("missing --at HH:MM:SS");
         else if (!(at = calendar::ParseTimeOfDay(*atText)))
-            options.Fail("malformed time " + QuoteArgument(*atText));
+            args.Fail("malformed time " + QuoteArgument(*atText));
         if (!modeText) {
-            options.Fail("missing --mode M");
+            args.Fail("missing --mode M");
         } else {
             const char* end = modeText->data() + modeText->size();
             const auto [ptr, ec] = std::from_chars(modeText->data(), end, schedule.ChimeMode);
             if (ec != std::errc{} || ptr != end)
-                options.Fail("malformed mode " + QuoteArgument(*modeText));
+                args.Fail("malformed mode " + QuoteArgument(*modeText));
         }
         for (const auto& [flag, alarm] : {std::pair{"--alarm1", &schedule.AlarmTime1},
                                           std::pair{"--alarm2", &schedule.AlarmTime2}}) {
-            const std::string* text = options.Find(flag);
+            const std::string* text = args.Option(flag);
             if (text && !(*alarm = calendar::ParseTimeOfDay(*text))) {
-                options.Fail("malformed alarm time " + QuoteArgument(*text));
+                args.Fail("malformed alarm time " + QuoteArgument(*text));
             }
         }
     }
-    if (!options.ok()) return options.status();
+    if (!args.Done()) return kExitUsage;
 
     for (const sticker::Action& action : sticker::ChimeAndAlarmActions(*at, schedule)) {
         call.out << (action.kind == sticker::Action::Kind::Play ? "play " : "speak ") << action.text

@@ -48,13 +48,6 @@ std::string OutsidePickersProblem(std::string_view name, std::string_view text) 
            " is out of range: the pickers offer 1601-01-01 to 9999-12-31";
 }
 
-// The arguments from `first` on, as an invocation of their own, so that ArgReader can read a
-// tail after the words a command has taken itself.
-Invocation Tail(const Invocation& call, std::size_t first) {
-    return Invocation{call.command, call.args.subspan(std::min(first, call.args.size())), call.out,
-                      call.err};
-}
-
 int RunInterval(const Invocation& call) {
     ArgReader args(call);
     const auto start = args.Date("DATE1");
@@ -73,34 +66,29 @@ std::optional<tools::PickerMoment> PickerMomentOf(const calendar::Moment& moment
 }
 
 int RunDayLine(const Invocation& call) {
-    if (call.args.size() < 1) return UsageError(call, "missing the reference moment");
-    const std::string& momentText = call.args[0];
-    const auto moment = calendar::ParseMoment(momentText);
-    if (!moment) {
-        return UsageError(call, "invalid reference moment " + QuoteArgument(momentText) +
-                                    ": expected \"yyyy-mm-dd hh:mm:ss\"");
-    }
-    const auto reference = PickerMomentOf(*moment);
-    if (!reference) return UsageError(call, OutsidePickersProblem("moment", momentText));
-    if (call.args.size() < 2) return UsageError(call, "missing COUNT");
-    // Any count text is what a user may type into the box; the tool itself judges it.
-    const std::string& count = call.args[1];
-    if (call.args.size() < 3) return UsageError(call, "missing before or after");
-    const std::string& side = call.args[2];
-    if (side != "before" && side != "after") {
-        return UsageError(
-            call, "invalid direction " + QuoteArgument(side) + ": expected before or after");
-    }
-    bool wide = false;
-    for (std::size_t i = 3; i < call.args.size(); ++i) {
-        if (call.args[i] != "--wide" || wide) {
-            return UsageError(call, "unexpected argument " + QuoteArgument(call.args[i]));
+    ArgReader args(call);
+    std::optional<tools::PickerMoment> reference;
+    if (const std::string* text = args.Text("the reference moment")) {
+        const auto moment = calendar::ParseMoment(*text);
+        if (!moment) {
+            args.Fail("invalid reference moment " + QuoteArgument(*text) +
+                      ": expected \"yyyy-mm-dd hh:mm:ss\"");
+        } else if (!(reference = PickerMomentOf(*moment))) {
+            args.Fail(OutsidePickersProblem("moment", *text));
         }
-        wide = true;
     }
+    // Any count text is what a user may type into the box; the tool itself judges it.
+    const std::string* count = args.Text("COUNT");
+    const std::string* side = args.Text("before or after");
+    if (side && *side != "before" && *side != "after") {
+        args.Fail("invalid direction " + QuoteArgument(*side) + ": expected before or after");
+    }
+    args.Options({}, {"--wide"});
+    if (!args.Done()) return kExitUsage;
     const auto direction =
-        side == "before" ? tools::DayDirection::Before : tools::DayDirection::After;
-    PrintWindowText(call, tools::DayLineText(tools::SerialOf(*reference), count, direction, wide));
+        *side == "before" ? tools::DayDirection::Before : tools::DayDirection::After;
+    PrintWindowText(call, tools::DayLineText(tools::SerialOf(*reference), *count, direction,
+                                             args.Flag("--wide")));
     return kExitOk;
 }
 
@@ -112,17 +100,18 @@ std::optional<calendar::Moment> ParseDateAndHour(const std::string& text) {
 }
 
 int RunBazi(const Invocation& call) {
-    if (call.args.empty()) return UsageError(call, "missing the date and hour");
-    const auto moment = ParseDateAndHour(call.args[0]);
-    if (!moment) {
-        return UsageError(call, "invalid date and hour " + QuoteArgument(call.args[0]) +
-                                    ": expected \"yyyy-mm-dd hh\"");
+    ArgReader args(call);
+    std::optional<calendar::Moment> moment;
+    if (const std::string* text = args.Text("the date and hour")) {
+        moment = ParseDateAndHour(*text);
+        if (!moment) {
+            args.Fail("invalid date and hour " + QuoteArgument(*text) +
+                      ": expected \"yyyy-mm-dd hh\"");
+        } else if (!InPickerRange(moment->today)) {
+            args.Fail(OutsidePickersProblem("date", *text));
+        }
     }
-    if (!InPickerRange(moment->today)) {
-        return UsageError(call, OutsidePickersProblem("date", call.args[0]));
-    }
-    if (call.args.size() > 1)
-        return UsageError(call, "unexpected argument " + QuoteArgument(call.args[1]));
+    if (!args.Done()) return kExitUsage;
     const auto hour = std::chrono::duration_cast<std::chrono::hours>(moment->timeOfDay).count();
     PrintWindowText(call, tools::FourPillarsText(moment->today, static_cast<int>(hour)));
     return kExitOk;
@@ -142,31 +131,25 @@ int RunWeek(const Invocation& call) {
 }
 
 int RunCycle(const Invocation& call) {
-    if (call.args.empty()) return UsageError(call, "missing NAME-OR-ROW");
-    const std::string& nameOrRow = call.args[0];
-    int row = tools::CycleRowOf(nameOrRow);
-    if (row == 0) {
-        const bool looksNumeric = nameOrRow.find_first_not_of("-0123456789") == std::string::npos;
-        if (!looksNumeric) {
-            return UsageError(call,
-                              "unknown stem-branch name " + QuoteArgument(nameOrRow) +
-                                  ": expected a name such as 甲jiǎ子zǐ or 甲子, or a row 1 to 60");
+    ArgReader args(call);
+    std::optional<int> row;
+    if (const std::string* nameOrRow = args.Text("NAME-OR-ROW")) {
+        if (const int named = tools::CycleRowOf(*nameOrRow)) {
+            row = named;
+        } else if (nameOrRow->find_first_not_of("-0123456789") != std::string::npos) {
+            args.Fail("unknown stem-branch name " + QuoteArgument(*nameOrRow) +
+                      ": expected a name such as 甲jiǎ子zǐ or 甲子, or a row 1 to 60");
+        } else {
+            row = args.IntegerOf("NAME-OR-ROW", *nameOrRow, 1, 60);
         }
-        ArgReader rowReader(call);
-        const auto number = rowReader.Integer("NAME-OR-ROW", 1, 60);
-        if (!number) return kExitUsage;
-        row = *number;
     }
+    args.Options({"--year"});
     std::optional<int> year;
-    if (call.args.size() > 1) {
-        if (call.args[1] != "--year") {
-            return UsageError(call, "unexpected argument " + QuoteArgument(call.args[1]));
-        }
-        const Invocation tail = Tail(call, 2);
-        ArgReader args(tail);
-        year = args.Integer("T", kFirstPickerYear, kLastPickerYear);
-        if (!args.Done()) return kExitUsage;
-    } else {
+    if (const std::string* given = args.Option("--year")) {
+        year = args.IntegerOf("T", *given, kFirstPickerYear, kLastPickerYear);
+    }
+    if (!args.Done()) return kExitUsage;
+    if (!year) {
         if (const std::optional<calendar::Moment> now = LocalMoment()) {
             year = static_cast<int>(std::chrono::year_month_day{now->today}.year());
         }
@@ -175,7 +158,7 @@ int RunCycle(const Invocation& call) {
             return kExitUsage;
         }
     }
-    PrintWindowText(call, tools::CycleYearsText(row, *year));
+    PrintWindowText(call, tools::CycleYearsText(*row, *year));
     return kExitOk;
 }
 

@@ -40,10 +40,12 @@ if(WIN32 AND TARGET tavelon_win)
   endif()
 endif()
 
-# The generated icons, sounds and picture keep the properties the program relies on.
+# The generated icons, sounds and picture keep the properties the program relies on, and
+# every include keeps to the layers.
 if(NOT WIN32)
   find_package(Python3 COMPONENTS Interpreter)
   if(Python3_FOUND)
     add_test(NAME resources COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/resources/check_resources.py)
+    add_test(NAME layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/cmake/check_layers.py ${CMAKE_SOURCE_DIR})
   endif()
 endif()

@@ -4,7 +4,7 @@
 
 #include "calendar/festivals.h"
 #include "calendar/whole_interval.h"
-#include "day.h"
+#include "tests/support/day.h"
 
 namespace calendar {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/lunar.h"
-#include "day.h"
+#include "tests/support/day.h"
 
 namespace calendar {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "calendar/name_tables.h"
 #include "calendar/solar_terms.h"
-#include "day.h"
+#include "tests/support/day.h"
 
 namespace calendar {
 namespace {

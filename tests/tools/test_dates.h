@@ -3,14 +3,12 @@
 #include <string_view>
 
 #include "calendar/date.h"
+#include "tests/support/day.h"
 #include "tools/picker_moment.h"
 
 namespace tools_test {
 
-inline calendar::sys_days Day(std::string_view text) {
-    const auto day = calendar::ParseDate(text);
-    return day ? *day : calendar::sys_days{};
-}
+using calendar::testing::Day;
 
 // The picker value of a day at hh:mm.
 inline double Serial(std::string_view date, int hour = 0, int minute = 0) {

@@ -93,6 +93,13 @@ bool CheckLunarRange(calendar::sys_days date, std::ostream& err) {
     return false;
 }
 
+int RangeError(const Invocation& call, std::string_view what, std::string_view text,
+               std::string_view known) {
+    call.err << "tavelon-cal " << call.command.name << ": " << what << ' ' << QuoteArgument(text)
+             << " is out of range: " << known << '\n';
+    return kExitUsage;
+}
+
 void ArgReader::Fail(std::string_view problem) {
     if (!failed_) UsageError(call_, problem);
     failed_ = true;

@@ -27,6 +27,12 @@ std::string QuoteArgument(std::string_view text);
 // days that have a lunar date.
 bool CheckLunarRange(calendar::sys_days date, std::ostream& err);
 
+// For a well-formed argument outside the range the command's data covers: the one line
+// "tavelon-cal NAME: WHAT "TEXT" is out of range: KNOWN", with no usage after it, since the
+// call itself is right. Returns kExitUsage.
+int RangeError(const Invocation& call, std::string_view what, std::string_view text,
+               std::string_view known);
+
 // Reads a command's arguments front to back: first the positional ones, then the options
 // ("--name VALUE" pairs and "--name" flags, in any order). The first problem (missing,
 // malformed, out of range, unknown or repeated) is reported once; the reads after it give

@@ -1,5 +1,6 @@
 // The commands that print one engine result each.
 #include <ostream>
+#include <string>
 
 #include "calendar/festivals.h"
 #include "calendar/whole_interval.h"
@@ -19,6 +20,33 @@ int GregorianYear(sys_days date) {
     return static_cast<int>(std::chrono::year_month_day{date}.year());
 }
 
+// The lunar table gives the first day of each lunar year it holds, and that of 2100 as the
+// day after its last year ends.
+constexpr int kFirstSpringYear = calendar::kFirstLunarYear;
+constexpr int kLastSpringYear = calendar::kLastLunarYear + 1;
+
+std::string YearsText(int first, int last) {
+    return std::to_string(first) + " to " + std::to_string(last);
+}
+
+// The engine answers for any year, clamped or empty outside its tables; an answer is only
+// printed where the tables know it. The year is the command's first argument.
+bool CheckYear(const Invocation& call, int year, int first, int last, std::string_view known) {
+    if (year >= first && year <= last) return true;
+    RangeError(call, "YEAR", call.args[0], std::string(known) + YearsText(first, last));
+    return false;
+}
+
+bool CheckSpringYear(const Invocation& call, int year) {
+    return CheckYear(call, year, kFirstSpringYear, kLastSpringYear,
+                     "the lunar table gives the Spring Festivals of ");
+}
+
+bool CheckTermYear(const Invocation& call, int year) {
+    return CheckYear(call, year, calendar::kFirstTermYear, calendar::kLastTermYear,
+                     "the solar terms are known for ");
+}
+
 int RunLunar(const Invocation& call) {
     ArgReader args(call);
     const auto date = args.Date("DATE");
@@ -32,17 +60,17 @@ int RunSpring(const Invocation& call) {
     ArgReader args(call);
     const auto year = args.Year("YEAR");
     if (!args.Done()) return kExitUsage;
+    if (!CheckSpringYear(call, *year)) return kExitUsage;
     call.out << calendar::SpringFestivalDate(*year) << '\n';
     return kExitOk;
 }
 
-// A year without term dates prints an empty line: the engine has no dates for it, and an
-// empty result is how that travels everywhere else.
 int RunTerm(const Invocation& call) {
     ArgReader args(call);
     const auto year = args.Year("YEAR");
     const auto index = args.Integer("INDEX", 1, calendar::kTermCount);
     if (!args.Done()) return kExitUsage;
+    if (!CheckTermYear(call, *year)) return kExitUsage;
     call.out << calendar::SolarTermDate(*year, *index) << '\n';
     return kExitOk;
 }
@@ -51,6 +79,7 @@ int RunTerms(const Invocation& call) {
     ArgReader args(call);
     const auto year = args.Year("YEAR");
     if (!args.Done()) return kExitUsage;
+    if (!CheckTermYear(call, *year)) return kExitUsage;
     for (int index = 1; index <= calendar::kTermCount; ++index) {
         call.out << index << '\t' << calendar::SolarTermName(index) << '\t'
                  << calendar::SolarTermDate(*year, index) << '\n';
@@ -72,6 +101,15 @@ int RunMonthPillar(const Invocation& call) {
     const auto date = args.Date("DATE");
     const auto kind = args.Kind("KIND", "DWFL");
     if (!args.Done()) return kExitUsage;
+    // A date's month follows the 节 terms of its own Gregorian year alone: before 小寒 it is
+    // the 子 month, whatever the year before holds.
+    const int year = GregorianYear(*date);
+    if (year < calendar::kFirstTermYear || year > calendar::kLastTermYear) {
+        return RangeError(call, "DATE", call.args[0],
+                          "the solar terms that open the months are known for " +
+                              std::to_string(calendar::kFirstTermYear) + "-01-01 to " +
+                              std::to_string(calendar::kLastTermYear) + "-12-31");
+    }
     call.out << calendar::MonthPillar(*date, *kind) << '\n';
     return kExitOk;
 }

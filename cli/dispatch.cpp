@@ -19,13 +19,18 @@ constexpr std::string_view kHelpHeader =
 
 constexpr std::string_view kHelpFooter =
     "\n"
-    "DATE is yyyy-mm-dd (or yyyy-m-d). Lunar dates, festivals and the sweep cover\n"
-    "1901-02-19 to 2100-02-08; solar terms cover the years 1901 to 2100.\n"
+    "DATE is yyyy-mm-dd (or yyyy-m-d). An answer that rests on the lunar table or the solar\n"
+    "terms is given only where they reach: lunar, festivals, sweep, today, dayline and bazi\n"
+    "take the days 1901-02-19 to 2100-02-08; spring the years 1901 to 2100; term and terms\n"
+    "the years 1901 to 2100; pillar month the days 1901-01-01 to 2100-12-31. pillar year,\n"
+    "pillar dayhour, zodiac and whole answer for any date; face shows what the sticker\n"
+    "shows, its range message included.\n"
     "KIND picks the text of a pillar: D stems and branches, W elements, F directions,\n"
     "L nayin (for dayhour: the hour's nayin), N the day's nayin, T the hour with its\n"
     "description, X the hour's elements, V the hour's directions.\n"
     "\n"
-    "Exit status: 0 on success, 2 for a bad argument or a date outside the range.\n";
+    "Exit status: 0 on success, 2 for a bad argument or one outside its command's range\n"
+    "(one line naming the range), 1 when the output could not be written.\n";
 
 std::size_t WordCount(std::string_view name) {
     return static_cast<std::size_t>(std::count(name.begin(), name.end(), ' ')) + 1;

@@ -68,8 +68,8 @@ std::string UsageText(std::span<const CommandGroup> groups);
 // "usage: tavelon-cal NAME SYNOPSIS"
 std::string UsageLine(const Command& command);
 
-// What main does: prepares the console, runs the arguments on the standard streams, and
-// turns an output that could not be written into a message and kExitFailure.
-int TavelonCalMain(int argc, char** argv);
+// What main does once it holds the arguments as UTF-8 and the standard streams: runs the
+// arguments, and turns an output that could not be written into a message and kExitFailure.
+int TavelonCalMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

@@ -1,8 +1,9 @@
 // interval, dayline, bazi, week and cycle: one command per tool of the tools window. The
 // window's texts may hold CR LF; it is printed as the four characters \r\n so that every
 // result stays on one line. The arguments keep to what the window's pickers offer
-// (1601-01-01 .. 9999-12-31); within that, a date the lunar table does not cover is no
-// error: the command prints what the window shows for it.
+// (1601-01-01 .. 9999-12-31). The day line and the reading rest on the lunar table: for a
+// day it does not cover the window has nothing to show but the range message or an empty
+// line, and the command gives the range message as an error instead.
 #include "cli/tools_commands.h"
 
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "calendar/date.h"
 #include "calendar/moment.h"
+#include "calendar/range.h"
 #include "cli/arguments.h"
 #include "cli/today.h"
 #include "tools/day_line.h"
@@ -65,6 +67,22 @@ std::optional<tools::PickerMoment> PickerMomentOf(const calendar::Moment& moment
     return tools::PickerMoment{moment.today, moment.timeOfDay};
 }
 
+// The day the line is about, reached as the tool reaches it; nothing for a count the box
+// does not read, which leaves the line empty wherever the reference lies. A moment the
+// pickers do not offer lies beyond the lunar range on the side it went to.
+std::optional<calendar::sys_days> DayLineDay(const tools::PickerMoment& reference,
+                                             const std::string& count,
+                                             tools::DayDirection direction) {
+    if (!tools::IsCountText(count)) return std::nullopt;
+    const double days = calendar::NumberValue(count);
+    const double from = tools::SerialOf(reference);
+    const double to = from + (direction == tools::DayDirection::Before ? -days : days);
+    if (const std::optional<tools::PickerMoment> target = tools::MomentOfSerial(to)) {
+        return target->day;
+    }
+    return to < from ? tools::kFirstPickerDay : tools::kLastPickerDay;
+}
+
 int RunDayLine(const Invocation& call) {
     ArgReader args(call);
     std::optional<tools::PickerMoment> reference;
@@ -87,6 +105,8 @@ int RunDayLine(const Invocation& call) {
     if (!args.Done()) return kExitUsage;
     const auto direction =
         *side == "before" ? tools::DayDirection::Before : tools::DayDirection::After;
+    const std::optional<calendar::sys_days> day = DayLineDay(*reference, *count, direction);
+    if (day && !CheckLunarRange(*day, call.err)) return kExitUsage;
     PrintWindowText(call, tools::DayLineText(tools::SerialOf(*reference), *count, direction,
                                              args.Flag("--wide")));
     return kExitOk;
@@ -112,6 +132,7 @@ int RunBazi(const Invocation& call) {
         }
     }
     if (!args.Done()) return kExitUsage;
+    if (!CheckLunarRange(moment->today, call.err)) return kExitUsage;
     const auto hour = std::chrono::duration_cast<std::chrono::hours>(moment->timeOfDay).count();
     PrintWindowText(call, tools::FourPillarsText(moment->today, static_cast<int>(hour)));
     return kExitOk;

@@ -1,13 +1,23 @@
 # tavelon-cal: the command line over the engine and the pure composition. Its commands live
-# in a library so that the tests call them without a process in between.
-file(GLOB CLI_SOURCES CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/cli/*.cpp")
-list(FILTER CLI_SOURCES EXCLUDE REGEX "/main\\.cpp$")
+# in a library so that the tests call them without a process in between. On Windows the
+# entry point is wmain, which receives the arguments in UTF-16.
+tavelon_sources(CLI cli)
+set(CLI_SOURCES ${CLI_PORTABLE})
+set(CLI_MAIN cli/main.cpp)
+if(WIN32)
+  list(APPEND CLI_SOURCES ${CLI_WIN})
+  set(CLI_MAIN cli/main_win.cpp)
+endif()
+list(FILTER CLI_SOURCES EXCLUDE REGEX "/main(_win)?\\.cpp$")
 if(CLI_SOURCES)
   add_library(cli_core STATIC ${CLI_SOURCES})
   target_include_directories(cli_core PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(cli_core PUBLIC tools_core sticker_core info_core settings_core calendar)
-  add_executable(tavelon-cal cli/main.cpp)
+  add_executable(tavelon-cal ${CLI_MAIN})
   target_link_libraries(tavelon-cal PRIVATE cli_core)
+  if(WIN32)
+    target_link_options(tavelon-cal PRIVATE -municode)
+  endif()
 endif()
 
 if(WIN32)

@@ -37,6 +37,11 @@ if(WIN32 AND TARGET tavelon_win)
     # The forms load icons, sounds and pictures from the module's own resources.
     target_sources(win-tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/tavelon.rc)
     set_tests_properties(win-tests PROPERTIES RESOURCE_LOCK display)
+    # The command line is tested as a program too: tavelon-cal.exe is built beside the tests.
+    if(TARGET cli_core)
+      target_link_libraries(win-tests PRIVATE cli_core)
+      add_dependencies(win-tests tavelon-cal)
+    endif()
   endif()
 endif()
 

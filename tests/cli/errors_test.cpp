@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr const char* kTooEarly = "请检查您的日期，阳历日期最小为 1901-02-19 ！\n";
-constexpr const char* kTooLate = "请检查您的日期，阳历日期最大为 2100-02-08 ！\n";
-
 struct BadCall {
     const char* label;
     std::vector<std::string> args;
@@ -83,43 +80,6 @@ TEST(UsageErrorText, UnknownCommandListsAllCommands) {
     const CliRun run = RunCli({"frobnicate"});
     EXPECT_EQ(run.err.rfind("tavelon-cal: unknown command \"frobnicate\"\nusage:", 0), 0u);
     EXPECT_NE(run.err.find("  sweep FROM TO"), std::string::npos);
-}
-
-struct OutOfRange {
-    const char* label;
-    std::vector<std::string> args;
-    std::string message;
-};
-
-void PrintTo(const OutOfRange& row, std::ostream* os) { *os << row.label; }
-
-class LunarRange : public ::testing::TestWithParam<OutOfRange> {};
-
-TEST_P(LunarRange, DayWithoutLunarDateGivesTheRangeMessageAlone) {
-    const CliRun run = RunCli(GetParam().args);
-    EXPECT_EQ(run.status, cli::kExitUsage);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, GetParam().message);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Dates, LunarRange,
-    ::testing::Values(
-        OutOfRange{"lunar_day_before_first", {"lunar", "1901-02-18"}, kTooEarly},
-        OutOfRange{"lunar_day_after_last", {"lunar", "2100-02-09"}, kTooLate},
-        OutOfRange{"lunar_far_past", {"lunar", "0001-01-01"}, kTooEarly},
-        OutOfRange{"festivals_before", {"festivals", "1901-01-01"}, kTooEarly},
-        OutOfRange{"festivals_after", {"festivals", "9999-12-31"}, kTooLate},
-        OutOfRange{"sweep_from_too_early", {"sweep", "1901-02-18", "1901-03-01"}, kTooEarly},
-        OutOfRange{"sweep_to_too_late", {"sweep", "2100-02-01", "2100-02-09"}, kTooLate},
-        OutOfRange{"sweep_entirely_after", {"sweep", "2100-03-01", "2100-03-02"}, kTooLate}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-// Dates outside the lunar range are fine where no lunar date is needed.
-TEST(LunarRange, PillarsAndIntervalsStillAnswerOutsideIt) {
-    EXPECT_EQ(RunCli({"pillar", "dayhour", "1900-01-31", "8", "0", "D"}).status, cli::kExitOk);
-    EXPECT_EQ(RunCli({"pillar", "month", "2150-06-01", "D"}).status, cli::kExitOk);
-    EXPECT_EQ(RunCli({"whole", "1850-03-01", "2150-03-01"}).out, "300 0 0\n");
 }
 
 TEST(QuoteArgument, KeepsTerminalControlOutOfMessages) {

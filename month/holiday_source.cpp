@@ -2,14 +2,14 @@
 
 namespace month {
 
-Holidays LoadHolidays(const HolidayFile& file) {
+Holidays LoadHolidays(const HolidayFile& file, std::string_view shownName) {
     if (file.state == HolidayFileState::TooBig)
-        return {calendar::HolidaySchedule(), {std::string(kHolidayFileName) + " 超过1 MB，未读取"}};
+        return {calendar::HolidaySchedule(), {std::string(shownName) + " 超过1 MB，未读取"}};
     if (file.state == HolidayFileState::Absent) return {calendar::HolidaySchedule(), {}};
     const calendar::HolidayList user = calendar::ParseHolidayText(file.text);
     Holidays holidays{calendar::HolidaySchedule(user), {}};
     for (const calendar::HolidayLineError& error : user.errors) {
-        holidays.problems.push_back(std::string(kHolidayFileName) + " " +
+        holidays.problems.push_back(std::string(shownName) + " " +
                                     calendar::HolidayProblemText(error) + "，已跳过");
     }
     return holidays;

@@ -34,7 +34,9 @@ struct Holidays {
     std::vector<std::string> problems;
 };
 
-Holidays LoadHolidays(const HolidayFile& file);
+// The problems name the file as `shownName`: the program's own file, or the one tavelon-cal
+// was given.
+Holidays LoadHolidays(const HolidayFile& file, std::string_view shownName = kHolidayFileName);
 
 // At most this many lines below the details: the year without a schedule, then the file's
 // problems, the last line counting those left out.

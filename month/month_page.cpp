@@ -55,17 +55,28 @@ year_month ClampMonth(year_month m) {
     return m < kFirstMonth ? kFirstMonth : (m > kLastMonth ? kLastMonth : m);
 }
 
-std::string CellLine(sys_days day) {
+namespace {
+
+struct Line {
+    std::string text;
+    LineKind kind = LineKind::None;
+};
+
+Line LineOf(sys_days day) {
     if (!calendar::InLunarRange(day)) return {};
     std::string festivals = calendar::DayFestivals(YearOf(day), day);
-    if (!festivals.empty()) return festivals;
+    if (!festivals.empty()) return {std::move(festivals), LineKind::Festival};
     if (const int term = calendar::SolarTermIndexOn(day))
-        return std::string(calendar::SolarTermName(term));
+        return {std::string(calendar::SolarTermName(term)), LineKind::Term};
     const auto lunar = calendar::LunarDateOf(day);
     if (!lunar) return {};
-    if (lunar->day == 1) return LunarMonthLabel(*lunar);
-    return std::string(calendar::LunarDayName(lunar->day));
+    if (lunar->day == 1) return {LunarMonthLabel(*lunar), LineKind::MonthName};
+    return {std::string(calendar::LunarDayName(lunar->day)), LineKind::LunarDay};
 }
+
+}  // namespace
+
+std::string CellLine(sys_days day) { return LineOf(day).text; }
 
 std::string MonthHeader(year_month m) {
     std::string header = std::to_string(static_cast<int>(m.year())) + "年" +
@@ -114,7 +125,9 @@ MonthPage ComposeMonthPage(year_month m, sys_days today,
         cell.weekend = wd == Saturday || wd == Sunday;
         // Outside the lunar range a day shows its number alone.
         if (!calendar::InLunarRange(cell.date)) continue;
-        cell.line = CellLine(cell.date);
+        Line line = LineOf(cell.date);
+        cell.line = std::move(line.text);
+        cell.lineKind = line.kind;
         if (const calendar::HolidayDay* holiday = holidays.On(cell.date))
             cell.badge = holiday->kind == calendar::HolidayKind::Off ? Badge::Off : Badge::Work;
     }

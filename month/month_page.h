@@ -27,10 +27,14 @@ inline constexpr int kCells = kColumns * kRows;
 
 enum class Badge { None, Off, Work };  // 休, 班
 
+// What a cell's line names, so that the window can tell them apart at a glance.
+enum class LineKind { None, LunarDay, MonthName, Term, Festival };
+
 struct MonthCell {
     sys_days date;
-    int day = 0;          // 1..31
-    std::string line;     // festivals, else the term, else the lunar day; "" without a lunar date
+    int day = 0;       // 1..31
+    std::string line;  // festivals, else the term, else the lunar day; "" without a lunar date
+    LineKind lineKind = LineKind::None;
     bool dimmed = false;  // a day of the month before or after
     bool today = false;
     bool weekend = false;  // Saturday or Sunday

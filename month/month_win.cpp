@@ -2,9 +2,10 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "month/day_details.h"
 #include "month/month_layout_win.h"
-#include "ui/text.h"
 
 namespace month {
 
@@ -91,9 +92,9 @@ void MonthWindow::Show(const MonthSelection& next, bool recompose) {
         }
         SetText("Label1", page_.header);
         SetText("Label3", MonthNote(page_, holidays_));
-        for (const auto& [button, months] : {std::pair{"Command1", -1}, std::pair{"Command3", 1}})
+        for (const auto& [button, step] : {std::pair{"Command1", -1}, std::pair{"Command3", 1}})
             if (const ui::Control* c = Named(button); c && c->hwnd)
-                EnableWindow(c->hwnd, CanTurn(selection_, months));
+                EnableWindow(c->hwnd, CanTurn(selection_, step));
     }
     SetText("Label2", DayDetails(selection_.selected, today_, holidays_.schedule));
     const RECT grid = GridRect();

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 
+#include "cli/arguments.h"
 #include "tests/cli/run_cli.h"
 
 namespace {
@@ -114,7 +115,8 @@ TEST(HolidayCommand, AFileThatCannotBeUsedIsOneLineAndStatusTwo) {
     const CliRun tooBig = RunCli({"month", "2026", "2", "--file", big.path()});
     EXPECT_EQ(tooBig.status, cli::kExitUsage);
     EXPECT_EQ(tooBig.out, "");
-    EXPECT_EQ(tooBig.err, "tavelon-cal month: \"" + big.path() + "\" is over 1 MB, not read\n");
+    EXPECT_EQ(tooBig.err,
+              "tavelon-cal month: " + cli::QuoteArgument(big.path()) + " is over 1 MB, not read\n");
     const ScheduleFile limit(std::string(1024 * 1024, '#'));
     EXPECT_EQ(RunCli({"holiday", "2025-01-26", "--file", limit.path()}).status, cli::kExitOk);
 }

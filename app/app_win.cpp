@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/holiday_file_win.h"
 #include "info/form2_win.h"
 #include "info/form5_win.h"
 #include "sticker/form1_win.h"
@@ -20,7 +21,8 @@ App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
       sound(soundService),
       store(settingsStore),
       faces{clock, voice, sound, store, schedule, proposals, program, dialogs, windows, {}, {}},
-      tools{clock, store, schedule, proposals, dialogs} {}
+      tools{clock, store, schedule, proposals, dialogs},
+      month{clock, ReadUserHolidayFile} {}
 
 void RegisterWindows(App& app) {
     app.windows.SetFactory(sticker::kForm4Class,
@@ -29,6 +31,8 @@ void RegisterWindows(App& app) {
     app.windows.SetFactory(tools::kForm3Class,
                            [&app] { return std::make_unique<tools::Form3>(app.tools); });
     app.windows.SetFactory(info::kForm5Class, [] { return std::make_unique<info::Form5>(); });
+    app.windows.SetFactory(month::kMonthClass,
+                           [&app] { return std::make_unique<month::MonthWindow>(app.month); });
     app.faces.openWindow = [&app](sticker::FaceAction action) {
         switch (action) {
             case sticker::FaceAction::Notes:
@@ -39,6 +43,9 @@ void RegisterWindows(App& app) {
                 break;
             case sticker::FaceAction::About:
                 app.windows.Open(info::kForm5Class);
+                break;
+            case sticker::FaceAction::Month:
+                app.windows.Open(month::kMonthClass);
                 break;
             default:
                 break;

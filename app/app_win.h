@@ -1,10 +1,11 @@
 #pragma once
 // The program shell: the platform's services, what the program keeps for the whole run, and its
-// windows, each opened at most once. The faces and the tools window reach what they need of it
-// through their hosts; the notes and about windows need nothing.
+// windows, each opened at most once. The faces, the tools window and the month view reach what
+// they need of it through their hosts; the notes and about windows need nothing.
 #include <string>
 
 #include "calendar/moment.h"
+#include "month/month_win.h"
 #include "settings/forms.h"
 #include "settings/schedule.h"
 #include "settings/start_with_system.h"
@@ -36,6 +37,7 @@ public:
     ui::WindowRegistry windows;
     sticker::FaceHost faces;
     tools::ToolsHost tools;
+    month::MonthHost month;
 };
 
 // Gives every window but the main face its factory, and the faces their way to the others.

@@ -135,6 +135,10 @@ std::string_view QuarterName(int quarter) { return At(kQuarterNames, quarter); }
 std::string_view ChineseDigit(int digit) { return At(kChineseDigits, digit, 0); }
 std::string_view SolarTermName(int index) { return At(kSolarTermNames, index); }
 std::string_view LunarMonthName(int month) { return At(kLunarMonthNames, month); }
+std::string_view LunarMonthPlainName(int month) {
+    const Name full = At(kLunarMonthNames, month);
+    return full.substr(full.find(')') + 1);
+}
 std::string_view LunarDayName(int day) { return At(kLunarDayNames, day); }
 std::string_view NibbleBits(int position) { return At(kNibbleBits, position); }
 

@@ -26,6 +26,7 @@ std::string_view QuarterName(int quarter);         // 1..4
 std::string_view ChineseDigit(int digit);          // 0..9 (counts from 0: it is a digit)
 std::string_view SolarTermName(int index);         // 1..24, 1 = 立春, 23 = 小寒, 24 = 大寒
 std::string_view LunarMonthName(int month);        // 1..12, "(孟春)正月"
+std::string_view LunarMonthPlainName(int month);   // 1..12, "正月": without the elegant name
 std::string_view LunarDayName(int day);            // 1..30
 std::string_view NibbleBits(int position);         // 1..16, position d+1 = digit d in base two
 

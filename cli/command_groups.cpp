@@ -9,10 +9,12 @@ namespace cli {
 std::span<const Command> CalendarCommands();
 std::span<const Command> SweepCommands();
 std::span<const Command> HelpCommands();
+std::span<const Command> MonthCommands();
 
 std::span<const CommandGroup> CommandGroups() {
     static constexpr CommandGroup kGroups[] = {
-        CalendarCommands, SweepCommands, FaceCommands, ToolsCommands, InfoCommands, HelpCommands,
+        CalendarCommands, SweepCommands, FaceCommands, ToolsCommands,
+        InfoCommands,     MonthCommands, HelpCommands,
     };
     return kGroups;
 }

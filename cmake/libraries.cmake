@@ -15,8 +15,21 @@ function(tavelon_core_library name dir)
 endfunction()
 
 tavelon_core_library(calendar calendar)
+# The public-holiday schedule is data: the build writes it into a source of the engine, so the
+# program carries it and stays one file.
+set(HOLIDAY_DATA ${CMAKE_SOURCE_DIR}/calendar/holidays-cn.tsv)
+set(HOLIDAY_SOURCE ${CMAKE_BINARY_DIR}/generated/holiday_data.cpp)
+add_custom_command(
+  OUTPUT ${HOLIDAY_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -DINPUT=${HOLIDAY_DATA} -DOUTPUT=${HOLIDAY_SOURCE}
+          -DNAMESPACE=calendar -DFUNCTION=BuiltInHolidayText
+          -P ${CMAKE_SOURCE_DIR}/cmake/embed_text.cmake
+  DEPENDS ${HOLIDAY_DATA} ${CMAKE_SOURCE_DIR}/cmake/embed_text.cmake
+  COMMENT "Embedding the holiday schedule")
+target_sources(calendar PRIVATE ${HOLIDAY_SOURCE})
 tavelon_core_library(settings_core settings calendar)
 tavelon_core_library(sticker_core sticker settings_core calendar)
 tavelon_core_library(tools_core tools settings_core calendar)
 tavelon_core_library(info_core info calendar)
-tavelon_core_library(app_core app sticker_core tools_core info_core settings_core calendar)
+tavelon_core_library(month_core month settings_core calendar)
+tavelon_core_library(app_core app sticker_core tools_core info_core month_core settings_core calendar)

@@ -197,9 +197,34 @@ def sign_app(s, w, ground):
     return layers
 
 
+def sign_month(s, w, ground):
+    """A month's leaf: a frame with a header band over rows of days, the one day marked filled."""
+    x0, x1 = round(s * 0.16), s - round(s * 0.16)
+    y0, y1 = round(s * 0.18), s - round(s * 0.16)
+    t = max(1, round(s / 16))
+    header = max(2, round(s * 0.17))
+    frame = cut(box(x0, y0, x1, y1, max(1, s * 0.05)), box(x0 + t, y0 + header, x1 - t, y1 - t))
+    layers = [(frame, WHITE)]
+    # The days: whole-pixel squares with whole-pixel gaps, three a row below 32 pixels (where
+    # smaller ones would blur into a grey), four above.
+    cols, rows = (3, 2) if s < 32 else (4, 3)
+    gap = max(1, round(s / 24))
+    left, top = x0 + t + gap, y0 + header + gap
+    cell_w = (x1 - t - gap - left + gap) // cols
+    cell_h = (y1 - t - gap - top + gap) // rows
+    for r in range(rows):
+        for c in range(cols):
+            ax, ay = left + c * cell_w, top + r * cell_h
+            square = box(ax, ay, ax + cell_w - gap, ay + cell_h - gap)
+            marked = (r, c) == (rows - 1, cols - 1)
+            layers.append((square, WHITE if marked else mix(WHITE, ground(0, ay), 0.45)))
+    return layers
+
+
 # Each sign gets the size, its line weight and the paint of the square behind it.
 ICONS = {
     "AAAAA_APPICON": ("#C62A32", sign_app),
+    "ICON_MONTH": ("#D9771E", sign_month),
     "ICON_HELP": ("#0E8C83", sign_help),
     "ICON_BL": ("#7A4CC2", sign_switch),
     "ICON_ZS": ("#3A4250", sign_text_colour),

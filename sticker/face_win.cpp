@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -127,6 +128,7 @@ void Face::OnCommand(UINT id) {
             case FaceAction::Notes:
             case FaceAction::Tools:
             case FaceAction::About:
+            case FaceAction::Month:
                 if (host_.openWindow) host_.openWindow(command.action);
                 break;
             case FaceAction::StartWithSystem:
@@ -142,6 +144,43 @@ void Face::OnCommand(UINT id) {
         }
         return;
     }
+}
+
+// Where a double click means something (it opens the month view), a press only arms the drag
+// and the move loop starts once the mouse moves with the button down: the move loop would take
+// the button's release and the second click with it (under a window manager, the pointer too).
+// Elsewhere a press drags at once.
+void Face::OnLeftButton(POINT at, bool doubleClick) {
+    const ui::Control* hit = WindowlessAt(at);
+    armedAt_.reset();
+    if (hit && OpensMonthFrom(*hit)) {
+        if (doubleClick) {
+            if (host_.openWindow) host_.openWindow(FaceAction::Month);
+        } else if (DragsFrom(*hit)) {
+            armedAt_ = at;
+            SetCapture(hwnd());
+        }
+        return;
+    }
+    if (hit && DragsFrom(*hit)) Drag();
+}
+
+void Face::OnMouseMove(POINT at, WPARAM buttons) {
+    if (!armedAt_) return;
+    if (!(buttons & MK_LBUTTON)) {
+        armedAt_.reset();
+        return;
+    }
+    if (std::abs(at.x - armedAt_->x) <= GetSystemMetrics(SM_CXDRAG) &&
+        std::abs(at.y - armedAt_->y) <= GetSystemMetrics(SM_CYDRAG))
+        return;
+    armedAt_.reset();
+    Drag();
+}
+
+void Face::Drag() {
+    host_.dialogs.dragMover(hwnd());
+    host_.FaceCentre = WindowCentre(hwnd());
 }
 
 void Face::ShowMenuAtCursor() {
@@ -160,14 +199,22 @@ void Face::ShowMenuAtCursor() {
 
 bool Face::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
-        case WM_LBUTTONDOWN: {
-            const ui::Control* hit = WindowlessAt(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
-            if (hit && DragsFrom(*hit)) {
-                host_.dialogs.dragMover(hwnd());
-                host_.FaceCentre = WindowCentre(hwnd());
-            }
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            OnLeftButton(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, msg == WM_LBUTTONDBLCLK);
             return true;
-        }
+        case WM_MOUSEMOVE:
+            OnMouseMove(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, wp);
+            return false;
+        case WM_LBUTTONUP:
+            if (armedAt_) {
+                armedAt_.reset();
+                ReleaseCapture();
+            }
+            return false;
+        case WM_CAPTURECHANGED:
+            armedAt_.reset();
+            return false;
         case WM_RBUTTONDOWN: {
             const ui::Control* hit = WindowlessAt(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             if (hit && OpensMenuFrom(*hit)) ShowMenuAtCursor();

@@ -35,7 +35,8 @@ enum class FaceAction {
     About,
     Close,
     StartWithSystem,
-    NoStartWithSystem
+    NoStartWithSystem,
+    Month
 };
 
 // What the faces need of the program around them, provided by the program shell for the whole
@@ -52,7 +53,7 @@ struct FaceHost {
     ui::WindowRegistry& windows;
     FacePoint FaceCentre{};  // screen centre of the face last placed or dragged
     // Opens, or brings to the front, the window of a menu command that is not a face's own:
-    // the notes, the tools, the about window.
+    // the notes, the tools, the about window, the month view.
     std::function<void(FaceAction)> openWindow;
 };
 
@@ -103,6 +104,8 @@ protected:
     virtual void OnFaceAction(FaceAction action) = 0;
     virtual bool DragsFrom(const ui::Control& /*hit*/) const { return true; }
     virtual bool OpensMenuFrom(const ui::Control& /*hit*/) const { return true; }
+    // A double click there opens the month view.
+    virtual bool OpensMonthFrom(const ui::Control& /*hit*/) const { return false; }
     // Runs first in each new second; returns the moment the face then shows.
     virtual calendar::Moment OnNewSecond(const calendar::Moment& now) { return now; }
     virtual void WriteClock(const calendar::Moment& now) = 0;
@@ -128,6 +131,9 @@ private:
     void Tick();
     void RefreshDate(const calendar::Moment& now);
     void ShowMenuAtCursor();
+    void OnLeftButton(POINT at, bool doubleClick);
+    void OnMouseMove(POINT at, WPARAM buttons);
+    void Drag();  // the system's move loop; FaceCentre follows the window
     void SetUpTooltip();
     void BuildMenu();
     RECT ClientArea() const;
@@ -137,6 +143,7 @@ private:
     ui::Tooltip tooltip_;
     std::optional<std::chrono::sys_days> composedFor_;
     std::optional<calendar::Moment> lastTick_;
+    std::optional<POINT> armedAt_;  // a press that drags once the mouse moves (client point)
     bool minimised_ = false;
 };
 

@@ -13,6 +13,7 @@ using calendar::Moment;
 namespace {
 
 constexpr FaceCommand kCommands[] = {
+    {Form1::kMonth, FaceAction::Month, "ICON_MONTH", "月历"},
     {Form1::kNotes, FaceAction::Notes, "ICON_HELP", "科普"},
     {Form1::kSwitchFace, FaceAction::SwitchFace, "ICON_BL", "变脸"},
     {Form1::kTextColour, FaceAction::TextColour, "ICON_ZS", "字色"},
@@ -37,6 +38,7 @@ ui::WindowDesc Form1Description() {
     d.background = settings::kDefaultTextColour;
     d.colourKey = true;
     d.icon = "AAAAA_APPICON";
+    d.doubleClicks = true;  // a double click opens the month view
     const COLORREF text = ColoursForText(settings::kDefaultTextColour).text;
     using ui::ControlKind;
     d.controls = {
@@ -131,6 +133,9 @@ bool Form1::DragsFrom(const ui::Control& hit) const { return hit.desc.name == "L
 bool Form1::OpensMenuFrom(const ui::Control& hit) const {
     return hit.desc.kind == ui::ControlKind::Label;
 }
+
+// The date block: where the date is read, the month around it is asked for.
+bool Form1::OpensMonthFrom(const ui::Control& hit) const { return hit.desc.name == "Label2"; }
 
 void Form1::OnMinimised() {
     bool created = false;

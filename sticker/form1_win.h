@@ -18,6 +18,7 @@ class Form1 final : public Face {
 public:
     // The menu's command ids.
     enum Command : UINT {
+        kMonth = 110,
         kNotes = 102,
         kSwitchFace = 103,
         kTextColour = 104,
@@ -46,6 +47,7 @@ private:
     void OnFaceAction(FaceAction action) override;
     bool DragsFrom(const ui::Control& hit) const override;
     bool OpensMenuFrom(const ui::Control& hit) const override;
+    bool OpensMonthFrom(const ui::Control& hit) const override;
     calendar::Moment OnNewSecond(const calendar::Moment& now) override;
     void WriteClock(const calendar::Moment& now) override;
     void WriteDate(const calendar::Moment& now, bool newDate) override;

@@ -10,6 +10,7 @@ using calendar::Moment;
 namespace {
 
 constexpr FaceCommand kCommands[] = {
+    {Form4::kMonth, FaceAction::Month, "ICON_MONTH", "月历"},
     {Form4::kNotes, FaceAction::Notes, "ICON_HELP", "科普"},
     {Form4::kSwitchFace, FaceAction::SwitchFace, "ICON_BL", "变脸"},
     {Form4::kTools, FaceAction::Tools, "ICON_TOOL", "工具"},
@@ -36,6 +37,7 @@ ui::WindowDesc Form4Description() {
     d.background = kKeyColour;
     d.colourKey = true;
     d.icon = "AAAAA_APPICON";
+    d.doubleClicks = true;  // a double click opens the month view
     using ui::ControlKind;
     d.controls = {
         ui::Describe(ControlKind::Picture, "Image1", 0, 0, 256, 256).Caption("PNG_DZB"),

@@ -17,6 +17,7 @@ class Form4 final : public Face {
 public:
     // The menu's command ids.
     enum Command : UINT {
+        kMonth = 110,
         kNotes = 102,
         kSwitchFace = 103,
         kTools = 104,
@@ -37,6 +38,8 @@ protected:
 private:
     std::span<const FaceCommand> Commands() const override;
     void OnFaceAction(FaceAction action) override;
+    // Anywhere on the picture, the labels over it included.
+    bool OpensMonthFrom(const ui::Control& /*hit*/) const override { return true; }
     void WriteClock(const calendar::Moment& now) override;
     void WriteDate(const calendar::Moment& now, bool newDate) override;
 };

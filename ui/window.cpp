@@ -51,6 +51,7 @@ bool Window::RegisterClass() const {
     wc.hInstance = Module();
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = name.c_str();
+    if (desc_.doubleClicks) wc.style |= CS_DBLCLKS;
     // No class background: the window paints every pixel itself, from a back buffer.
     return RegisterClassExW(&wc) != 0;
 }
@@ -211,6 +212,7 @@ void Window::Paint() {
     if (memory) {
         const SelectedObject bitmap(memory.get(), backBuffer_.get());
         FillRect(memory.get(), &ps.rcPaint, brush_.get());
+        OnPaint(memory.get(), ps.rcPaint);
         PaintWindowless(memory.get(), ps.rcPaint);
         BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
                ps.rcPaint.bottom - ps.rcPaint.top, memory.get(), ps.rcPaint.left, ps.rcPaint.top,
@@ -218,6 +220,7 @@ void Window::Paint() {
     } else {
         // Out of memory for the buffer: paint directly rather than not at all.
         FillRect(dc, &ps.rcPaint, brush_.get());
+        OnPaint(dc, ps.rcPaint);
         PaintWindowless(dc, ps.rcPaint);
     }
     EndPaint(hwnd_, &ps);

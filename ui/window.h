@@ -55,6 +55,7 @@ struct WindowDesc {
     std::string icon;              // icon resource, loaded at bigIcon and smallIcon logical pixels
     int bigIcon = 48, smallIcon = 32;
     std::string font = "Microsoft YaHei,9,0";  // default font of the controls
+    bool doubleClicks = false;                 // the window gets double clicks (CS_DBLCLKS)
     std::vector<ControlDesc> controls;
 };
 
@@ -127,6 +128,9 @@ protected:
     }
     virtual void OnDestroy() {}
     virtual void OnFinalMessage() {}
+    // Paints what the window draws itself into the back buffer, before (under) its windowless
+    // controls; dirty is the part being repainted.
+    virtual void OnPaint(HDC /*dc*/, const RECT& /*dirty*/) {}
 
     // Device rectangle of a control description at the current DPI.
     RECT ScaledRect(const ControlDesc& desc) const;

@@ -38,9 +38,9 @@ sticker::FacePoint CentreOfWindow(HWND hwnd) {
 TEST(FaceMenus, HoldTheirCommandsInOrderWithIcons) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
-    // The ids are the ones the menu has always had: 102 .. 109 and 102 .. 108.
+    // The month view first, then the ids the menu has always had: 102 .. 109 and 102 .. 108.
     const std::vector<std::pair<UINT, std::string>> main = {
-        {102, "科普"}, {103, "变脸"}, {104, "字色"},         {105, "工具"},
+        {110, "月历"}, {102, "科普"}, {103, "变脸"},         {104, "字色"},        {105, "工具"},
         {106, "关于"}, {107, "关闭"}, {108, "设为开机启动"}, {109, "取消开机启动"}};
     EXPECT_EQ(MenuItems(form.menu()), main);
     MENUITEMINFOW mii{};
@@ -52,8 +52,8 @@ TEST(FaceMenus, HoldTheirCommandsInOrderWithIcons) {
     s.Command(form.hwnd(), sticker::Form1::kSwitchFace);
     ASSERT_NE(s.Form4(), nullptr);
     const std::vector<std::pair<UINT, std::string>> alternate = {
-        {102, "科普"}, {103, "变脸"},         {104, "工具"},        {105, "关于"},
-        {106, "关闭"}, {107, "设为开机启动"}, {108, "取消开机启动"}};
+        {110, "月历"}, {102, "科普"}, {103, "变脸"},         {104, "工具"},
+        {105, "关于"}, {106, "关闭"}, {107, "设为开机启动"}, {108, "取消开机启动"}};
     EXPECT_EQ(MenuItems(s.Form4()->menu()), alternate);
 }
 
@@ -128,7 +128,9 @@ TEST(FaceSwitch, TheMainFaceComesBackCentredOnTheDraggedAlternateFace) {
     sticker::Form4* face = s.Form4();
     ASSERT_NE(face, nullptr);
     s.dragTo = POINT{500, 400};
+    // The press arms the drag; the move loop starts when the mouse moves.
     SendMessageW(face->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(128, 128));
+    SendMessageW(face->hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(140, 140));
     EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{500 + 128, 400 + 128}));
 
     s.Command(face->hwnd(), sticker::Form4::kSwitchFace);

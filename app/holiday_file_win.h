@@ -1,0 +1,15 @@
+#pragma once
+// The user's holiday schedule, %APPDATA%\Tavelon\holidays.txt: read when the month view opens,
+// never written. A missing or unreadable file is no error; one over the size limit is not read.
+#include <string>
+
+#include "month/holiday_source.h"
+
+namespace app {
+
+month::HolidayFile ReadHolidayFile(const std::wstring& path);
+// The file in the user's roaming application data folder; "" when the folder is unknown.
+std::wstring UserHolidayFilePath();
+month::HolidayFile ReadUserHolidayFile();
+
+}  // namespace app

@@ -1,0 +1,82 @@
+#pragma once
+// The month view: a month at a glance with the lunar days, terms, festivals and the public
+// holidays, the selected day's details below. The grid is painted by the window itself, into
+// the back buffer its labels are painted into, so nothing flickers. Keys, the wheel, the
+// buttons and clicks move the selection (see month/navigation.h).
+//
+// The user's holiday file is read at each opening, so an edit shows the next time the view
+// opens; today follows the clock whenever the window is activated.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "calendar/moment.h"
+#include "month/holiday_source.h"
+#include "month/month_page.h"
+#include "month/navigation.h"
+#include "ui/window.h"
+
+namespace month {
+
+inline constexpr std::string_view kMonthClass = "Tavelon.Month";
+
+// What the month view needs of the program around it, provided by the program shell.
+struct MonthHost {
+    calendar::Clock& clock;
+    std::function<HolidayFile()> readHolidays;  // the user's schedule file, as it is now
+};
+
+class MonthWindow final : public ui::Window {
+public:
+    explicit MonthWindow(MonthHost& host);
+
+    const MonthSelection& selection() const { return selection_; }
+    const MonthPage& page() const { return page_; }
+    // Device pixels in the client area, at the current DPI.
+    RECT CellRect(int index) const;
+    RECT GridRect() const;
+
+    // The font a cell's line is drawn with: the largest step at which the line fits its cell;
+    // "" when even the smallest does not.
+    std::string LineFont(std::string_view line) const;
+    // The same for the header's label.
+    std::string HeaderFont(std::string_view header) const;
+    // Whether the CR LF lines of text fit one of the labels, each as wide and all as tall.
+    bool LinesFit(std::string_view label, std::string_view text) const;
+
+protected:
+    void OnCreate() override;
+    void OnReady() override;
+    void OnControlEvent(ui::Control& control, ui::ControlEvent event) override;
+    void OnCommand(UINT id) override;
+    void OnDpiChanged() override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void OnPaint(HDC dc, const RECT& dirty) override;
+
+private:
+    // Shows a selection: the month composed again when it changed, the labels, the buttons.
+    void Show(const MonthSelection& next, bool recompose = false);
+    void ShowToday();
+    bool OnKey(WPARAM key);
+    void OnWheel(int delta);
+    void OnClick(POINT at);
+    void FitClientArea();
+    void PaintWeekdays(HDC dc);
+    void PaintCell(HDC dc, int index);
+    int CellAt(POINT at) const;
+    int LineRoom() const;  // the width a cell's line may take, in device pixels
+
+    MonthHost& host_;
+    Holidays holidays_;
+    sys_days today_{};
+    MonthSelection selection_{};
+    MonthPage page_{};
+    bool composed_ = false;
+    int wheel_ = 0;  // wheel movement not yet turned into a month
+};
+
+ui::WindowDesc MonthDescription();
+
+}  // namespace month

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 
 #include "tools/form3_win.h"
@@ -132,11 +133,13 @@ ui::WindowDesc Form3Description() {
         Describe(ControlKind::ComboBox, "Combo2", 203, 33, 89, 20).ListHeight(300),
         Describe(ControlKind::TextBox, "Text6", 320, 33, 176, 25),
     };
-    // Every picker offers the same days.
+    // Every picker offers the same days, each to its last second: the pickers carry a time of
+    // day, and a last moment at midnight would refuse the last day at any later hour.
+    using namespace std::chrono_literals;
     for (ui::ControlDesc& c : d.controls) {
         if (c.kind == ui::ControlKind::DatePicker) {
             c.Range(SystemTimeOf(PickerMoment{kFirstPickerDay}),
-                    SystemTimeOf(PickerMoment{kLastPickerDay}));
+                    SystemTimeOf(PickerMoment{kLastPickerDay, 24h - 1s}));
         }
     }
     for (const SentenceRow& sentence : kSentences) {

@@ -76,6 +76,8 @@ private:
     void LayOut();
     void FitLabel(ui::Control& label);
     void PlaceSentence(const SentenceRow& sentence);
+    // A count box scrolled for a long count keeps its offset when a shorter one replaces it.
+    void ShowFromStart(std::string_view box);
     void FocusControl(std::string_view name);
 
     ToolsHost& host_;

@@ -40,6 +40,8 @@ display_size() {
 # - menus, message boxes, tooltips and captions use 微软雅黑 at 9 points, as on a Chinese
 #   Windows (Wine's own choice in a Chinese locale is 宋体, which breaks up at that size);
 # - Wine's Western UI fonts link to Noto Sans CJK SC for Chinese;
+# - Wine's Marlett, which draws the caption buttons, is in the prefix's font folder: Debian's
+#   Wine does not find its own fonts, and the buttons would read "r" and "0";
 # - no crash dialog, which would hang a test run.
 # Bump the stamp when these settings change, so existing prefixes take them over.
 TAVELON_PREFIX_STAMP=5
@@ -74,6 +76,7 @@ prepare_wine_prefix() {
     for name in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
       tavelon_wine reg add "$link" /v "$name" /t REG_MULTI_SZ /d "NotoSansCJK-Regular.ttc,Noto Sans CJK SC" /f >/dev/null 2>&1
     done
+    cp -f /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     tavelon_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
     rm -f "$WINEPREFIX/.tavelon-desktop"

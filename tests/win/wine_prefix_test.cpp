@@ -1,7 +1,7 @@
 // The Wine prefix the program runs in under Linux looks like a Chinese Windows desktop: the
-// fonts the windows ask for read back under their true names, English and Chinese, and the
-// menus, message boxes and tooltips are drawn in the stand-in for 微软雅黑, which has every
-// character they show.
+// fonts the windows ask for read back under their true names, English and Chinese, the menus,
+// message boxes and tooltips are drawn in the stand-in for 微软雅黑, which has every character
+// they show, and the caption buttons have their symbols.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -73,7 +73,7 @@ TEST(WinePrefix, FontStandInsReadBackUnderTheirTrueNames) {
     EXPECT_EQ(Replacements(), expected);
 }
 
-TEST(WinePrefix, MenusMessageBoxesAndTooltipsUseTheYaHeiStandIn) {
+TEST(WinePrefix, MenusMessageBoxesTooltipsAndCaptionsDrawWhole) {
     if (!UnderWine()) GTEST_SKIP() << "not under Wine";
     // The menu's entries, a range message with its hyphens, a tooltip's words.
     const std::wstring text =
@@ -88,6 +88,12 @@ TEST(WinePrefix, MenusMessageBoxesAndTooltipsUseTheYaHeiStandIn) {
         EXPECT_EQ(resolved.family, standIn) << ui::Narrow(font->lfFaceName);
         EXPECT_TRUE(resolved.hasAll) << resolved.family;
     }
+    // The caption buttons are glyphs of Wine's Marlett; in another font they read "r", "0".
+    LOGFONTW marlett{};
+    marlett.lfHeight = -12;
+    marlett.lfCharSet = SYMBOL_CHARSET;
+    lstrcpyW(marlett.lfFaceName, L"Marlett");
+    EXPECT_EQ(Resolve(marlett, L"r").family, "Marlett");
 }
 
 }  // namespace

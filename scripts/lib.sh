@@ -24,9 +24,9 @@ stop_virtual_display() {
   TAVELON_XVFB_PID=""
 }
 
-# The size of the display in use, WIDTHxHEIGHT.
+# The size of the display in use, WIDTHxHEIGHT; empty (and no failure) when it cannot be told.
 display_size() {
-  xdpyinfo 2>/dev/null | awk '/dimensions:/ && !seen { print $2; seen = 1 }'
+  { xdpyinfo 2>/dev/null || true; } | awk '/dimensions:/ && !seen { print $2; seen = 1 }'
 }
 
 # A private prefix per build folder, created once with the display already set (a window

@@ -4,10 +4,13 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 
 #include "tools/form3_win.h"
+#include "tools/queries.h"
 #include "ui/font.h"
+#include "ui/gdi.h"
 #include "ui/text.h"
 
 namespace tools {
@@ -19,6 +22,52 @@ constexpr char kCheck1Tip[] = "注册表中存储 / 删除闹钟、报时、字�
 constexpr char kDayFormat[] = "yyyy年MM月dd日";
 constexpr char kDayPickerFont[] = "Microsoft YaHei,11";
 constexpr char kAlarmFont[] = "Microsoft YaHei,12,1";
+
+// The page is designed for fonts that leave room to spare. Where the fonts at hand need more,
+// the window widens and these, which reach its right side, widen with it; and what lies below
+// the reading moves down by what the reading needs to show all its lines.
+constexpr std::string_view kRightSide[] = {"Text3", "Text6", "Frame2", "Text1", "Frame1"};
+constexpr int kReadingLines = 4;  // 八字, 五行, 方位, 纳音
+// A closed drop-down and its list draw their item a little inside the item's rectangle.
+constexpr int kItemPadding = 4;
+
+int Width(const RECT& r) { return r.right - r.left; }
+
+// What a box spends beside its text: edges and margins.
+int EditChrome(HWND box) {
+    RECT window{}, format{};
+    GetWindowRect(box, &window);
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    return Width(window) - Width(format);
+}
+
+// The same for a drop-down, whose button takes part of its width; and for its list, whose
+// scroll bar does.
+COMBOBOXINFO ComboInfo(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    GetComboBoxInfo(combo, &info);
+    return info;
+}
+
+int ComboChrome(HWND combo) {
+    RECT window{};
+    GetWindowRect(combo, &window);
+    return Width(window) - Width(ComboInfo(combo).rcItem);
+}
+
+int ListChrome(HWND combo) {
+    const HWND list = ComboInfo(combo).hwndList;
+    RECT window{}, client{};
+    if (!list || !GetWindowRect(list, &window) || !GetClientRect(list, &client)) return 0;
+    // The scroll bar counts even while the closed list hides it: there are always more rows
+    // than the list shows.
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof(bar);
+    const bool barShown =
+        GetScrollBarInfo(list, OBJID_VSCROLL, &bar) && !(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    return Width(window) - Width(client) + (barShown ? 0 : GetSystemMetrics(SM_CXVSCROLL));
+}
 
 }  // namespace
 
@@ -132,11 +181,13 @@ ui::WindowDesc Form3Description() {
         Describe(ControlKind::ComboBox, "Combo2", 203, 33, 89, 20).ListHeight(300),
         Describe(ControlKind::TextBox, "Text6", 320, 33, 176, 25),
     };
-    // Every picker offers the same days.
+    // Every picker offers the same days, each to its last second: the pickers carry a time of
+    // day, and a last moment at midnight would refuse the last day at any later hour.
+    using namespace std::chrono_literals;
     for (ui::ControlDesc& c : d.controls) {
         if (c.kind == ui::ControlKind::DatePicker) {
             c.Range(SystemTimeOf(PickerMoment{kFirstPickerDay}),
-                    SystemTimeOf(PickerMoment{kLastPickerDay}));
+                    SystemTimeOf(PickerMoment{kLastPickerDay, 24h - 1s}));
         }
     }
     for (const SentenceRow& sentence : kSentences) {
@@ -163,7 +214,125 @@ void Form3::LayOut() {
         if (d.kind == ui::ControlKind::Label)
             if (ui::Control* c = Find(d.name)) FitLabel(*c);
     for (const SentenceRow& s : kSentences) PlaceSentence(s);
-    if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+    if (!hwnd()) return;
+    const int wider = FitResultRows();
+    GrowPage(wider, FitReading());
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+int Form3::WidestDigitsWidth(const ui::Control& control, std::string_view sample) const {
+    wchar_t widest = L'0';
+    for (wchar_t digit = L'1'; digit <= L'9'; ++digit)
+        if (TextWidth(control, {&digit, 1}) > TextWidth(control, {&widest, 1})) widest = digit;
+    std::wstring text = ui::Widen(sample);
+    for (wchar_t& c : text)
+        if (c >= L'0' && c <= L'9') c = widest;
+    return TextWidth(control, text);
+}
+
+int Form3::FitResultRows() {
+    ui::Control* combo = Named("Combo2");
+    ui::Control* yearLabel = Named("Label15");
+    ui::Control* cycles = Named("Text6");
+    ui::Control* week = Named("Text3");
+    if (!combo || !yearLabel || !cycles || !week || !combo->hwnd || !cycles->hwnd || !week->hwnd)
+        return 0;
+
+    int widestName = 0;
+    const int names = static_cast<int>(SendMessageW(combo->hwnd, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < names; ++i) {
+        std::wstring name(static_cast<std::size_t>(std::max<LRESULT>(
+                              0, SendMessageW(combo->hwnd, CB_GETLBTEXTLEN, i, 0))),
+                          L'\0');
+        name.resize(static_cast<std::size_t>(std::max<LRESULT>(
+            0, SendMessageW(combo->hwnd, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name.data())))));
+        widestName = std::max(widestName, TextWidth(*combo, name));
+    }
+    const int padding = Scaled(kItemPadding);
+    SendMessageW(combo->hwnd, CB_SETDROPPEDWIDTH, widestName + padding + ListChrome(combo->hwnd),
+                 0);
+
+    // The stem-branch row: the drop-down widens for its longest name and pushes the words and
+    // the years after it to the right.
+    const RECT comboDesign = ScaledRect(combo->desc);
+    const int comboGrows =
+        std::max(0, widestName + padding + ComboChrome(combo->hwnd) - Width(comboDesign));
+    Place(*combo, RECT{comboDesign.left, comboDesign.top, comboDesign.right + comboGrows,
+                       comboDesign.bottom});
+    OffsetRect(&yearLabel->rect, comboGrows, 0);
+    // Ages run to three digits for the earlier year and two for the later one.
+    const int cyclesNeed = WidestDigitsWidth(*cycles, CycleYearsText(1, 2026)) +
+                           EditChrome(cycles->hwnd) + 1;  // and the caret after the text
+    const RECT cyclesDesign = ScaledRect(cycles->desc);
+    const int cyclesLeft = cyclesDesign.left + comboGrows;
+    Place(*cycles, RECT{cyclesLeft, cyclesDesign.top, cyclesDesign.right, cyclesDesign.bottom});
+
+    // The week row, whose box starts where its sentence ends: two-digit months and days.
+    const int weekNeed =
+        WidestDigitsWidth(*week, WeekRangeText(2021, "52")) + EditChrome(week->hwnd) + 1;
+    return std::max(
+        {0, cyclesLeft + cyclesNeed - static_cast<int>(cyclesDesign.right),
+         static_cast<int>(week->rect.left) + weekNeed - static_cast<int>(week->rect.right)});
+}
+
+int Form3::FitReading() {
+    ui::Control* reading = Named("Text1");
+    if (!reading || !reading->hwnd) return 0;
+    TEXTMETRICW metrics{};
+    {
+        const ui::WindowDc dc(reading->hwnd);
+        const ui::SelectedObject font(
+            dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(reading->hwnd, WM_GETFONT, 0, 0)));
+        if (!dc || !GetTextMetricsW(dc.get(), &metrics)) return 0;
+    }
+    // How much of its height a box gives its lines is the box's own business (margins, whole
+    // lines only): it is asked, a pixel at a time, until all the lines are inside.
+    const RECT designed = ScaledRect(reading->desc);
+    const int needed = kReadingLines * static_cast<int>(metrics.tmHeight);
+    int taller = 0;
+    for (; taller < needed; ++taller) {
+        SetWindowPos(reading->hwnd, nullptr, 0, 0, Width(designed),
+                     designed.bottom - designed.top + taller,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT format{};
+        SendMessageW(reading->hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        if (format.bottom - format.top >= needed) break;
+    }
+    return taller;
+}
+
+void Form3::GrowPage(int wider, int taller) {
+    for (const std::string_view name : kRightSide) {
+        if (ui::Control* c = Named(name)) {
+            RECT r = c->rect;
+            r.right = ScaledRect(c->desc).right + wider;
+            Place(*c, r);
+        }
+    }
+    ui::Control* reading = Named("Text1");
+    if (!reading) return;
+    Place(*reading, RECT{reading->rect.left, reading->rect.top, reading->rect.right,
+                         ScaledRect(reading->desc).bottom + taller});
+    for (const ui::ControlDesc& d : description().controls) {
+        ui::Control* c = d.y >= reading->desc.y + reading->desc.h ? Find(d.name) : nullptr;
+        if (!c) continue;
+        RECT moved = c->rect;
+        OffsetRect(&moved, 0, ScaledRect(d).top + taller - moved.top);
+        Place(*c, moved);
+    }
+    SetWindowPos(hwnd(), nullptr, 0, 0, Scaled(description().width) + wider,
+                 Scaled(description().height) + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form3::Place(ui::Control& control, const RECT& rect) {
+    control.rect = rect;
+    if (!control.hwnd) return;
+    // A drop-down's window is as tall as its open list.
+    const int height = control.desc.kind == ui::ControlKind::ComboBox
+                           ? Scaled(control.desc.listHeight)
+                           : rect.bottom - rect.top;
+    SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, Width(rect), height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form3::FitLabel(ui::Control& label) {
@@ -187,18 +356,18 @@ void Form3::PlaceSentence(const SentenceRow& sentence) {
     const RECT line = ScaledRect(whole->desc);
     whole->rect = RECT{line.left, line.top, line.left, line.top};  // drawn by its pieces
 
-    const RECT boxRect = ScaledRect(boxControl->desc);
+    RECT boxRect = ScaledRect(boxControl->desc);
     if (ui::Control* spinControl = Find(sentence.spin);
         spinControl && spinControl->hwnd && boxControl->hwnd) {
-        // The up-down takes the right end of the box, so that neither covers the other's text.
+        // The up-down takes the right end of the box, so that neither covers the other's text;
+        // what is left holds the largest count the up-down writes.
         const int width = Scaled(spinControl->desc.w);
-        spinControl->rect = RECT{boxRect.right - width, boxRect.top, boxRect.right, boxRect.bottom};
-        boxControl->rect = RECT{boxRect.left, boxRect.top, boxRect.right - width, boxRect.bottom};
-        SetWindowPos(boxControl->hwnd, nullptr, boxRect.left, boxRect.top,
-                     boxRect.right - width - boxRect.left, boxRect.bottom - boxRect.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowPos(spinControl->hwnd, nullptr, boxRect.right - width, boxRect.top, width,
-                     boxRect.bottom - boxRect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const int room = WidestDigitsWidth(*boxControl, std::to_string(spinControl->desc.maximum)) +
+                         EditChrome(boxControl->hwnd) + 1;  // and the caret after the count
+        boxRect.right = std::max<LONG>(boxRect.right, boxRect.left + room + width);
+        Place(*boxControl, RECT{boxRect.left, boxRect.top, boxRect.right - width, boxRect.bottom});
+        Place(*spinControl,
+              RECT{boxRect.right - width, boxRect.top, boxRect.right, boxRect.bottom});
     }
 
     const int blanksEnd =
@@ -217,9 +386,7 @@ void Form3::PlaceSentence(const SentenceRow& sentence) {
         tailEnd -= TextWidth(*tail, L"\uFF1A") / 2;
     const RECT designed = ScaledRect(follower->desc);
     if (tailEnd <= designed.left) return;
-    follower->rect = RECT{tailEnd, designed.top, designed.right, designed.bottom};
-    SetWindowPos(follower->hwnd, nullptr, tailEnd, designed.top, designed.right - tailEnd,
-                 designed.bottom - designed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Place(*follower, RECT{tailEnd, designed.top, designed.right, designed.bottom});
 }
 
 }  // namespace tools

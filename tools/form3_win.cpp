@@ -132,9 +132,15 @@ void Form3::ShowInterval() {
              IntervalText(PickerSerial("DateTimePicker1"), PickerSerial("DateTimePicker2")));
 }
 
-void Form3::ShowDayBefore() { ShowDayLine(DayDirection::Before, false); }
+void Form3::ShowDayBefore() {
+    ShowFromStart("Text4");
+    ShowDayLine(DayDirection::Before, false);
+}
 
-void Form3::ShowDayAfter() { ShowDayLine(DayDirection::After, false); }
+void Form3::ShowDayAfter() {
+    ShowFromStart("Text5");
+    ShowDayLine(DayDirection::After, false);
+}
 
 void Form3::ShowDayLists() {
     ShowDayLine(DayDirection::Before, true);
@@ -226,6 +232,20 @@ void Form3::SetLabel(std::string_view label, std::string_view text) {
     SetText(label, text);  // repaints where the old text was
     FitLabel(*c);
     Invalidate(*c);
+}
+
+void Form3::ShowFromStart(std::string_view box) {
+    const ui::Control* c = Named(box);
+    if (!c || !c->hwnd) return;
+    // To the start and back to the caret: a count that fits is then shown whole, and a longer
+    // one being typed still shows where the typing goes.
+    DWORD start = 0, end = 0;
+    SendMessageW(c->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    SendMessageW(c->hwnd, EM_SETSEL, 0, 0);
+    SendMessageW(c->hwnd, EM_SCROLLCARET, 0, 0);
+    SendMessageW(c->hwnd, EM_SETSEL, start, end);
+    SendMessageW(c->hwnd, EM_SCROLLCARET, 0, 0);
 }
 
 void Form3::FocusControl(std::string_view name) {

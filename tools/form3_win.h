@@ -76,6 +76,16 @@ private:
     void LayOut();
     void FitLabel(ui::Control& label);
     void PlaceSentence(const SentenceRow& sentence);
+    // Room for the longest texts of the result boxes with the fonts at hand: each returns how
+    // much wider, or taller, the page must be than its design.
+    int FitResultRows();
+    int FitReading();
+    void GrowPage(int wider, int taller);
+    void Place(ui::Control& control, const RECT& rect);
+    // The longest text of sample's form in a control's font: every digit the widest one.
+    int WidestDigitsWidth(const ui::Control& control, std::string_view sample) const;
+    // A count box scrolled for a long count keeps its offset when a shorter one replaces it.
+    void ShowFromStart(std::string_view box);
     void FocusControl(std::string_view name);
 
     ToolsHost& host_;

@@ -119,10 +119,17 @@ TEST_F(Form3Test, WindowIsAFixedToolWindowWithItsCaptionAndIcons) {
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_EQ(GetWindow(form.hwnd(), GW_OWNER), nullptr);
+    // The designed size, or larger where the fonts at hand need more room for the longest
+    // texts (the fit sweep checks that they then fit).
     RECT r{};
     GetWindowRect(form.hwnd(), &r);
-    EXPECT_EQ(r.right - r.left, ui::Scale(504, form.dpi()));
-    EXPECT_EQ(r.bottom - r.top, ui::Scale(394, form.dpi()));
+    EXPECT_GE(r.right - r.left, ui::Scale(504, form.dpi()));
+    EXPECT_GE(r.bottom - r.top, ui::Scale(394, form.dpi()));
+    RECT client{};
+    GetClientRect(form.hwnd(), &client);
+    for (const char* name : {"Text1", "Text3", "Text6", "Frame1", "Frame2"})
+        EXPECT_LE(form.Find(name)->rect.right, client.right) << name;
+    EXPECT_LE(form.Find("Frame1")->rect.bottom, client.bottom);
     EXPECT_NE(SendMessageW(form.hwnd(), WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageW(form.hwnd(), WM_GETICON, ICON_SMALL, 0), 0);
 }
@@ -234,8 +241,11 @@ TEST_F(Form3Test, PickersUseTheirFormatsRangeAndSpinButtons) {
         EXPECT_EQ(std::make_tuple(range[0].wYear, range[0].wMonth, range[0].wDay),
                   std::make_tuple(1601, 1, 1))
             << name;
-        EXPECT_EQ(std::make_tuple(range[1].wYear, range[1].wMonth, range[1].wDay),
-                  std::make_tuple(9999, 12, 31))
+        // To the last second: the pickers carry a time of day. (Wine's own picker refuses any
+        // moment after 9999-12-31 00:00 whatever the range; Windows' takes the range.)
+        EXPECT_EQ(std::make_tuple(range[1].wYear, range[1].wMonth, range[1].wDay, range[1].wHour,
+                                  range[1].wMinute, range[1].wSecond),
+                  std::make_tuple(9999, 12, 31, 23, 59, 59))
             << name;
         EXPECT_NE(GetWindowLongPtrW(Child(name), GWL_STYLE) & DTS_UPDOWN, 0) << name;
     }
@@ -247,6 +257,34 @@ TEST_F(Form3Test, PickersUseTheirFormatsRangeAndSpinButtons) {
     EXPECT_EQ(TextOf(Child("DateTimePicker6")), "2016年03月03日 05时");
     EXPECT_EQ(TextOf(Child("DateTimePicker4")), "07:00");
     EXPECT_EQ(TextOf(Child("DateTimePicker5")), "16:50");
+}
+
+TEST_F(Form3Test, CountBoxesShowTheirCountFromItsStart) {
+    Open();
+    auto firstShownAt = [&](const char* box) {
+        RECT format{};
+        SendMessageW(Child(box), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        const LRESULT at = SendMessageW(Child(box), EM_POSFROMCHAR, 0, 0);
+        return static_cast<short>(LOWORD(at)) - format.left;
+    };
+    for (const char* box : {"Text4", "Text5"}) {
+        PasteText(box, "28000");
+        PasteText(box, "81");
+        EXPECT_EQ(firstShownAt(box), 0) << box;
+        SetBoxText(box, "2800000");
+        SetBoxText(box, "7");
+        EXPECT_EQ(firstShownAt(box), 0) << box;
+    }
+    // A count too long for the box, typed digit by digit, keeps its end and the caret in view.
+    SendMessageW(Child("Text4"), EM_SETSEL, 0, -1);
+    for (const char digit : std::string("1234567890"))
+        SendMessageW(Child("Text4"), WM_CHAR, static_cast<WPARAM>(digit), 0);
+    EXPECT_EQ(Text("Text4"), "1234567890");
+    RECT format{};
+    SendMessageW(Child("Text4"), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const LRESULT last = SendMessageW(Child("Text4"), EM_POSFROMCHAR, 9, 0);
+    EXPECT_LT(static_cast<short>(LOWORD(last)), format.right);
+    EXPECT_GT(static_cast<short>(LOWORD(last)), format.left);
 }
 
 TEST_F(Form3Test, ListsBuddiesAndTooltipsAreWired) {

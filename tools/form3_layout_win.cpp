@@ -20,6 +20,9 @@ namespace {
 constexpr char kPickerTip[] = "将日期改变一下试试？";
 constexpr char kCheck1Tip[] = "注册表中存储 / 删除闹钟、报时、字色设置。";
 constexpr char kDayFormat[] = "yyyy年MM月dd日";
+// The week and the term query read only the year of their pickers, which are too narrow for a
+// whole long date: they show the year, whole, instead of a date cut by the box.
+constexpr char kYearFormat[] = "yyyy年";
 constexpr char kDayPickerFont[] = "Microsoft YaHei,11";
 constexpr char kAlarmFont[] = "Microsoft YaHei,12,1";
 
@@ -121,7 +124,7 @@ ui::WindowDesc Form3Description() {
         Describe(ControlKind::Label, "Label12", 265, 9, 88, 18).Caption("第          周是："),
         Describe(ControlKind::TextBox, "Text3", 346, 6, 150, 24).Caption("2021-12-19至2021-12-25"),
         Describe(ControlKind::TextBox, "Text2", 278, 6, 39, 24).Caption("1").Style(ES_READONLY),
-        Describe(ControlKind::DatePicker, "DateTimePicker7", 204, 6, 60, 24),
+        Describe(ControlKind::DatePicker, "DateTimePicker7", 204, 6, 60, 24).Format(kYearFormat),
         Describe(ControlKind::UpDown, "UpDown2", 62, 140, 13, 18).Buddy("Text5", 0, 1000, 1),
         Describe(ControlKind::UpDown, "UpDown1", 62, 118, 14, 15).Buddy("Text4", 0, 1000, 1),
         Describe(ControlKind::TextBox, "Text1", 4, 191, 489, 72)
@@ -176,7 +179,7 @@ ui::WindowDesc Form3Description() {
             .Tooltip(kPickerTip),
         Describe(ControlKind::Label, "Label11", 180, 169, 308, 17)
             .Caption("的年、月、日、时(四柱)干支(八字)、五行、方位、纳音是:"),
-        Describe(ControlKind::DatePicker, "DateTimePicker8", 271, 76, 63, 25),
+        Describe(ControlKind::DatePicker, "DateTimePicker8", 271, 76, 63, 25).Format(kYearFormat),
         Describe(ControlKind::Label, "Label13", 334, 81, 84, 18).Caption("的            是："),
         Describe(ControlKind::ComboBox, "Combo2", 203, 33, 89, 20).ListHeight(300),
         Describe(ControlKind::TextBox, "Text6", 320, 33, 176, 25),

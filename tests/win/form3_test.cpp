@@ -249,9 +249,10 @@ TEST_F(Form3Test, PickersUseTheirFormatsRangeAndSpinButtons) {
             << name;
         EXPECT_NE(GetWindowLongPtrW(Child(name), GWL_STYLE) & DTS_UPDOWN, 0) << name;
     }
-    for (const char* name : {"DateTimePicker7", "DateTimePicker8"})
-        EXPECT_NE(GetWindowLongPtrW(Child(name), GWL_STYLE) & DTS_LONGDATEFORMAT, 0) << name;
-    // The display shows the custom formats; the stored alarm proposals are 07:00 and 16:50.
+    // The display shows the custom formats; the stored alarm proposals are 07:00 and 16:50. The
+    // week and term pickers show the year they are read for, not a long date cut by the box.
+    EXPECT_EQ(TextOf(Child("DateTimePicker7")), "2023年");
+    EXPECT_EQ(TextOf(Child("DateTimePicker8")), "2023年");
     EXPECT_EQ(TextOf(Child("DateTimePicker1")), "2004年01月29日");
     EXPECT_EQ(TextOf(Child("DateTimePicker3")), "2023年04月19日");
     EXPECT_EQ(TextOf(Child("DateTimePicker6")), "2016年03月03日 05时");

@@ -132,8 +132,10 @@ protected:
     RECT ScaledRect(const ControlDesc& desc) const;
     // The FontSpec a control is drawn with: its own, or the window's default.
     const std::string& FontSpecOf(const Control& control) const;
-    // The width in device pixels of one line of text in a control's font, as painting draws it.
+    // The width in device pixels of one line of text in a control's font (or in a FontSpec),
+    // as painting draws it.
     int TextWidth(const Control& control, std::wstring_view text) const;
+    int TextWidth(std::string_view fontSpec, std::wstring_view text) const;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
@@ -148,8 +150,8 @@ private:
     void ApplyDpi(UINT dpi, const RECT* suggested);
     void Paint();
     void PaintWindowless(HDC dc, const RECT& dirty);
-    void PaintLabel(HDC dc, const Control& control);
-    bool PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const;
+    void FitLabelText(Control& label);
+    void PaintLabel(HDC dc, Control& label);
     void PaintGroupBox(HDC dc, const Control& control);
     BYTE TextQuality() const;
     LRESULT ColourStatic(UINT msg, HDC dc, HWND child);

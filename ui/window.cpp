@@ -151,9 +151,12 @@ LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return ColourStatic(msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
-        case 0x02E0:  // WM_DPICHANGED
-            ApplyDpi(HIWORD(wp), reinterpret_cast<const RECT*>(lp));
+        case 0x02E0: {  // WM_DPICHANGED
+            const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+            if (IsSaneDpiChange(HIWORD(wp), suggested, desc_.width, desc_.height))
+                ApplyDpi(HIWORD(wp), suggested);
             return 0;
+        }
         case WM_DESTROY:
             OnDestroy();
             return 0;

@@ -1,6 +1,7 @@
 #include "sticker/form1_win.h"
 
 #include <optional>
+#include <utility>
 
 #include "settings/forms.h"
 #include "sticker/clock_labels.h"
@@ -22,6 +23,10 @@ constexpr FaceCommand kCommands[] = {
     {Form1::kStartWithSystem, FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动"},
     {Form1::kNoStartWithSystem, FaceAction::NoStartWithSystem, "ICON_RERUNSETUP", "取消开机启动"},
 };
+
+// Posted by the tick that finds the date out of range: the message box has a modal loop of
+// its own, and opened inside the tick it would hold the clock still while it is open.
+constexpr UINT kShowRangeMessage = WM_APP + 17;
 
 }  // namespace
 
@@ -78,10 +83,23 @@ void Form1::ComposeMainFace() {
 
 void Form1::WriteDate(const Moment& now, bool newDate) {
     const MainFaceTexts texts = ComposeMainFaceTexts(now);
-    if (texts.InRange()) SetText("Label2", texts.label2);
+    if (texts.InRange()) {
+        SetText("Label2", texts.label2);
+        return;
+    }
     // The message once per date: a second time change on the same day does not repeat it.
-    else if (newDate)
-        host_.dialogs.showMessage(hwnd(), texts.message, kRangeCaption);
+    if (newDate && rangeMessage_.empty()) {
+        rangeMessage_ = texts.message;
+        PostMessageW(hwnd(), kShowRangeMessage, 0, 0);
+    }
+}
+
+bool Form1::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg != kShowRangeMessage) return Face::OnMessage(msg, wp, lp, result);
+    // The clock goes on ticking in the box's own loop while the box is open.
+    const std::string message = std::exchange(rangeMessage_, std::string());
+    if (!message.empty()) host_.dialogs.showMessage(hwnd(), message, kRangeCaption);
+    return true;
 }
 
 void Form1::ApplyTextColour(std::uint32_t colour) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "sticker/face_win.h"
 #include "ui/window.h"
@@ -40,6 +41,7 @@ protected:
     void OnCreate() override;
     void OnReady() override;
     void OnDestroy() override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
     std::span<const FaceCommand> Commands() const override;
@@ -52,6 +54,8 @@ private:
     void OnMinimised() override;
     void OnRestored() override;
     void ChooseTextColour();
+
+    std::string rangeMessage_;  // waiting to be shown once the tick that found it has ended
 };
 
 ui::WindowDesc Form1Description();

@@ -1,8 +1,10 @@
-// The faces on the screen: window messages that ask for the impossible ignored.
+// The faces on the screen: window messages that ask for the impossible ignored, and the
+// range message shown after the tick that finds the range's end.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 #include "tests/win/fixture.h"
@@ -11,6 +13,7 @@
 namespace {
 
 using tavelon_test::At;
+using tavelon_test::Pump;
 using tavelon_test::Sticker;
 
 struct DpiMessage {
@@ -53,5 +56,40 @@ INSTANTIATE_TEST_SUITE_P(
                     DpiMessage{"HugeRectangle", 144, {0, 0, 30000, 30000}, false},
                     DpiMessage{"BeyondCoordinates", 144, {40000, 0, 40500, 252}, false}),
     [](const testing::TestParamInfo<DpiMessage>& info) { return std::string(info.param.name); });
+
+TEST(RangeEnd, TheMessageComesAfterTheTickAndTheClockGoesOnWhileItIsOpen) {
+    Sticker s(At(2100, 2, 8, 23, 59, 59));
+    sticker::Form1& face = s.Start();
+    s.Tick();
+    const std::string block = face.Text("Label2");
+    ASSERT_NE(block, "");
+
+    bool armed = false;
+    std::string clockWhileOpen;
+    s.app.dialogs.showMessage = [&](HWND, std::string_view text, std::string_view caption) {
+        s.messages.push_back({face.hwnd(), std::string(text), std::string(caption)});
+        armed = face.timer().armed();
+        s.clock.Advance(std::chrono::seconds(1));
+        s.Tick();  // the box's own loop delivers the ticks
+        clockWhileOpen = face.Text("Label1");
+    };
+    s.clock.Advance(std::chrono::seconds(1));
+    s.Tick();
+    EXPECT_EQ(face.Text("Label1"), "00:00:00");
+    EXPECT_TRUE(s.messages.empty());  // not from inside the tick
+    Pump();
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].text, "请检查您的日期，阳历日期最大为 2100-02-08 ！");
+    EXPECT_EQ(s.messages[0].caption, "提示");
+    EXPECT_TRUE(armed);
+    EXPECT_EQ(clockWhileOpen, "00:00:01");
+    EXPECT_EQ(face.Text("Label2"), block);
+
+    // Once per date.
+    SendMessageW(face.hwnd(), WM_TIMECHANGE, 0, 0);
+    s.Tick();
+    Pump();
+    EXPECT_EQ(s.messages.size(), 1u);
+}
 
 }  // namespace

@@ -52,6 +52,14 @@ void CentreWindowOn(HWND hwnd, FacePoint point) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+RECT NearestWorkArea(HWND hwnd) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor))
+        return monitor.rcWork;
+    return RECT{0, 0, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
+}
+
 Face::Face(FaceHost& host, ui::WindowDesc desc) : ui::Window(std::move(desc)), host_(host) {}
 
 void Face::OnCreate() {
@@ -70,6 +78,26 @@ void Face::OnDpiChanged() {
     tooltip_.MoveArea(kTooltipArea, ClientArea());
     SetUpTooltip();
     BuildMenu();
+    if (!composedFor_) return;  // created on another monitor's DPI: its composition places it
+    // The system has moved the face to where it suggests for the new DPI; a face at its place
+    // keeps that as its place.
+    if (placed_) {
+        RECT r{};
+        GetWindowRect(hwnd(), &r);
+        anchor_ = {r.left, r.top};
+        placedOn_ = NearestWorkArea(hwnd());
+        OnPlaced();
+    }
+}
+
+void Face::PlaceAt(FacePosition at) {
+    SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placed_ = true;
+    anchor_ = at;
+    // Asking for the monitor is slow: once per placing, not on every tick.
+    placedOn_ = NearestWorkArea(hwnd());
+    OnPlaced();
 }
 
 void Face::SetUpTooltip() {
@@ -163,7 +191,12 @@ bool Face::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         case WM_LBUTTONDOWN: {
             const ui::Control* hit = WindowlessAt(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             if (hit && DragsFrom(*hit)) {
+                RECT before{}, after{};
+                GetWindowRect(hwnd(), &before);
                 host_.dialogs.dragMover(hwnd());
+                GetWindowRect(hwnd(), &after);
+                // A click that moved nothing leaves the face at its place.
+                if (!EqualRect(&before, &after)) placed_ = false;
                 host_.FaceCentre = WindowCentre(hwnd());
             }
             return true;

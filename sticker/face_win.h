@@ -1,8 +1,9 @@
 #pragma once
 // What the two faces share: a one-second timer, the tooltip over the whole face, a popup menu
-// under the cursor, dragging (which moves FaceCentre with the window) and a date block composed
-// again once the date is stale, on a tick, a time change or a resume. A face fills in what it
-// shows, which of its controls drag it or open its menu, and what its own commands do.
+// under the cursor, dragging (which moves FaceCentre with the window), a date block composed
+// again once the date is stale, on a tick, a time change or a resume, and the place the face
+// was put at. A face fills in what it shows, which of its controls drag it or open its menu,
+// and what its own commands do.
 #include <windows.h>
 
 #include <chrono>
@@ -75,6 +76,8 @@ int MillisecondsIntoSecond();
 FacePoint WindowCentre(HWND hwnd);
 // Moves a window so that its centre lies on point.
 void CentreWindowOn(HWND hwnd, FacePoint point);
+// The work area of the monitor nearest to a window.
+RECT NearestWorkArea(HWND hwnd);
 
 // One popup menu item; the faces number the same actions differently.
 struct FaceCommand {
@@ -93,6 +96,11 @@ public:
     HWND tooltip() const { return tooltip_.hwnd(); }
     // The date the date block was last written for; empty until the face is composed.
     std::optional<std::chrono::sys_days> composedFor() const { return composedFor_; }
+    // Whether the face stands where the program put it (rather than the user), and that place.
+    bool placed() const { return placed_; }
+    FacePosition anchor() const { return anchor_; }
+    // The work area of the monitor the face was last placed on.
+    const RECT& placedOn() const { return placedOn_; }
 
 protected:
     Face(FaceHost& host, ui::WindowDesc desc);
@@ -111,8 +119,15 @@ protected:
     virtual void OnMinimised() {}
     virtual void OnRestored() {}
 
+    // After the face has been put at its place (not by the user) or moved for another DPI.
+    virtual void OnPlaced() {}
+
     // Writes the date block as for a new date.
     void ComposeDate(const calendar::Moment& now);
+    // Puts the face at a place of the program's choosing: it stays there until the user drags
+    // it elsewhere.
+    void PlaceAt(FacePosition at);
+    void Unplace() { placed_ = false; }
 
     void OnCreate() override;
     void OnShown() override;
@@ -138,6 +153,9 @@ private:
     std::optional<std::chrono::sys_days> composedFor_;
     std::optional<calendar::Moment> lastTick_;
     bool minimised_ = false;
+    bool placed_ = false;
+    FacePosition anchor_;
+    RECT placedOn_{};
 };
 
 }  // namespace sticker

@@ -1,5 +1,6 @@
 #include "sticker/form1_win.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -27,6 +28,8 @@ constexpr FaceCommand kCommands[] = {
 // Posted by the tick that finds the date out of range: the message box has a modal loop of
 // its own, and opened inside the tick it would hold the clock still while it is open.
 constexpr UINT kShowRangeMessage = WM_APP + 17;
+
+constexpr const char* kLabels[] = {"Label1", "Label2", "Label3"};
 
 }  // namespace
 
@@ -68,11 +71,7 @@ std::span<const FaceCommand> Form1::Commands() const { return kCommands; }
 void Form1::OnReady() { ComposeMainFace(); }
 
 void Form1::ComposeMainFace() {
-    const FacePosition at =
-        MainFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
-    SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    host_.FaceCentre = WindowCentre(hwnd());
+    PlaceAt(MainFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width)));
     const Moment now = host_.clock.Now();
     const settings::StickerSettings stored = settings::LoadStickerSettings(host_.store, now.today);
     host_.schedule = stored.schedule;
@@ -85,6 +84,7 @@ void Form1::WriteDate(const Moment& now, bool newDate) {
     const MainFaceTexts texts = ComposeMainFaceTexts(now);
     if (texts.InRange()) {
         SetText("Label2", texts.label2);
+        KeepTextOnMonitor();
         return;
     }
     // The message once per date: a second time change on the same day does not repeat it.
@@ -100,6 +100,34 @@ bool Form1::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     const std::string message = std::exchange(rangeMessage_, std::string());
     if (!message.empty()) host_.dialogs.showMessage(hwnd(), message, kRangeCaption);
     return true;
+}
+
+void Form1::OnPlaced() {
+    host_.FaceCentre = WindowCentre(hwnd());
+    textRight_ = -1;
+    KeepTextOnMonitor();
+}
+
+void Form1::KeepTextOnMonitor() {
+    if (!placed() || IsIconic(hwnd())) return;
+    int right = 0;
+    for (const char* name : kLabels)
+        if (const ui::Control* label = Find(name); label && !label->text.empty())
+            right = std::max<int>(right, label->TextExtent().right);
+    // The clock changes every second, its width hardly ever: most ticks end here.
+    if (right == textRight_) return;
+    textRight_ = right;
+    POINT origin{0, 0};
+    ClientToScreen(hwnd(), &origin);
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    // Where the text would end with the face at its place.
+    const FacePosition at = anchor();
+    const int end = at.left + (origin.x - window.left) + right;
+    const int left = at.left - std::max(0, end - static_cast<int>(placedOn().right));
+    if (window.left != left || window.top != at.top)
+        SetWindowPos(hwnd(), nullptr, left, at.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::ApplyTextColour(std::uint32_t colour) {
@@ -118,6 +146,7 @@ void Form1::WriteClock(const Moment& now) {
     const MainClockTexts texts = ComposeMainClockTexts(now);
     SetText("Label1", texts.label1);
     SetText("Label3", texts.label3);
+    KeepTextOnMonitor();
 }
 
 void Form1::OnFaceAction(FaceAction action) {
@@ -159,7 +188,16 @@ void Form1::OnMinimised() {
 
 void Form1::OnRestored() {
     host_.windows.Close(kForm4Class);
+    // Back at its place unless the alternate face was dragged since, or the main face before.
+    const bool home = placed() && host_.FaceCentre == FaceCentreOf(anchor().left, anchor().top,
+                                                                   Scaled(description().width),
+                                                                   Scaled(description().height));
+    if (home) {
+        PlaceAt(anchor());
+        return;
+    }
     CentreWindowOn(hwnd(), host_.FaceCentre);
+    Unplace();
 }
 
 void Form1::OnDestroy() {

@@ -66,10 +66,7 @@ std::span<const FaceCommand> Form4::Commands() const { return kCommands; }
 void Form4::OnReady() { ComposeAlternateFace(); }
 
 void Form4::ComposeAlternateFace() {
-    const FacePosition at =
-        AlternateFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
-    SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceAt(AlternateFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width)));
     ComposeDate(host_.clock.Now());
 }
 

@@ -1,9 +1,10 @@
-// The faces on the screen: window messages that ask for the impossible ignored, and the
-// range message shown after the tick that finds the range's end.
+// The faces on the screen: text kept on the monitor, window messages that ask for the
+// impossible ignored, and the range message shown after the tick that finds the range's end.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -13,8 +14,65 @@
 namespace {
 
 using tavelon_test::At;
+using tavelon_test::CentreOf;
 using tavelon_test::Pump;
 using tavelon_test::Sticker;
+using tavelon_test::WindowRect;
+
+// The right end of the main face's text on the screen.
+int TextRight(const sticker::Form1& face) {
+    POINT origin{0, 0};
+    ClientToScreen(face.hwnd(), &origin);
+    int right = 0;
+    for (const char* name : {"Label1", "Label2", "Label3"})
+        right = std::max<int>(right, face.Find(name)->TextExtent().right);
+    return origin.x + right;
+}
+
+sticker::FacePosition MainPlace(int workWidth) { return {workWidth - 333 + 45, -4}; }
+
+void Drag(Sticker& s, ui::Window& face, const char* by, POINT to) {
+    s.dragTo = to;
+    const ui::Control* grip = face.Find(by);
+    SendMessageW(face.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, grip ? CentreOf(*grip) : 0);
+}
+
+TEST(MainFaceText, StaysOnTheMonitorMovingTheFaceLeftOnlyAsFarAsItMust) {
+    Sticker s(At(2026, 3, 17, 22, 0, 0));
+    sticker::Form1& face = s.Start();
+    const RECT work = sticker::NearestWorkArea(face.hwnd());
+    s.Tick();
+    // The night's long hour text would cross the edge at the face's place: the face stands
+    // left of its place by exactly as much.
+    const int left = WindowRect(face.hwnd()).left;
+    EXPECT_EQ(face.anchor(), MainPlace(work.right));
+    EXPECT_LT(left, face.anchor().left);
+    EXPECT_EQ(TextRight(face), work.right);
+    EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{face.anchor().left + 166, 80}));
+
+    // In the morning the hour text is short again, and the face goes back as far as it can.
+    s.clock.Set(At(2026, 3, 17, 10, 0, 0));
+    s.Tick();
+    const int back = WindowRect(face.hwnd()).left;
+    EXPECT_GT(back, left);
+    EXPECT_TRUE(back == face.anchor().left || TextRight(face) == work.right);
+    EXPECT_LE(TextRight(face), work.right);
+
+    // Where the user puts it, it stays, text or no text.
+    Drag(s, face, "Label1", POINT{work.right - 200, 300});
+    s.clock.Set(At(2026, 3, 17, 22, 0, 0));
+    s.Tick();
+    EXPECT_EQ(WindowRect(face.hwnd()).left, work.right - 200);
+    EXPECT_FALSE(face.placed());
+}
+
+TEST(MainFaceText, AClickOnTheClockThatMovesNothingKeepsThePlace) {
+    Sticker s(At(2026, 12, 13, 22, 0, 0));
+    sticker::Form1& face = s.Start();
+    SendMessageW(face.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*face.Find("Label1")));
+    EXPECT_EQ(s.drags, 1);
+    EXPECT_TRUE(face.placed());
+}
 
 struct DpiMessage {
     const char* name;

@@ -60,6 +60,17 @@ RECT NearestWorkArea(HWND hwnd) {
     return RECT{0, 0, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
 }
 
+namespace {
+
+bool OnAWorkArea(POINT point) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    HMONITOR on = MonitorFromPoint(point, MONITOR_DEFAULTTONULL);
+    return on && GetMonitorInfoW(on, &monitor) && PtInRect(&monitor.rcWork, point);
+}
+
+}  // namespace
+
 Face::Face(FaceHost& host, ui::WindowDesc desc) : ui::Window(std::move(desc)), host_(host) {}
 
 void Face::OnCreate() {
@@ -88,6 +99,13 @@ void Face::OnDpiChanged() {
         placedOn_ = NearestWorkArea(hwnd());
         OnPlaced();
     }
+    KeepOnScreen(false);
+}
+
+RECT Face::Grip() const {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    return r;
 }
 
 void Face::PlaceAt(FacePosition at) {
@@ -98,6 +116,16 @@ void Face::PlaceAt(FacePosition at) {
     // Asking for the monitor is slow: once per placing, not on every tick.
     placedOn_ = NearestWorkArea(hwnd());
     OnPlaced();
+}
+
+void Face::KeepOnScreen(bool followRule) {
+    // A minimised face is placed when it is restored; one not yet composed when it is.
+    if (!composedFor_ || IsIconic(hwnd())) return;
+    const RECT grip = Grip();
+    const bool seen = OnAWorkArea(
+        POINT{grip.left + (grip.right - grip.left) / 2, grip.top + (grip.bottom - grip.top) / 2});
+    if (seen && !(placed_ && followRule)) return;
+    PlaceAt(PlacementOn(NearestWorkArea(hwnd())));
 }
 
 void Face::SetUpTooltip() {
@@ -215,6 +243,15 @@ bool Face::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
                 OnRestored();
             }
             return false;
+        case WM_DISPLAYCHANGE:
+            KeepOnScreen(true);
+            return false;
+        case WM_SETTINGCHANGE:
+            if (wp == SPI_SETWORKAREA) KeepOnScreen(true);
+            return false;
+        case kComeIntoViewMessage:
+            KeepOnScreen(true);
+            return true;
         case WM_TIMECHANGE:
             if (composedFor_) RefreshDate(host_.clock.Now());
             return false;

@@ -102,6 +102,19 @@ bool Form1::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     return true;
 }
 
+FacePosition Form1::PlacementOn(const RECT& work) const {
+    const FacePosition at = MainFacePosition(work.right - work.left, Scaled(description().width));
+    return {work.left + at.left, work.top + at.top};
+}
+
+RECT Form1::Grip() const {
+    // The clock is what the user drags the main face by.
+    const ui::Control* clock = Find("Label1");
+    RECT r = clock ? clock->rect : RECT{};
+    MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 void Form1::OnPlaced() {
     host_.FaceCentre = WindowCentre(hwnd());
     textRight_ = -1;
@@ -192,12 +205,11 @@ void Form1::OnRestored() {
     const bool home = placed() && host_.FaceCentre == FaceCentreOf(anchor().left, anchor().top,
                                                                    Scaled(description().width),
                                                                    Scaled(description().height));
-    if (home) {
-        PlaceAt(anchor());
-        return;
+    if (!home) {
+        CentreWindowOn(hwnd(), host_.FaceCentre);
+        Unplace();
     }
-    CentreWindowOn(hwnd(), host_.FaceCentre);
-    Unplace();
+    KeepOnScreen(true);
 }
 
 void Form1::OnDestroy() {

@@ -56,6 +56,8 @@ private:
     void WriteDate(const calendar::Moment& now, bool newDate) override;
     void OnMinimised() override;
     void OnRestored() override;
+    FacePosition PlacementOn(const RECT& workArea) const override;
+    RECT Grip() const override;
     void OnPlaced() override;
     void ChooseTextColour();
 

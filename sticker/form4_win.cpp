@@ -70,6 +70,12 @@ void Form4::ComposeAlternateFace() {
     ComposeDate(host_.clock.Now());
 }
 
+FacePosition Form4::PlacementOn(const RECT& work) const {
+    const FacePosition at =
+        AlternateFacePosition(work.right - work.left, Scaled(description().width));
+    return {work.left + at.left, work.top + at.top};
+}
+
 void Form4::WriteDate(const Moment& now, bool /*newDate*/) {
     const AlternateFaceTexts texts = ComposeAlternateFaceTexts(now);
     SetText("Label2", texts.label2);

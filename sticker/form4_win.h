@@ -39,6 +39,7 @@ private:
     void OnFaceAction(FaceAction action) override;
     void WriteClock(const calendar::Moment& now) override;
     void WriteDate(const calendar::Moment& now, bool newDate) override;
+    FacePosition PlacementOn(const RECT& workArea) const override;
 };
 
 ui::WindowDesc Form4Description();

@@ -1,5 +1,6 @@
-// The faces on the screen: text kept on the monitor, window messages that ask for the
-// impossible ignored, and the range message shown after the tick that finds the range's end.
+// The faces on the screen: text kept on the monitor, faces kept on a screen when the display
+// changes, the DPI changes or a second start looks for them, and window messages that ask for
+// the impossible ignored. The display changes are real: Wine's desktop takes the new size.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <string>
 
+#include "app/app_win.h"
 #include "tests/win/fixture.h"
 #include "ui/dpi.h"
 
@@ -72,6 +74,102 @@ TEST(MainFaceText, AClickOnTheClockThatMovesNothingKeepsThePlace) {
     SendMessageW(face.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*face.Find("Label1")));
     EXPECT_EQ(s.drags, 1);
     EXPECT_TRUE(face.placed());
+}
+
+// Each test leaves Wine's desktop at its own size again.
+class DisplayChange : public testing::Test {
+protected:
+    void TearDown() override {
+        ChangeDisplaySettingsExW(nullptr, nullptr, nullptr, 0, nullptr);
+        Pump();
+    }
+    static void Resize(int width, int height) {
+        DEVMODEW mode{};
+        mode.dmSize = sizeof(mode);
+        mode.dmPelsWidth = width;
+        mode.dmPelsHeight = height;
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        ASSERT_EQ(ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr),
+                  DISP_CHANGE_SUCCESSFUL);
+        Pump();
+    }
+};
+
+TEST_F(DisplayChange, TheMainFaceFollowsItsPlaceAndADraggedOneStaysWhileItCanBeSeen) {
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& face = s.Start();
+    Resize(1280, 800);
+    EXPECT_EQ(face.anchor(), MainPlace(1280));
+    EXPECT_LE(TextRight(face), 1280);
+    EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{MainPlace(1280).left + 166, 80}));
+
+    Drag(s, face, "Label1", POINT{300, 200});
+    Resize(800, 600);
+    EXPECT_EQ(WindowRect(face.hwnd()).left, 300);
+    EXPECT_EQ(WindowRect(face.hwnd()).top, 200);
+
+    // Off every screen once the display is smaller: back to its place there.
+    Resize(1280, 800);
+    Drag(s, face, "Label1", POINT{1000, 700});
+    Resize(800, 600);
+    EXPECT_TRUE(face.placed());
+    EXPECT_EQ(face.anchor(), MainPlace(800));
+    const RECT r = WindowRect(face.hwnd());
+    EXPECT_EQ(r.top, -4);
+    EXPECT_LE(TextRight(face), 800);
+}
+
+TEST_F(DisplayChange, TheAlternateFaceKeepsToTheTopRightAndTheMainFaceComesBackInView) {
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& main = s.Start();
+    s.Command(main.hwnd(), sticker::Form1::kSwitchFace);
+    sticker::Form4* face = s.Form4();
+    ASSERT_NE(face, nullptr);
+    Resize(1280, 800);
+    EXPECT_EQ(WindowRect(face->hwnd()).left, 1280 - 256 - 2);
+    EXPECT_EQ(WindowRect(face->hwnd()).top, 2);
+
+    Drag(s, *face, "Image1", POINT{1000, 500});
+    const sticker::FacePoint dragged = s.app.faces.FaceCentre;
+    Resize(800, 600);
+    EXPECT_EQ(WindowRect(face->hwnd()).left, 800 - 256 - 2);
+    EXPECT_EQ(WindowRect(face->hwnd()).top, 2);
+    EXPECT_EQ(s.app.faces.FaceCentre, dragged);  // its own placing does not count
+
+    // The main face would come back centred on the alternate face's last centre, which is off
+    // the smaller screen now: it takes its place instead.
+    s.Command(face->hwnd(), sticker::Form4::kSwitchFace);
+    EXPECT_FALSE(IsIconic(main.hwnd()));
+    EXPECT_TRUE(main.placed());
+    EXPECT_EQ(main.anchor(), MainPlace(800));
+}
+
+TEST(FaceOnScreen, ASecondStartBringsAFaceOffEveryScreenBack) {
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& face = s.Start();
+    Drag(s, face, "Label1", POINT{6000, 4000});
+    ASSERT_FALSE(face.placed());
+    EXPECT_TRUE(app::RaiseRunningSticker());
+    Pump();
+    EXPECT_TRUE(face.placed());
+    EXPECT_EQ(face.anchor(), MainPlace(GetSystemMetrics(SM_CXFULLSCREEN)));
+
+    // One that can be seen stays where the user put it.
+    Drag(s, face, "Label1", POINT{200, 300});
+    EXPECT_TRUE(app::RaiseRunningSticker());
+    Pump();
+    EXPECT_EQ(WindowRect(face.hwnd()).left, 200);
+}
+
+TEST(FaceOnScreen, ADpiChangeThatLeavesTheFaceOffEveryScreenPutsItBack) {
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& face = s.Start();
+    RECT away{9000, 9000, 9500, 9252};
+    SendMessageW(face.hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&away));
+    EXPECT_EQ(face.dpi(), 144u);
+    EXPECT_EQ(face.anchor(),
+              (sticker::FacePosition{GetSystemMetrics(SM_CXFULLSCREEN) - 500 + 45, -4}));
 }
 
 struct DpiMessage {

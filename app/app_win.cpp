@@ -62,6 +62,8 @@ bool RaiseRunningSticker() {
         HWND face = FindWindowW(alternate.c_str(), nullptr);
         if (!face || !IsWindowVisible(face)) face = FindWindowW(main.c_str(), nullptr);
         if (face) {
+            // A face left off every screen (a monitor unplugged, a smaller display) comes back.
+            PostMessageW(face, sticker::kComeIntoViewMessage, 0, 0);
             ui::BringToFront(face);
             return true;
         }

@@ -43,8 +43,9 @@ public:
 // Gives every window but the main face its factory, and the faces their way to the others.
 void RegisterWindows(App& app);
 
-// Brings the face of a sticker already running in this session to the front; false when none
-// shows up within a moment (it may still be starting).
+// Brings the face of a sticker already running in this session to the front, and into view
+// when it is off every screen; false when none shows up within a moment (it may still be
+// starting).
 bool RaiseRunningSticker();
 
 // The module file name, however long.

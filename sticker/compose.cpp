@@ -138,6 +138,14 @@ AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now) {
     return texts;
 }
 
+RangeMessageParts SplitRangeMessage(std::string_view message) {
+    constexpr std::string_view kComma = "，";
+    const size_t comma = message.find(kComma);
+    if (comma == std::string_view::npos) return {std::string(message), {}};
+    const size_t end = comma + kComma.size();
+    return {std::string(message.substr(0, end)), std::string(message.substr(end))};
+}
+
 FacePosition MainFacePosition(int workAreaWidth, int windowWidth) {
     return {workAreaWidth - windowWidth + 45, -4};
 }

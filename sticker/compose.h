@@ -31,6 +31,14 @@ struct AlternateFaceTexts {
 };
 AlternateFaceTexts ComposeAlternateFaceTexts(const calendar::Moment& now);
 
+// The range message as the alternate face shows it, over two labels too narrow for it as one
+// line: head up to and including its first "，", tail the rest. Without a "，" it is all head.
+struct RangeMessageParts {
+    std::string head;
+    std::string tail;
+};
+RangeMessageParts SplitRangeMessage(std::string_view message);
+
 // Screen position of a face's top-left corner; workAreaWidth is the full-screen work-area
 // width (SM_CXFULLSCREEN), both in screen pixels.
 struct FacePosition {

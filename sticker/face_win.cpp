@@ -53,6 +53,25 @@ void CentreWindowOn(HWND hwnd, FacePoint point) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+RECT NearestWorkArea(HWND hwnd) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor))
+        return monitor.rcWork;
+    return RECT{0, 0, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
+}
+
+namespace {
+
+bool OnAWorkArea(POINT point) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    HMONITOR on = MonitorFromPoint(point, MONITOR_DEFAULTTONULL);
+    return on && GetMonitorInfoW(on, &monitor) && PtInRect(&monitor.rcWork, point);
+}
+
+}  // namespace
+
 Face::Face(FaceHost& host, ui::WindowDesc desc) : ui::Window(std::move(desc)), host_(host) {}
 
 void Face::OnCreate() {
@@ -71,6 +90,43 @@ void Face::OnDpiChanged() {
     tooltip_.MoveArea(kTooltipArea, ClientArea());
     SetUpTooltip();
     BuildMenu();
+    if (!composedFor_) return;  // created on another monitor's DPI: its composition places it
+    // The system has moved the face to where it suggests for the new DPI; a face at its place
+    // keeps that as its place.
+    if (placed_) {
+        RECT r{};
+        GetWindowRect(hwnd(), &r);
+        anchor_ = {r.left, r.top};
+        placedOn_ = NearestWorkArea(hwnd());
+        OnPlaced();
+    }
+    KeepOnScreen(false);
+}
+
+RECT Face::Grip() const {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    return r;
+}
+
+void Face::PlaceAt(FacePosition at) {
+    SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placed_ = true;
+    anchor_ = at;
+    // Asking for the monitor is slow: once per placing, not on every tick.
+    placedOn_ = NearestWorkArea(hwnd());
+    OnPlaced();
+}
+
+void Face::KeepOnScreen(bool followRule) {
+    // A minimised face is placed when it is restored; one not yet composed when it is.
+    if (!composedFor_ || IsIconic(hwnd())) return;
+    const RECT grip = Grip();
+    const bool seen = OnAWorkArea(
+        POINT{grip.left + (grip.right - grip.left) / 2, grip.top + (grip.bottom - grip.top) / 2});
+    if (seen && !(placed_ && followRule)) return;
+    PlaceAt(PlacementOn(NearestWorkArea(hwnd())));
 }
 
 void Face::SetUpTooltip() {
@@ -179,7 +235,12 @@ void Face::OnMouseMove(POINT at, WPARAM buttons) {
 }
 
 void Face::Drag() {
+    RECT before{}, after{};
+    GetWindowRect(hwnd(), &before);
     host_.dialogs.dragMover(hwnd());
+    GetWindowRect(hwnd(), &after);
+    // A click that moved nothing leaves the face at its place.
+    if (!EqualRect(&before, &after)) placed_ = false;
     host_.FaceCentre = WindowCentre(hwnd());
 }
 
@@ -229,6 +290,15 @@ bool Face::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
                 OnRestored();
             }
             return false;
+        case WM_DISPLAYCHANGE:
+            KeepOnScreen(true);
+            return false;
+        case WM_SETTINGCHANGE:
+            if (wp == SPI_SETWORKAREA) KeepOnScreen(true);
+            return false;
+        case kComeIntoViewMessage:
+            KeepOnScreen(true);
+            return true;
         case WM_TIMECHANGE:
             if (composedFor_) RefreshDate(host_.clock.Now());
             return false;

@@ -1,8 +1,9 @@
 #pragma once
 // What the two faces share: a one-second timer, the tooltip over the whole face, a popup menu
-// under the cursor, dragging (which moves FaceCentre with the window) and a date block composed
-// again once the date is stale, on a tick, a time change or a resume. A face fills in what it
-// shows, which of its controls drag it or open its menu, and what its own commands do.
+// under the cursor, dragging (which moves FaceCentre with the window), a date block composed
+// again once the date is stale, on a tick, a time change or a resume, and a place on a screen
+// kept when the screens change. A face fills in what it shows, where its place is, which of
+// its controls drag it or open its menu, and what its own commands do.
 #include <windows.h>
 
 #include <chrono>
@@ -59,6 +60,10 @@ struct FaceHost {
 
 inline constexpr std::string_view kProductName = "Tavelon";
 
+// Sent by a second start of the program to the face it finds running: a face that is off every
+// screen comes back into view.
+inline constexpr UINT kComeIntoViewMessage = WM_APP + 16;
+
 // The feature list shown by both faces' balloon tooltip: its title line and the lines below.
 inline constexpr std::string_view kFaceTooltipTitle = "显示：";
 extern const std::string_view kFaceTooltipBody;
@@ -76,6 +81,8 @@ int MillisecondsIntoSecond();
 FacePoint WindowCentre(HWND hwnd);
 // Moves a window so that its centre lies on point.
 void CentreWindowOn(HWND hwnd, FacePoint point);
+// The work area of the monitor nearest to a window.
+RECT NearestWorkArea(HWND hwnd);
 
 // One popup menu item; the faces number the same actions differently.
 struct FaceCommand {
@@ -94,6 +101,11 @@ public:
     HWND tooltip() const { return tooltip_.hwnd(); }
     // The date the date block was last written for; empty until the face is composed.
     std::optional<std::chrono::sys_days> composedFor() const { return composedFor_; }
+    // Whether the face stands where the program put it (rather than the user), and that place.
+    bool placed() const { return placed_; }
+    FacePosition anchor() const { return anchor_; }
+    // The work area of the monitor the face was last placed on.
+    const RECT& placedOn() const { return placedOn_; }
 
 protected:
     Face(FaceHost& host, ui::WindowDesc desc);
@@ -114,8 +126,24 @@ protected:
     virtual void OnMinimised() {}
     virtual void OnRestored() {}
 
+    // Where the face goes by its placement rule on a monitor with this work area.
+    virtual FacePosition PlacementOn(const RECT& workArea) const = 0;
+    // The part of the face a user takes hold of; the face is on a screen while its centre lies
+    // on a monitor's work area.
+    virtual RECT Grip() const;
+    // After the face has been put at its place (not by the user) or moved for another DPI.
+    virtual void OnPlaced() {}
+
     // Writes the date block as for a new date.
     void ComposeDate(const calendar::Moment& now);
+    // Puts the face at a place of the program's choosing: it stays there, and follows its rule
+    // when the screens change, until the user drags it elsewhere.
+    void PlaceAt(FacePosition at);
+    void Unplace() { placed_ = false; }
+    // On a change of the screens: a face at its place takes its place on the monitor nearest
+    // to it (followRule) and a face off every screen goes back to its place; a face the user
+    // put where it can be seen stays.
+    void KeepOnScreen(bool followRule);
 
     void OnCreate() override;
     void OnShown() override;
@@ -145,6 +173,9 @@ private:
     std::optional<calendar::Moment> lastTick_;
     std::optional<POINT> armedAt_;  // a press that drags once the mouse moves (client point)
     bool minimised_ = false;
+    bool placed_ = false;
+    FacePosition anchor_;
+    RECT placedOn_{};
 };
 
 }  // namespace sticker

@@ -1,6 +1,8 @@
 #include "sticker/form1_win.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "settings/forms.h"
 #include "sticker/clock_labels.h"
@@ -23,6 +25,12 @@ constexpr FaceCommand kCommands[] = {
     {Form1::kStartWithSystem, FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动"},
     {Form1::kNoStartWithSystem, FaceAction::NoStartWithSystem, "ICON_RERUNSETUP", "取消开机启动"},
 };
+
+// Posted by the tick that finds the date out of range: the message box has a modal loop of
+// its own, and opened inside the tick it would hold the clock still while it is open.
+constexpr UINT kShowRangeMessage = WM_APP + 17;
+
+constexpr const char* kLabels[] = {"Label1", "Label2", "Label3"};
 
 }  // namespace
 
@@ -65,11 +73,7 @@ std::span<const FaceCommand> Form1::Commands() const { return kCommands; }
 void Form1::OnReady() { ComposeMainFace(); }
 
 void Form1::ComposeMainFace() {
-    const FacePosition at =
-        MainFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
-    SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    host_.FaceCentre = WindowCentre(hwnd());
+    PlaceAt(MainFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width)));
     const Moment now = host_.clock.Now();
     const settings::StickerSettings stored = settings::LoadStickerSettings(host_.store, now.today);
     host_.schedule = stored.schedule;
@@ -80,10 +84,65 @@ void Form1::ComposeMainFace() {
 
 void Form1::WriteDate(const Moment& now, bool newDate) {
     const MainFaceTexts texts = ComposeMainFaceTexts(now);
-    if (texts.InRange()) SetText("Label2", texts.label2);
+    if (texts.InRange()) {
+        SetText("Label2", texts.label2);
+        KeepTextOnMonitor();
+        return;
+    }
     // The message once per date: a second time change on the same day does not repeat it.
-    else if (newDate)
-        host_.dialogs.showMessage(hwnd(), texts.message, kRangeCaption);
+    if (newDate && rangeMessage_.empty()) {
+        rangeMessage_ = texts.message;
+        PostMessageW(hwnd(), kShowRangeMessage, 0, 0);
+    }
+}
+
+bool Form1::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg != kShowRangeMessage) return Face::OnMessage(msg, wp, lp, result);
+    // The clock goes on ticking in the box's own loop while the box is open.
+    const std::string message = std::exchange(rangeMessage_, std::string());
+    if (!message.empty()) host_.dialogs.showMessage(hwnd(), message, kRangeCaption);
+    return true;
+}
+
+FacePosition Form1::PlacementOn(const RECT& work) const {
+    const FacePosition at = MainFacePosition(work.right - work.left, Scaled(description().width));
+    return {work.left + at.left, work.top + at.top};
+}
+
+RECT Form1::Grip() const {
+    // The clock is what the user drags the main face by.
+    const ui::Control* clock = Find("Label1");
+    RECT r = clock ? clock->rect : RECT{};
+    MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void Form1::OnPlaced() {
+    host_.FaceCentre = WindowCentre(hwnd());
+    textRight_ = -1;
+    KeepTextOnMonitor();
+}
+
+void Form1::KeepTextOnMonitor() {
+    if (!placed() || IsIconic(hwnd())) return;
+    int right = 0;
+    for (const char* name : kLabels)
+        if (const ui::Control* label = Find(name); label && !label->text.empty())
+            right = std::max<int>(right, label->TextExtent().right);
+    // The clock changes every second, its width hardly ever: most ticks end here.
+    if (right == textRight_) return;
+    textRight_ = right;
+    POINT origin{0, 0};
+    ClientToScreen(hwnd(), &origin);
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    // Where the text would end with the face at its place.
+    const FacePosition at = anchor();
+    const int end = at.left + (origin.x - window.left) + right;
+    const int left = at.left - std::max(0, end - static_cast<int>(placedOn().right));
+    if (window.left != left || window.top != at.top)
+        SetWindowPos(hwnd(), nullptr, left, at.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::ApplyTextColour(std::uint32_t colour) {
@@ -102,6 +161,7 @@ void Form1::WriteClock(const Moment& now) {
     const MainClockTexts texts = ComposeMainClockTexts(now);
     SetText("Label1", texts.label1);
     SetText("Label3", texts.label3);
+    KeepTextOnMonitor();
 }
 
 void Form1::OnFaceAction(FaceAction action) {
@@ -146,7 +206,15 @@ void Form1::OnMinimised() {
 
 void Form1::OnRestored() {
     host_.windows.Close(kForm4Class);
-    CentreWindowOn(hwnd(), host_.FaceCentre);
+    // Back at its place unless the alternate face was dragged since, or the main face before.
+    const bool home = placed() && host_.FaceCentre == FaceCentreOf(anchor().left, anchor().top,
+                                                                   Scaled(description().width),
+                                                                   Scaled(description().height));
+    if (!home) {
+        CentreWindowOn(hwnd(), host_.FaceCentre);
+        Unplace();
+    }
+    KeepOnScreen(true);
 }
 
 void Form1::OnDestroy() {

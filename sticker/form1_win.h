@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "sticker/face_win.h"
 #include "ui/window.h"
@@ -36,11 +37,15 @@ public:
     void ComposeMainFace();
     // Text of Label1..Label3 and the background (also the colour key) from a text colour.
     void ApplyTextColour(std::uint32_t colour);
+    // At its place, the face moves left by as much as its widest line would cross the right
+    // edge of its monitor's work area, and back when the lines are short again.
+    void KeepTextOnMonitor();
 
 protected:
     void OnCreate() override;
     void OnReady() override;
     void OnDestroy() override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
     std::span<const FaceCommand> Commands() const override;
@@ -53,7 +58,13 @@ private:
     void WriteDate(const calendar::Moment& now, bool newDate) override;
     void OnMinimised() override;
     void OnRestored() override;
+    FacePosition PlacementOn(const RECT& workArea) const override;
+    RECT Grip() const override;
+    void OnPlaced() override;
     void ChooseTextColour();
+
+    std::string rangeMessage_;  // waiting to be shown once the tick that found it has ended
+    int textRight_ = -1;        // the right end of the text the face was last kept on screen for
 };
 
 ui::WindowDesc Form1Description();

@@ -1,5 +1,6 @@
 #include "sticker/form4_win.h"
 
+#include "calendar/range.h"
 #include "sticker/clock_labels.h"
 #include "sticker/compose.h"
 #include "sticker/form1_win.h"
@@ -67,16 +68,27 @@ std::span<const FaceCommand> Form4::Commands() const { return kCommands; }
 void Form4::OnReady() { ComposeAlternateFace(); }
 
 void Form4::ComposeAlternateFace() {
-    const FacePosition at =
-        AlternateFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width));
-    SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceAt(AlternateFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width)));
     ComposeDate(host_.clock.Now());
+}
+
+FacePosition Form4::PlacementOn(const RECT& work) const {
+    const FacePosition at =
+        AlternateFacePosition(work.right - work.left, Scaled(description().width));
+    return {work.left + at.left, work.top + at.top};
 }
 
 void Form4::WriteDate(const Moment& now, bool /*newDate*/) {
     const AlternateFaceTexts texts = ComposeAlternateFaceTexts(now);
     SetText("Label2", texts.label2);
+    if (!calendar::InLunarRange(now.today)) {
+        // Both labels carry the range message, too long for either: its first clause stands
+        // in Label3 and the rest in Label4, so it reads whole, once.
+        const RangeMessageParts parts = SplitRangeMessage(texts.label3);
+        SetText("Label3", parts.head);
+        SetText("Label4", parts.tail);
+        return;
+    }
     SetText("Label3", texts.label3);
     SetText("Label4", texts.label4);
 }

@@ -42,6 +42,7 @@ private:
     bool OpensMonthFrom(const ui::Control& /*hit*/) const override { return true; }
     void WriteClock(const calendar::Moment& now) override;
     void WriteDate(const calendar::Moment& now, bool newDate) override;
+    FacePosition PlacementOn(const RECT& workArea) const override;
 };
 
 ui::WindowDesc Form4Description();

@@ -5,9 +5,11 @@
 //
 // Kinds and what they become:
 //   Label        windowless: painted by its window on a transparent background, centred
-//                horizontally, top-aligned, wrapped at word boundaries (CR LF breaks lines).
-//                When a substituted font's lines are too tall for the label, lines that each
-//                fit its width are set closer (down to the em height), so none is cut off.
+//                horizontally, top-aligned, one line per CR LF and never wrapped. A label
+//                fits its text (see LabelFit): a line wider than the label takes the label's
+//                font down in steps, to a floor of 70 % of its size, and only a line too wide
+//                even then is cut, with an ellipsis. Lines too tall for the label (a
+//                substituted font) are set closer, down to the em height.
 //   Picture      windowless: a PNG from an RCDATA resource (caption = resource name),
 //                stretched to the rectangle; painted before every label.
 //   GroupBox     windowless: an etched frame with its caption in the top edge, painted by the
@@ -27,6 +29,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/picture.h"
 
@@ -110,6 +113,23 @@ inline ControlDesc Describe(ControlKind kind, std::string name, int x, int y, in
     return d;
 }
 
+// How a label draws its text: worked out when the text, the label's size or the DPI changes,
+// never on a paint or a tick that leaves them as they were.
+struct LabelFit {
+    std::string font;                 // FontSpec text of the step drawn: the label's or smaller
+    std::vector<std::wstring> lines;  // the text split at CR LF
+    int widest = 0;      // device pixels of the widest line as drawn (a cut line: the label width)
+    int lineHeight = 0;  // of the font drawn
+    int advance = 0;     // from one line's top to the next
+    int raise = 0;       // a single line lifted into a label lower than its font's ascent
+    bool fits = true;    // every line fits the width, and the lines the height, at this step
+    bool cut = false;    // a line is cut with an ellipsis: even the floor step was too wide
+    // What it was worked out for.
+    std::string text;
+    UINT dpi = 0;
+    SIZE size{-1, -1};
+};
+
 struct Control {
     ControlDesc desc;
     int id = 0;           // child-window id, also for windowless controls
@@ -118,6 +138,16 @@ struct Control {
     std::string text;     // windowless kinds: the shown text
     COLORREF colour = 0;  // windowless kinds: the text colour in use
     Picture picture;
+    LabelFit fit;  // labels only
+
+    // The part of a label's rectangle its text covers as drawn: the widest line, centred.
+    RECT TextExtent() const {
+        const int width = rect.right - rect.left;
+        const int left = rect.left + (width - fit.widest) / 2;
+        const int lines = static_cast<int>(fit.lines.size());
+        const int height = lines > 0 ? (lines - 1) * fit.advance + fit.lineHeight : 0;
+        return RECT{left, rect.top - fit.raise, left + fit.widest, rect.top - fit.raise + height};
+    }
 
     bool windowless() const {
         return desc.kind == ControlKind::Label || desc.kind == ControlKind::Picture ||

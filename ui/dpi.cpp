@@ -1,5 +1,7 @@
 #include "ui/dpi.h"
 
+#include <algorithm>
+
 #include "ui/gdi.h"
 
 namespace ui {
@@ -24,6 +26,20 @@ RECT ScaleRect(int x, int y, int w, int h, UINT dpi) {
     const int left = Scale(x, dpi);
     const int top = Scale(y, dpi);
     return RECT{left, top, left + Scale(w, dpi), top + Scale(h, dpi)};
+}
+
+bool IsSaneDpiChange(UINT dpi, const RECT* suggested, int logicalWidth, int logicalHeight) {
+    if (dpi < kMinDpi || dpi > kMaxDpi) return false;
+    if (!suggested) return true;
+    // The system suggests the window's own size at the new DPI; twice that leaves room for
+    // rounding and frames. Window coordinates are 16-bit values underneath.
+    constexpr long kCoordinateLimit = 32767;
+    const long long width = static_cast<long long>(suggested->right) - suggested->left;
+    const long long height = static_cast<long long>(suggested->bottom) - suggested->top;
+    const auto within = [](long v) { return v >= -kCoordinateLimit && v <= kCoordinateLimit; };
+    return width > 0 && height > 0 && width <= 2LL * Scale(std::max(logicalWidth, 1), dpi) + 64 &&
+           height <= 2LL * Scale(std::max(logicalHeight, 1), dpi) + 64 && within(suggested->left) &&
+           within(suggested->top) && within(suggested->right) && within(suggested->bottom);
 }
 
 UINT SystemDpi() {

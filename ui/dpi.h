@@ -6,6 +6,12 @@
 namespace ui {
 
 inline constexpr UINT kBaseDpi = 96;
+// The DPIs a window follows: half to ten times the base. A WM_DPICHANGED outside them, or with
+// a suggested rectangle that is empty or far larger than the window, is ignored: a DPI of 0
+// would shrink the window to nothing, 65535 would ask for a back buffer of gigabytes.
+inline constexpr UINT kMinDpi = 48;
+inline constexpr UINT kMaxDpi = 960;
+bool IsSaneDpiChange(UINT dpi, const RECT* suggested, int logicalWidth, int logicalHeight);
 
 // Rounds half away from zero, so that negative offsets scale like positive ones.
 int Scale(int logical, UINT dpi);

@@ -1,5 +1,6 @@
 #include "ui/font.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -54,6 +55,19 @@ FontSpec ParseFontSpec(std::string_view text) {
     if (count > 4) fontSpec.underline = LeadingNumber(fields[4]) != 0;
     if (count > 5) fontSpec.strikeout = LeadingNumber(fields[5]) != 0;
     return fontSpec;
+}
+
+std::string ScaledFontSpec(std::string_view specText, int percent) {
+    const FontSpec base = ParseFontSpec(specText);
+    // Hundredths of a point are finer than any DPI resolves, and keep the text short.
+    const double points = std::round(base.points * percent) / 100.0;
+    char size[32];
+    const auto end = std::to_chars(size, size + sizeof size, points).ptr;
+    std::string text = base.family;
+    text.append(",").append(size, end);
+    for (const bool style : {base.bold, base.italic, base.underline, base.strikeout})
+        text.append(style ? ",1" : ",0");
+    return text;
 }
 
 LOGFONTW ToLogFont(const FontSpec& fontSpec, UINT dpi, BYTE quality) {

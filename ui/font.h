@@ -23,6 +23,10 @@ struct FontSpec {
 // Unreadable numeric fields count as 0 (size: the default 9); surrounding blanks are ignored.
 FontSpec ParseFontSpec(std::string_view text);
 
+// The same font at percent of its size, as a FontSpec text: a smaller step of a label's font
+// is just another text for the cache.
+std::string ScaledFontSpec(std::string_view specText, int percent);
+
 // Height in device pixels is the point size at the given DPI, as a character height.
 LOGFONTW ToLogFont(const FontSpec& fontSpec, UINT dpi, BYTE quality = DEFAULT_QUALITY);
 

@@ -152,9 +152,12 @@ LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return ColourStatic(msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
-        case 0x02E0:  // WM_DPICHANGED
-            ApplyDpi(HIWORD(wp), reinterpret_cast<const RECT*>(lp));
+        case 0x02E0: {  // WM_DPICHANGED
+            const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+            if (IsSaneDpiChange(HIWORD(wp), suggested, desc_.width, desc_.height))
+                ApplyDpi(HIWORD(wp), suggested);
             return 0;
+        }
         case WM_DESTROY:
             OnDestroy();
             return 0;
@@ -243,75 +246,7 @@ const std::string& Window::FontSpecOf(const Control& c) const {
     return c.desc.font.empty() ? desc_.font : c.desc.font;
 }
 
-int Window::TextWidth(const Control& c, std::wstring_view text) const {
-    const WindowDc dc(hwnd_);
-    if (!dc) return 0;
-    const SelectedObject font(dc.get(), CachedFont(FontSpecOf(c), dpi_, TextQuality()));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc.get(), text.data(), static_cast<int>(text.size()), &extent);
-    return extent.cx;
-}
-
 BYTE Window::TextQuality() const { return desc_.colourKey ? kColourKeyQuality : DEFAULT_QUALITY; }
-
-void Window::PaintLabel(HDC dc, const Control& c) {
-    if (c.text.empty()) return;
-    const SelectedObject font(dc, CachedFont(FontSpecOf(c), dpi_, TextQuality()));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, c.colour);
-    const std::wstring text = Widen(c.text);
-    if (!PaintLinesToFit(dc, c.rect, text)) {
-        RECT r = c.rect;
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-                  DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-    }
-}
-
-// A label sized for one font must still show all its text when the system substitutes a font
-// with taller lines: lines that each fit the width are set closer, down to the font's em
-// height, which is where the ink of Chinese characters ends. Returns false, to leave the text
-// to ordinary wrapping, when nothing needs adjusting or a line would wrap.
-bool Window::PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const {
-    TEXTMETRICW tm{};
-    if (!GetTextMetricsW(dc, &tm)) return false;
-    std::vector<std::wstring_view> lines;
-    for (size_t start = 0;;) {
-        const size_t end = text.find(L"\r\n", start);
-        lines.push_back(text.substr(
-            start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start));
-        if (end == std::wstring_view::npos) break;
-        start = end + 2;
-    }
-    const int height = rect.bottom - rect.top, width = rect.right - rect.left;
-    const int count = static_cast<int>(lines.size());
-    // One line: a font with a taller ascent would put the baseline below the label and cut the
-    // bottom off digits; raise the line until its baseline is inside (within the space above
-    // the em, so the top of the ink stays inside too).
-    const int raise = count == 1 ? std::min<int>(tm.tmAscent - height, tm.tmInternalLeading) : 0;
-    if (count == 1 && raise <= 0) return false;
-    if (count > 1 && count * tm.tmHeight <= height) return false;
-    for (std::wstring_view line : lines) {
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, line.data(), static_cast<int>(line.size()), &extent);
-        if (extent.cx > width) return false;
-    }
-    if (count == 1) {
-        RECT line{rect.left, rect.top - raise, rect.right, rect.bottom};
-        const SavedDc clip(dc);
-        IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-        DrawTextW(dc, lines[0].data(), static_cast<int>(lines[0].size()), &line,
-                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-        return true;
-    }
-    const int advance = std::max<int>(tm.tmHeight - tm.tmInternalLeading, height / count);
-    for (int i = 0; i < count; ++i) {
-        RECT line{rect.left, rect.top + i * advance, rect.right,
-                  rect.top + i * advance + tm.tmHeight};
-        DrawTextW(dc, lines[i].data(), static_cast<int>(lines[i].size()), &line,
-                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-    }
-    return true;
-}
 
 void Window::PaintGroupBox(HDC dc, const Control& c) {
     const SelectedObject font(dc, CachedFont(FontSpecOf(c), dpi_, TextQuality()));

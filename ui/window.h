@@ -106,6 +106,13 @@ public:
     int Position(std::string_view name) const;
     void SetPosition(std::string_view name, int position);
 
+    // The FontSpec a control is drawn with: its own, or the window's default.
+    const std::string& FontSpecOf(const Control& control) const;
+    // The width in device pixels of one line of text in a control's font (or in a FontSpec),
+    // as painting draws it.
+    int TextWidth(const Control& control, std::wstring_view text) const;
+    int TextWidth(std::string_view fontSpec, std::wstring_view text) const;
+
     // Runs once when the window is gone: after its own final handler, or when the object is
     // destroyed first. Lets an owner forget (or delete) the object. Set at most one.
     void SetFinalCallback(std::function<void()> callback) { final_ = std::move(callback); }
@@ -134,10 +141,6 @@ protected:
 
     // Device rectangle of a control description at the current DPI.
     RECT ScaledRect(const ControlDesc& desc) const;
-    // The FontSpec a control is drawn with: its own, or the window's default.
-    const std::string& FontSpecOf(const Control& control) const;
-    // The width in device pixels of one line of text in a control's font, as painting draws it.
-    int TextWidth(const Control& control, std::wstring_view text) const;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
@@ -152,8 +155,8 @@ private:
     void ApplyDpi(UINT dpi, const RECT* suggested);
     void Paint();
     void PaintWindowless(HDC dc, const RECT& dirty);
-    void PaintLabel(HDC dc, const Control& control);
-    bool PaintLinesToFit(HDC dc, const RECT& rect, std::wstring_view text) const;
+    void FitLabelText(Control& label);
+    void PaintLabel(HDC dc, Control& label);
     void PaintGroupBox(HDC dc, const Control& control);
     BYTE TextQuality() const;
     LRESULT ColourStatic(UINT msg, HDC dc, HWND child);

@@ -118,6 +118,7 @@ void Window::ConnectChild(Control& c) {
 void Window::Layout() {
     for (Control& c : controls_) {
         c.rect = ScaledRect(c.desc);
+        if (c.desc.kind == ControlKind::Label) FitLabelText(c);
         if (!c.hwnd) continue;
         int height = c.rect.bottom - c.rect.top;
         // A drop-down combo box's window height is the height of its open list.
@@ -175,7 +176,8 @@ const Control* Window::Named(std::string_view name) const {
 }
 
 void Window::Invalidate(const Control& c) {
-    if (hwnd_) InvalidateRect(hwnd_, &c.rect, FALSE);
+    // A hidden window is painted whole when it is shown; asking for less costs a round trip.
+    if (hwnd_ && IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, &c.rect, FALSE);
 }
 
 void Window::SetText(std::string_view name, std::string_view text) {
@@ -185,6 +187,7 @@ void Window::SetText(std::string_view name, std::string_view text) {
         SetWindowTextW(c->hwnd, Widen(text).c_str());
     } else if (c->text != text) {
         c->text = std::string(text);
+        if (c->desc.kind == ControlKind::Label) FitLabelText(*c);
         Invalidate(*c);
     }
 }

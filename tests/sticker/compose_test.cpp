@@ -146,6 +146,18 @@ INSTANTIATE_TEST_SUITE_P(
         AlternateCase{"AfterTheTable", "2100-02-09 12:00", "2100年02月09日", kLate, kLate}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(SplitRangeMessage, PutsTheFirstClauseAboveAndTheRestBelowLosingNothing) {
+    const RangeMessageParts late = SplitRangeMessage(kLate);
+    EXPECT_EQ(late.head, "请检查您的日期，");
+    EXPECT_EQ(late.tail, "阳历日期最大为 2100-02-08 ！");
+    const RangeMessageParts early = SplitRangeMessage(kEarly);
+    EXPECT_EQ(early.head + early.tail, kEarly);
+    EXPECT_EQ(early.tail, "阳历日期最小为 1901-02-19 ！");
+    const RangeMessageParts plain = SplitRangeMessage("无逗号");
+    EXPECT_EQ(plain.head, "无逗号");
+    EXPECT_EQ(plain.tail, "");
+}
+
 TEST(ColoursForText, BackgroundIsTheShiftedLow24Bits) {
     EXPECT_EQ(ColoursForText(settings::kDefaultTextColour), (FaceColours{0x80FF00, 0x4ECD32}));
     EXPECT_EQ(ColoursForText(0), (FaceColours{0, 0x323232}));

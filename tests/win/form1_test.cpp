@@ -27,10 +27,14 @@ TEST(Form1Window, HasItsStylesSizeKeyAndPlace) {
     const SIZE client = tavelon_test::ClientSize(hwnd);
     EXPECT_EQ(client.cx, 333);
     EXPECT_EQ(client.cy, 168);
+    // Its place is the rule's; it stands left of it by as much as its text would cross the
+    // screen's edge there, and FaceCentre records the place.
+    const int place = GetSystemMetrics(SM_CXFULLSCREEN) - 333 + 45;
     const RECT r = tavelon_test::WindowRect(hwnd);
-    EXPECT_EQ(r.left, GetSystemMetrics(SM_CXFULLSCREEN) - 333 + 45);
+    EXPECT_EQ(s.form1->anchor(), (sticker::FacePosition{place, -4}));
+    EXPECT_LE(r.left, place);
     EXPECT_EQ(r.top, -4);
-    EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{r.left + 166, r.top + 84}));
+    EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{place + 166, -4 + 84}));
 
     COLORREF key = 0;
     BYTE alpha = 0;
@@ -77,13 +81,16 @@ TEST(Form1Labels, ATickOnANewDateRecomposesTheDateBlockInPlace) {
     Sticker s(At(2026, 12, 7, 23, 59, 59));
     sticker::Form1& form = s.Start();
     const RECT before = tavelon_test::WindowRect(form.hwnd());
+    const sticker::FacePosition place = form.anchor();
     const std::string oldBlock = form.Text("Label2");
     s.clock.Advance(std::chrono::seconds(1));
     s.Tick();
     EXPECT_EQ(form.Text("Label1"), "00:00:00");
     EXPECT_NE(form.Text("Label2"), oldBlock);
     EXPECT_EQ(form.Text("Label2"), sticker::ComposeMainFaceTexts(s.clock.Now()).label2);
-    EXPECT_EQ(tavelon_test::WindowRect(form.hwnd()).left, before.left);
+    // Not placed again: the face keeps its place (its text may move it left of there).
+    EXPECT_EQ(form.anchor(), place);
+    EXPECT_EQ(tavelon_test::WindowRect(form.hwnd()).top, before.top);
 }
 
 TEST(Form1Labels, ATimeChangeOrAResumeRecomposesTheDate) {

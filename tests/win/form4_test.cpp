@@ -70,4 +70,33 @@ TEST(Form4Window, ARightClickAnywhereOpensItsMenu) {
     EXPECT_EQ(s.menuPoints.size(), 1u);
 }
 
+struct OutOfRange {
+    calendar::Moment at;
+    const char* label3;
+    const char* label4;
+};
+
+class Form4OutOfRange : public testing::TestWithParam<OutOfRange> {};
+
+TEST_P(Form4OutOfRange, ShowsTheRangeMessageWholeOverLabel3AndLabel4) {
+    Sticker s(GetParam().at);
+    sticker::Form1& main = s.Start();
+    s.Command(main.hwnd(), sticker::Form1::kSwitchFace);
+    sticker::Form4* face = s.Form4();
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->Text("Label3"), GetParam().label3);
+    EXPECT_EQ(face->Text("Label4"), GetParam().label4);
+    for (const char* name : {"Label3", "Label4"}) {
+        const ui::LabelFit& fit = face->Find(name)->fit;
+        EXPECT_TRUE(fit.fits && !fit.cut) << name;
+        EXPECT_EQ(fit.lines.size(), 1u) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, Form4OutOfRange,
+                         testing::Values(OutOfRange{At(2100, 2, 9, 0, 0, 0), "请检查您的日期，",
+                                                    "阳历日期最大为 2100-02-08 ！"},
+                                         OutOfRange{At(1901, 2, 18, 23, 0, 0), "请检查您的日期，",
+                                                    "阳历日期最小为 1901-02-19 ！"}));
+
 }  // namespace

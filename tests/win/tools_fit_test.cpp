@@ -35,13 +35,6 @@ using tavelon_test::Pump;
 constexpr sys_days kFirstLunarDay = sys_days{year{1901} / 2 / 19};
 constexpr sys_days kLastLunarDay = sys_days{year{2100} / 2 / 8};
 
-// The window's own measurement is for its forms; a pointer to it reaches it from a test.
-struct Measure : ui::Window {
-    static int Width(const ui::Window& w, const ui::Control& c, std::wstring_view text) {
-        return (w.*&Measure::TextWidth)(c, text);
-    }
-};
-
 // The widest of many texts in one control's font. GDI lays a line out glyph by glyph without
 // kerning, so a text is as wide as its characters together: each is measured once, and the
 // widest text is measured again whole.
@@ -68,14 +61,14 @@ public:
         Add(widest);
     }
 
-    int width() const { return Measure::Width(window_, control_, text_); }
+    int width() const { return window_.TextWidth(control_, text_); }
     std::string text() const { return ui::Narrow(text_); }
 
 private:
     int CharWidth(wchar_t c) {
         const auto known = widths_.find(c);
         if (known != widths_.end()) return known->second;
-        return widths_[c] = Measure::Width(window_, control_, {&c, 1});
+        return widths_[c] = window_.TextWidth(control_, {&c, 1});
     }
 
     const ui::Window& window_;

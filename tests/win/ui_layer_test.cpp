@@ -76,6 +76,13 @@ TEST(FontCache, CreatesEachSpecOncePerDpi) {
     EXPECT_EQ(ui::CachedFontCount(), withB);
 }
 
+TEST(ScaledFontSpec, IsTheSameFontAtAPercentOfItsSize) {
+    EXPECT_EQ(ui::ScaledFontSpec("SimSun,12,1", 95), "SimSun,11.4,1,0,0,0");
+    EXPECT_EQ(ui::ScaledFontSpec("Microsoft YaHei,14", 70), "Microsoft YaHei,9.8,0,0,0,0");
+    EXPECT_EQ(ui::ScaledFontSpec("", 50), "SimSun,4.5,0,0,0,0");
+    EXPECT_EQ(ui::ScaledFontSpec("Arial,10,0,1,1,1", 100), "Arial,10,0,1,1,1");
+}
+
 TEST(TextConversion, RoundTripsAndReplacesWhatIsInvalid) {
     const std::string text = "甲jiǎ子zǐ 𠀀\r\n";
     EXPECT_EQ(ui::Narrow(ui::Widen(text)), text);
@@ -227,6 +234,92 @@ TEST(WindowFromDescription, BuildsScaledControlsAndConnectsThem) {
     const std::vector<std::pair<std::string, ui::ControlEvent>> expected = {
         {"Text1", ui::ControlEvent::TextChanged}, {"Check1", ui::ControlEvent::Clicked}};
     EXPECT_EQ(probe.events, expected);
+}
+
+// One label of a given size and font, and the window's own measurement of a line.
+class Fitter final : public ui::Window {
+public:
+    Fitter(int w, int h, std::string font) : ui::Window(Description(w, h, std::move(font))) {
+        Create(SW_SHOWNOACTIVATE);
+    }
+    int Width(std::string_view text, int percent = 100) const {
+        const std::string& font = Find("Label1")->desc.font;
+        return TextWidth(percent == 100 ? font : ui::ScaledFontSpec(font, percent),
+                         ui::Widen(text));
+    }
+    const ui::LabelFit& Fit(std::string_view text) {
+        SetText("Label1", text);
+        return Find("Label1")->fit;
+    }
+
+private:
+    static ui::WindowDesc Description(int w, int h, std::string font) {
+        ui::WindowDesc d;
+        d.className = "Tavelon.TestFitter";
+        d.width = w + 20;
+        d.height = h + 20;
+        d.style = WS_POPUP;
+        d.controls = {ui::Describe(ui::ControlKind::Label, "Label1", 10, 10, w, h).Font(font)};
+        return d;
+    }
+};
+
+constexpr std::string_view kLine = "丁dīng亥hài时 人定/人静 二更初刻";
+
+double PointsOf(const ui::LabelFit& fit) { return ui::ParseFontSpec(fit.font).points; }
+
+TEST(LabelFit, AWideLineStepsTheFontDownAndNeverWraps) {
+    const int wide = Fitter(400, 40, "SimSun,12,1").Width(kLine);
+    // One pixel too narrow: a smaller step, the lines as they were.
+    Fitter narrow(wide - 1, 40, "SimSun,12,1");
+    const ui::LabelFit& fit = narrow.Fit(std::string(kLine) + "\r\n短");
+    EXPECT_TRUE(fit.fits);
+    EXPECT_FALSE(fit.cut);
+    EXPECT_LT(PointsOf(fit), 12);
+    EXPECT_GE(PointsOf(fit), 12 * 0.9);
+    EXPECT_EQ(fit.lines.size(), 2u);
+    EXPECT_LE(fit.widest, wide - 1);
+    // Short again: back to the label's own font.
+    EXPECT_EQ(narrow.Fit("短").font, "SimSun,12,1");
+}
+
+TEST(LabelFit, BelowTheFloorALineIsCutWithAnEllipsisNotWrapped) {
+    Fitter probe(400, 40, "SimSun,12,1");
+    Fitter narrow(probe.Width(kLine, 70) - 10, 40, "SimSun,12,1");
+    const ui::LabelFit& fit = narrow.Fit(kLine);
+    EXPECT_TRUE(fit.cut);
+    EXPECT_FALSE(fit.fits);
+    EXPECT_LE(PointsOf(fit), 12 * 0.75);  // the floor, or the step of the same pixel size
+    EXPECT_EQ(fit.lines.size(), 1u);
+    EXPECT_EQ(fit.widest, probe.Width(kLine, 70) - 10);
+    narrow.RepaintNow();
+}
+
+TEST(LabelFit, TallLinesAreSetCloserAndNoneIsDropped) {
+    // Sized for three lines of the real font: the stand-in's taller lines come closer.
+    Fitter face(230, 63, "Microsoft YaHei,12");
+    const ui::LabelFit& fit = face.Fit("一\r\n二\r\n三");
+    EXPECT_EQ(fit.font, "Microsoft YaHei,12");
+    EXPECT_EQ(fit.lines.size(), 3u);
+    EXPECT_LT(fit.advance, fit.lineHeight);
+    EXPECT_LE(3 * fit.advance, 63);
+    // Four lines cannot stand in that height at the label's size: the font steps down.
+    const ui::LabelFit& four = face.Fit("一\r\n二\r\n三\r\n四");
+    EXPECT_EQ(four.lines.size(), 4u);
+    EXPECT_LT(PointsOf(four), 12);
+}
+
+TEST(LabelFit, KeepsTheFontCacheToAHandfulOfStepsPerLabel) {
+    Fitter label(120, 20, "Microsoft YaHei,10,1");
+    const size_t before = ui::CachedFontCount();
+    std::string text;
+    for (int i = 0; i < 40; ++i) {
+        text += "字";
+        label.Fit(text);
+        label.RepaintNow();
+    }
+    // At most the six steps below the label's own size.
+    EXPECT_LE(ui::CachedFontCount() - before, 6u);
 }
 
 std::vector<std::string> missing;

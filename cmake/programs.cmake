@@ -16,7 +16,7 @@ if(CLI_SOURCES)
   add_executable(tavelon-cal ${CLI_MAIN})
   target_link_libraries(tavelon-cal PRIVATE cli_core)
   if(WIN32)
-    target_link_options(tavelon-cal PRIVATE -municode)
+    target_link_options(tavelon-cal PRIVATE -municode $<$<CONFIG:Release>:-s>)
   endif()
 endif()
 

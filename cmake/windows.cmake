@@ -24,4 +24,5 @@ set_source_files_properties(resources/tavelon.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/resources/version.h;${CMAKE_BINARY_DIR}/resources/tavelon.manifest")
 add_executable(tavelon WIN32 app/winmain_win.cpp resources/tavelon.rc)
 target_link_libraries(tavelon PRIVATE tavelon_win)
-target_link_options(tavelon PRIVATE -municode)
+# A release carries no symbols: the runtime's static libraries bring half a megabyte of them.
+target_link_options(tavelon PRIVATE -municode $<$<CONFIG:Release>:-s>)

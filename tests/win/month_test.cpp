@@ -17,6 +17,7 @@
 #include "month/day_details.h"
 #include "month/month_win.h"
 #include "tests/win/fixture.h"
+#include "tests/win/screenshot.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -415,49 +416,11 @@ TEST(MonthTiming, OpeningToFirstPaintAndChangingMonth) {
     EXPECT_LT(turns[turns.size() / 2], 160.0);
 }
 
-// Writes the window's client area as the screen shows it to a 32-bit BMP (Wine's own caption
-// buttons lack their symbol font on a bare prefix, and a picture of them would only mislead).
-bool WriteClientBitmap(HWND hwnd, const std::string& path) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    const DWORD size = static_cast<DWORD>(width * height * 4);
-    constexpr DWORD kHeaders = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfSize = kHeaders + size;
-    file.bfOffBits = kHeaders;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), size);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return static_cast<bool>(out);
-}
-
 // For a person to look at: February 2026 with the Spring Festival's days off and its two
 // make-up Saturdays, written where TAVELON_SCREENSHOTS points (scripts/screenshots sets it).
 TEST(MonthScreenshot, February2026) {
-    const char* folder = std::getenv("TAVELON_SCREENSHOTS");
-    if (!folder || !*folder) GTEST_SKIP() << "TAVELON_SCREENSHOTS is not set";
+    const std::optional<std::wstring> folder = tavelon_test::ScreenshotFolder();
+    if (!folder) GTEST_SKIP() << "TAVELON_SCREENSHOTS names no folder";
     Sticker s(At(2026, 2, 17, 9, 0, 0));
     SetCursorPos(960, 540);
     month::MonthWindow& view = OpenMonth(s);
@@ -468,7 +431,7 @@ TEST(MonthScreenshot, February2026) {
         Pump();
         Sleep(50);
     }
-    EXPECT_TRUE(WriteClientBitmap(view.hwnd(), std::string(folder) + "/month-2026-02.bmp"));
+    tavelon_test::ShootClient(*folder, L"month-view", view.hwnd());
 }
 
 }  // namespace

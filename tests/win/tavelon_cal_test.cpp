@@ -5,33 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "cli/console_win.h"
 #include "cli/tavelon_cal.h"
+#include "tests/cli/run_cli.h"
 #include "ui/text.h"
 #include "ui/unique.h"
 
 namespace {
-
-struct CalRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CalRun RunInProcess(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CalRun run;
-    run.status = cli::RunTavelonCal(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
 
 // The build puts tavelon-cal.exe beside this test program.
 std::wstring ProgramPath() {
@@ -69,7 +53,7 @@ std::string ReadAll(HANDLE pipe) {
 
 // Runs tavelon-cal.exe with the arguments given in UTF-8 (as UTF-16 on its command line).
 // Its standard output goes to outFile when one is given, to a pipe read here otherwise.
-CalRun RunProgram(const std::vector<std::string>& args, HANDLE outFile = nullptr) {
+CliRun RunProgram(const std::vector<std::string>& args, HANDLE outFile = nullptr) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     ui::UniqueHandle outRead, outWrite, errRead, errWrite;
     EXPECT_TRUE(CreatePipe(outRead.put(), outWrite.put(), &inherit, 0));
@@ -86,7 +70,7 @@ CalRun RunProgram(const std::vector<std::string>& args, HANDLE outFile = nullptr
     std::wstring line = Quoted(ProgramPath());
     for (const std::string& arg : args) line += L" " + Quoted(ui::Widen(arg));
 
-    CalRun run;
+    CliRun run;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                         nullptr, &startup, &process)) {
@@ -108,7 +92,7 @@ CalRun RunProgram(const std::vector<std::string>& args, HANDLE outFile = nullptr
     return run;
 }
 
-void ExpectSameRun(const CalRun& program, const CalRun& inProcess) {
+void ExpectSameRun(const CliRun& program, const CliRun& inProcess) {
     EXPECT_EQ(program.status, inProcess.status);
     EXPECT_EQ(program.out, inProcess.out);
     EXPECT_EQ(program.err, inProcess.err);
@@ -116,9 +100,9 @@ void ExpectSameRun(const CalRun& program, const CalRun& inProcess) {
 
 TEST(TavelonCalProgram, TakesChineseArgumentsAndPipesUtf8) {
     const std::vector<std::string> cycle = {"cycle", "甲子", "--year", "2026"};
-    const CalRun run = RunProgram(cycle);
+    const CliRun run = RunProgram(cycle);
     EXPECT_EQ(run.out, "1924年虚103岁  1984年虚43岁\n");
-    ExpectSameRun(run, RunInProcess(cycle));
+    ExpectSameRun(run, RunCli(cycle));
 
     // A moment with a blank inside stays one argument.
     for (const std::vector<std::string>& args :
@@ -129,7 +113,7 @@ TEST(TavelonCalProgram, TakesChineseArgumentsAndPipesUtf8) {
                                                {"cycle", "甲丑", "--year", "2026"},
                                                {"terms", "1800"}}) {
         SCOPED_TRACE(args[0] + " " + args[1]);
-        ExpectSameRun(RunProgram(args), RunInProcess(args));
+        ExpectSameRun(RunProgram(args), RunCli(args));
     }
 }
 
@@ -139,7 +123,7 @@ TEST(TavelonCalProgram, WritesTheSweepToAFileAsTheNativeBytes) {
     const std::wstring path =
         std::wstring(folder) + L"tavelon-cal-sweep-" + std::to_wstring(GetCurrentProcessId());
     const std::vector<std::string> sweep = {"sweep", "2024-02-09", "2024-02-11"};
-    CalRun run;
+    CliRun run;
     {
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
         ui::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS,
@@ -152,7 +136,7 @@ TEST(TavelonCalProgram, WritesTheSweepToAFileAsTheNativeBytes) {
     ASSERT_NE(file.get(), INVALID_HANDLE_VALUE);
     run.out = ReadAll(file.get());
     EXPECT_NE(run.out.find("\"festivals\":\"春节\""), std::string::npos) << run.out;
-    ExpectSameRun(run, RunInProcess(sweep));
+    ExpectSameRun(run, RunCli(sweep));
 }
 
 // A console screen of this process's own, whose characters are read back as UTF-16, with an

@@ -194,9 +194,9 @@ void MonthWindow::PaintCell(HDC dc, int index) {
         const RECT lineRect{r.left + Scaled(2), r.top + Scaled(33), r.right - Scaled(2),
                             r.bottom - Scaled(3)};
         const int fit = FittingFont(dc, line, LineRoom(), kLineFonts, dpi());
-        const char* spec =
+        const char* fontSpec =
             kLineFonts[fit < 0 ? kLineFonts.size() - 1 : static_cast<std::size_t>(fit)];
-        const ui::SelectedObject font(dc, ui::CachedFont(spec, dpi()));
+        const ui::SelectedObject font(dc, ui::CachedFont(fontSpec, dpi()));
         const COLORREF colour = LineColour(cell.lineKind);
         DrawCentred(dc, line, lineRect, cell.dimmed ? Faded(colour) : colour);
     }

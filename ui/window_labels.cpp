@@ -74,15 +74,16 @@ void Window::FitLabelText(Control& c) {
     TEXTMETRICW tm{};
     LONG lastHeight = 0;
     for (const int percent : kFontSteps) {
-        std::string spec = percent == 100 ? FontSpecOf(c) : ScaledFontSpec(FontSpecOf(c), percent);
-        const LONG height = ToLogFont(ParseFontSpec(spec), dpi_).lfHeight;
+        std::string stepFont =
+            percent == 100 ? FontSpecOf(c) : ScaledFontSpec(FontSpecOf(c), percent);
+        const LONG height = ToLogFont(ParseFontSpec(stepFont), dpi_).lfHeight;
         if (height == lastHeight) continue;
         lastHeight = height;
-        const SelectedObject font(dc, CachedFont(spec, dpi_, TextQuality()));
+        const SelectedObject font(dc, CachedFont(stepFont, dpi_, TextQuality()));
         GetTextMetricsW(dc, &tm);
         int widest = 0;
         for (const std::wstring& line : fit.lines) widest = std::max(widest, LineWidth(dc, line));
-        fit.font = std::move(spec);
+        fit.font = std::move(stepFont);
         fit.widest = widest;
         fit.fits = widest <= size.cx &&
                    (count == 1 || count * (tm.tmHeight - tm.tmInternalLeading) <= size.cy);

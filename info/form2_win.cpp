@@ -65,16 +65,22 @@ bool TextWindow::OnMessage(UINT msg, WPARAM wp, LPARAM /*lp*/, LRESULT& result) 
     return true;
 }
 
-ui::WindowDesc Form2Description() {
+ui::WindowDesc TextWindowDescription(std::string_view className, std::string caption, int width,
+                                     int height, std::string icon) {
     ui::WindowDesc d;
-    d.className = std::string(kForm2Class);
-    d.caption = "科普_日历小知识";
-    d.width = 438;
-    d.height = 570;
+    d.className = std::string(className);
+    d.caption = std::move(caption);
+    d.width = width;
+    d.height = height;
     d.style = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
     d.exStyle = WS_EX_CONTROLPARENT;
-    d.icon = "ICON_HELP";
+    d.icon = std::move(icon);
     d.font = "Microsoft YaHei,9,0";
+    return d;
+}
+
+ui::WindowDesc Form2Description() {
+    ui::WindowDesc d = TextWindowDescription(kForm2Class, "科普_日历小知识", 438, 570, "ICON_HELP");
     using ui::ControlKind;
     d.controls = {
         ui::Describe(ControlKind::TextBox, "Text1", 2, 0, 432, 542)

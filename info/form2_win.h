@@ -45,6 +45,10 @@ protected:
     void OnReady() override;
 };
 
+// A caption, a close box and no resizing, the controls' font, at the given outer size.
+ui::WindowDesc TextWindowDescription(std::string_view className, std::string caption, int width,
+                                     int height, std::string icon);
+
 ui::WindowDesc Form2Description();
 
 }  // namespace info

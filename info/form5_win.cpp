@@ -5,15 +5,7 @@
 namespace info {
 
 ui::WindowDesc Form5Description() {
-    ui::WindowDesc d;
-    d.className = std::string(kForm5Class);
-    d.caption = "关于&日志";
-    d.width = 392;
-    d.height = 570;
-    d.style = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
-    d.exStyle = WS_EX_CONTROLPARENT;
-    d.icon = "AAAAA_APPICON";
-    d.font = "Microsoft YaHei,9,0";
+    ui::WindowDesc d = TextWindowDescription(kForm5Class, "关于&日志", 392, 570, "AAAAA_APPICON");
     using ui::ControlKind;
     const std::string font = "Microsoft YaHei,9,0";
     d.controls = {

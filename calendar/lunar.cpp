@@ -183,6 +183,26 @@ std::string LunarDateTextOf(sys_days d) {
     return date ? FormatLunarDate(*date) : std::string{};
 }
 
+std::optional<LunarDate> LunarOf(sys_days d) {
+    if (!InLunarRange(d)) return std::nullopt;
+    const int serial = static_cast<int>(d.time_since_epoch().count());
+    int y = static_cast<int>(year_month_day{d}.year());
+    if (y > kLastLunarYear || serial < InfoOf(y).firstDay) --y;
+    return DateInYear(InfoOf(y), y, serial - InfoOf(y).firstDay);
+}
+
+std::optional<sys_days> GregorianOf(const LunarDate& date) {
+    if (date.year < kFirstLunarYear || date.year > kLastLunarYear) return std::nullopt;
+    if (date.month < 1 || date.month > 12 || date.day < 1) return std::nullopt;
+    const YearInfo& info = InfoOf(date.year);
+    if (date.leap && date.month != info.leap) return std::nullopt;
+    const int slot = MonthSlot(date);
+    if (date.day > (SlotIsBig(info.code, slot) ? 30 : 29)) return std::nullopt;
+    int offset = date.day - 1;
+    for (int s = 1; s < slot; ++s) offset += SlotIsBig(info.code, s) ? 30 : 29;
+    return sys_days{days{info.firstDay + offset}};
+}
+
 int MonthSlot(const LunarDate& date) {
     const int leap = LeapMonthOf(date.year);
     if (leap == 0) return date.month;

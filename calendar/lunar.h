@@ -44,6 +44,12 @@ std::optional<LunarDate> ParseLunarDate(std::string_view text);
 std::optional<LunarDate> LunarDateOf(sys_days d);
 std::string LunarDateTextOf(sys_days d);
 
+// The lunar date of a day, for every day of kFirstLunarDay..kLastLunarDay; nothing outside.
+std::optional<LunarDate> LunarOf(sys_days d);
+// The day a lunar date names: nothing for a year outside the table, a month the year does not
+// have (a leap month it lacks) or a day past the month's end.
+std::optional<sys_days> GregorianOf(const LunarDate& date);
+
 // The slot (1..13) a lunar month occupies in its year: the leap month sits right after the
 // month it repeats and pushes the later months one slot on.
 int MonthSlot(const LunarDate& date);

@@ -40,6 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LunarDateText, EveryDayOfTheRangeIsTheNextLunarDayOfTheOneBefore) {
     LunarDate prev = LunarDateOf(kFirstLunarDay).value();
     EXPECT_EQ(prev, (LunarDate{1901, 1, 1, false}));
+    EXPECT_EQ(GregorianOf(prev), kFirstLunarDay);
+    int count = 1;
     for (sys_days d = kFirstLunarDay + days{1}; d <= kLastLunarDay; d += days{1}) {
         const auto next = LunarDateOf(d);
         ASSERT_TRUE(next.has_value()) << FormatDate(d);
@@ -57,9 +59,27 @@ TEST(LunarDateText, EveryDayOfTheRangeIsTheNextLunarDayOfTheOneBefore) {
         // Both public forms agree, and the text reads back.
         const std::string text = LunarDateTextOf(d);
         ASSERT_EQ(ParseLunarDate(text), next) << text;
+        // The unclamped conversion agrees, and the day comes back from its lunar date.
+        ASSERT_EQ(LunarOf(d), next) << text;
+        ASSERT_EQ(GregorianOf(*next), d) << text;
         prev = *next;
+        ++count;
     }
     EXPECT_EQ(prev, (LunarDate{2099, 12, 30, false}));
+    EXPECT_EQ(count, 72674);
+}
+
+TEST(GregorianOf, NamesNoDayForADateTheTableLacks) {
+    EXPECT_EQ(GregorianOf({2023, 2, 1, true}), Day("2023-03-22"));
+    for (const LunarDate& none : {LunarDate{1900, 12, 1, false}, LunarDate{2100, 1, 1, false},
+                                  LunarDate{2024, 2, 1, true},    // 2024 has no leap month
+                                  LunarDate{2023, 3, 1, true},    // its leap month is the 2nd
+                                  LunarDate{2025, 12, 30, false},  // 腊月 2025 has 29 days
+                                  LunarDate{2024, 13, 1, false}, LunarDate{2024, 1, 0, false},
+                                  LunarDate{2024, 0, 1, false}})
+        EXPECT_EQ(GregorianOf(none), std::nullopt) << FormatLunarDate(none);
+    EXPECT_EQ(LunarOf(kFirstLunarDay - std::chrono::days{1}), std::nullopt);
+    EXPECT_EQ(LunarOf(kLastLunarDay + std::chrono::days{1}), std::nullopt);
 }
 
 TEST(LunarYearCodes, EachYearsMonthsFillTheDaysToTheNextSpringFestival) {

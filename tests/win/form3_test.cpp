@@ -487,7 +487,7 @@ TEST_F(Form3Test, Check1StoresAndDeletesTheSettings) {
     EXPECT_EQ(messages_[0].caption, "Tavelon");
 
     Click("Check1");
-    EXPECT_FALSE(store_.HasKey(settings::kSettingsKey));  // the text colour goes with it
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "ZS"), "");  // the text colour goes with them
     EXPECT_EQ(app_.schedule, settings::Schedule{});
     ASSERT_EQ(messages_.size(), 2u);
     EXPECT_EQ(messages_[1].text, "闹钟与报时已成功取消！");

@@ -48,9 +48,14 @@ TEST(LoadDesktopSettings, EverySavedValueReadsBack) {
 // Each bad text alone gives that value's default, and loading leaves the store as it was.
 TEST(LoadDesktopSettings, BadValuesGiveTheDefaultAndAreNotWrittenBack) {
     MemorySettingsStore store;
-    for (const auto& [name, text] : std::vector<std::pair<const char*, const char*>>{
-             {"CT", "yes"}, {"LK", "2"}, {"OP", "39"}, {"FS", " 0"}, {"MP", "00"},
-             {"P1", "1,2"}, {"P4", "x,2,\\\\.\\DISPLAY1"}}) {
+    for (const auto& [name, text] :
+         std::vector<std::pair<const char*, const char*>>{{"CT", "yes"},
+                                                          {"LK", "2"},
+                                                          {"OP", "39"},
+                                                          {"FS", " 0"},
+                                                          {"MP", "00"},
+                                                          {"P1", "1,2"},
+                                                          {"P4", "x,2,\\\\.\\DISPLAY1"}}) {
         store.Write(kSettingsKey, name, text);
     }
     const auto before = store.keys;
@@ -62,8 +67,8 @@ TEST(OpacityFromText, WholePercentFromFortyToAHundred) {
     EXPECT_EQ(OpacityFromText("40"), 40);
     EXPECT_EQ(OpacityFromText("100"), 100);
     EXPECT_EQ(OpacityFromText("075"), 75);
-    for (const char* bad : {"", "39", "101", "-60", "+60", "60%", "60.0", " 60", "1e2",
-                            "99999999999"}) {
+    for (const char* bad :
+         {"", "39", "101", "-60", "+60", "60%", "60.0", " 60", "1e2", "99999999999"}) {
         EXPECT_EQ(OpacityFromText(bad), std::nullopt) << bad;
     }
 }
@@ -96,8 +101,8 @@ TEST(QuietHoursFromText, ReadsTwoClockTimesOrNothing) {
     EXPECT_EQ(QuietHoursFromText("00:00-23:59"), (QuietHours{0h, 23h + 59min}));
     EXPECT_EQ(QuietHoursText(QuietHours{22h + 30min, 6h + 5min}), "22:30-06:05");
     EXPECT_EQ(QuietHoursText(std::nullopt), "");
-    for (const char* bad : {"", "22:00", "22:00-7:00", "24:00-07:00", "22:60-07:00",
-                            "22:00 07:00", "22:00-07:00 ", "2a:00-07:00", "22-00-07-00"}) {
+    for (const char* bad : {"", "22:00", "22:00-7:00", "24:00-07:00", "22:60-07:00", "22:00 07:00",
+                            "22:00-07:00 ", "2a:00-07:00", "22-00-07-00"}) {
         EXPECT_EQ(QuietHoursFromText(bad), std::nullopt) << bad;
     }
 }
@@ -151,9 +156,9 @@ TEST(RestorePlace, ComesBackOnTheSameMonitorAndOnScreen) {
     EXPECT_EQ(RestorePlace(Place{-5000, 5000, "\\\\.\\DISPLAY1"}, 4000, 2000, kMonitors),
               (ScreenPoint{0, 0}));
     // Places at the ends of the integers do not overflow.
-    EXPECT_EQ(RestorePlace(Place{2147483647, -2147483647 - 1, "\\\\.\\DISPLAY2"}, 333, 168,
-                           kMonitors),
-              (ScreenPoint{3200 - 333, 40}));
+    EXPECT_EQ(
+        RestorePlace(Place{2147483647, -2147483647 - 1, "\\\\.\\DISPLAY2"}, 333, 168, kMonitors),
+        (ScreenPoint{3200 - 333, 40}));
 }
 
 }  // namespace

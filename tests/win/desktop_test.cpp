@@ -11,6 +11,7 @@
 
 #include "settings/desktop.h"
 #include "sticker/place_win.h"
+#include "tests/win/fixture.h"
 #include "ui/layered.h"
 #include "ui/monitors.h"
 #include "ui/notify_icon.h"
@@ -309,6 +310,28 @@ TEST(NotifyIcon, ClicksOnTheIconReachTheirHandlers) {
         }
     });
     EXPECT_EQ(icon.TrackMenu(menu.get(), POINT{300, 300}), 42u);
+}
+
+// The stored quiet hours reach the main face's tick: the chime keeps silent inside them and
+// the alarm still rings; at their end the chime comes back.
+TEST(QuietHours, SilenceTheFacesChimeButNotTheAlarm) {
+    tavelon_test::Sticker s(tavelon_test::At(2026, 12, 7, 22, 59, 59));
+    s.store.Write(settings::kSettingsKey, settings::kChimeValue, "3");
+    s.store.Write(settings::kSettingsKey, settings::kAlarm1Value, "0.9583333333333334");  // 23:00
+    s.store.Write(settings::kSettingsKey, settings::kQuietHoursValue, "22:00-07:00");
+    s.Start();
+    s.clock.Advance(std::chrono::seconds(1));
+    s.Tick();
+    using sticker::PlayAction;
+    using sticker::SpeakAction;
+    EXPECT_EQ(s.recorder.actions,
+              (std::vector<sticker::Action>{PlayAction("WAV_BAOSHI"), SpeakAction("23点0分到了"),
+                                            PlayAction("WAV_RING")}));
+    s.recorder.actions.clear();
+    s.clock.Set(tavelon_test::At(2026, 12, 8, 7, 0, 0));
+    s.Tick();
+    EXPECT_EQ(s.recorder.actions,
+              (std::vector<sticker::Action>{PlayAction("WAV_ZDSEN"), SpeakAction("现在是7点整")}));
 }
 
 }  // namespace

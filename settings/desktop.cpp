@@ -71,6 +71,8 @@ long long PullInto(long long start, long long length, long long low, long long h
     return std::max(low, std::min(start, high - length));
 }
 
+constexpr long long Wide(int v) { return v; }
+
 int ToInt(long long v) {
     return int(
         std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
@@ -174,8 +176,8 @@ std::optional<ScreenPoint> RestorePlace(const Place& place, int width, int heigh
     if (on == monitors.end()) return std::nullopt;
     const ScreenRect& work = on->work;
     // In 64 bits: a stored place is any integer the text held.
-    long long left = (long long)work.left + place.x;
-    long long top = (long long)work.top + place.y;
+    long long left = Wide(work.left) + place.x;
+    long long top = Wide(work.top) + place.y;
     if (!Contains(work, left + width / 2, top + height / 2)) {
         left = PullInto(left, width, work.left, work.right);
         top = PullInto(top, height, work.top, work.bottom);
@@ -185,7 +187,7 @@ std::optional<ScreenPoint> RestorePlace(const Place& place, int width, int heigh
 
 std::optional<Place> PlaceOn(ScreenPoint at, int width, int height,
                              std::span<const MonitorArea> monitors) {
-    const long long cx = (long long)at.x + width / 2, cy = (long long)at.y + height / 2;
+    const long long cx = Wide(at.x) + width / 2, cy = Wide(at.y) + height / 2;
     const MonitorArea* best = nullptr;
     long long bestDistance = 0;
     for (const MonitorArea& m : monitors) {
@@ -193,7 +195,7 @@ std::optional<Place> PlaceOn(ScreenPoint at, int width, int height,
         if (!best || d < bestDistance) best = &m, bestDistance = d;
     }
     if (!best) return std::nullopt;
-    return Place{ToInt((long long)at.x - best->work.left), ToInt((long long)at.y - best->work.top),
+    return Place{ToInt(Wide(at.x) - best->work.left), ToInt(Wide(at.y) - best->work.top),
                  best->device};
 }
 

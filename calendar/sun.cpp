@@ -1,0 +1,122 @@
+#include "calendar/sun.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "calendar/astro_time.h"
+#include "calendar/sun_series.h"
+
+namespace calendar {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kTwoPi = 2.0 * kPi;
+constexpr double kRadiansPerDegree = kPi / 180.0;
+constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600.0;
+constexpr double kDaysPerMillennium = 365250.0;
+constexpr double kDaysPerCentury = 36525.0;
+
+// An angle brought into -π..π, so that a difference of longitudes is the short way round.
+double Centred(double angle) { return angle - kTwoPi * std::nearbyint(angle / kTwoPi); }
+
+double SumSeries(std::span<const PeriodicTerm> terms, double tau) {
+    double sum = 0.0;
+    for (const PeriodicTerm& term : terms) sum += term.a * std::cos(term.b + term.c * tau);
+    return sum;
+}
+
+// The Sun's geometric longitude (the Earth's heliocentric one turned half round), not reduced
+// to 0..2π.
+double GeometricLongitude(double tau) {
+    double sum = 0.0;
+    for (int power = kLongitudePowers - 1; power >= 0; --power)
+        sum = sum * tau + SumSeries(EarthLongitudeSeries(power), tau);
+    return sum + kPi;
+}
+
+double NutationInLongitude(double t) {
+    const auto angle = [t](double c0, double c1, double c2, double c3Divisor) {
+        return (c0 + t * (c1 + t * (c2 + t / c3Divisor))) * kRadiansPerDegree;
+    };
+    const double d = angle(297.85036, 445267.111480, -0.0019142, 189474.0);
+    const double m = angle(357.52772, 35999.050340, -0.0001603, -300000.0);
+    const double mPrime = angle(134.96298, 477198.867398, 0.0086972, 56250.0);
+    const double f = angle(93.27191, 483202.017538, -0.0036825, 327270.0);
+    const double omega = angle(125.04452, -1934.136261, 0.0020708, 450000.0);
+    double sum = 0.0;
+    for (const NutationTerm& term : NutationInLongitudeSeries()) {
+        const double argument =
+            term.d * d + term.m * m + term.mPrime * mPrime + term.f * f + term.omega * omega;
+        sum += (term.coefficient + term.perCentury * t) * std::sin(argument);
+    }
+    return sum * 0.0001 * kRadiansPerArcsecond;
+}
+
+// What turns the geometric longitude into the apparent one. It changes by well under 0.01"
+// in a minute, so a search evaluates it once near the answer.
+double ApparentCorrection(double jde) {
+    const double tau = (jde - kJ2000) / kDaysPerMillennium;
+    const double t = tau * 10.0;
+    const double distance = SumSeries(EarthDistanceSeries(), tau);
+    // The theory's equinox of date moves with the older precession constant; the present
+    // constant is 0.29965" a century smaller. Then the theory's frame to FK5, the nutation,
+    // and the aberration, which carries the light time (20.4898" at 1 au).
+    const double arcseconds = -0.29965 * t - 0.09033 - 20.4898 / distance;
+    return NutationInLongitude(t) + arcseconds * kRadiansPerArcsecond;
+}
+
+// A quick theory good to about 0.01°: the mean longitude and the equation of the centre.
+struct RoughPlace {
+    double longitude;  // radians, apparent
+    double rate;       // radians a day
+};
+
+RoughPlace RoughSolarPlace(double jde) {
+    const double t = (jde - kJ2000) / kDaysPerCentury;
+    const double meanLongitude = 280.46646 + t * (36000.76983 + t * 0.0003032);
+    const double anomaly = (357.52911 + t * (35999.05029 - t * 0.0001537)) * kRadiansPerDegree;
+    const double c1 = 1.914602 - t * (0.004817 + t * 0.000014);
+    const double c2 = 0.019993 - t * 0.000101;
+    const double centre = c1 * std::sin(anomaly) + c2 * std::sin(2.0 * anomaly) +
+                          0.000289 * std::sin(3.0 * anomaly);
+    const double node = (125.04 - 1934.136 * t) * kRadiansPerDegree;
+    const double longitude = meanLongitude + centre - 0.00569 - 0.00478 * std::sin(node);
+    const double anomalyRate = 35999.05029 * kRadiansPerDegree;  // radians a century
+    const double centreRate = (c1 * std::cos(anomaly) + 2.0 * c2 * std::cos(2.0 * anomaly)) *
+                              anomalyRate;
+    const double rate = (36000.76983 + centreRate) * kRadiansPerDegree / kDaysPerCentury;
+    return {longitude * kRadiansPerDegree, rate};
+}
+
+}  // namespace
+
+double ApparentSolarLongitude(double jde) {
+    const double tau = (jde - kJ2000) / kDaysPerMillennium;
+    const double lambda = std::fmod(GeometricLongitude(tau) + ApparentCorrection(jde), kTwoPi);
+    return lambda < 0.0 ? lambda + kTwoPi : lambda;
+}
+
+double SolarLongitudeCrossing(double target, double jdeGuess) {
+    // Newton's method, first on the quick theory to come within minutes, then on the full
+    // one. The quick theory's rate is true to better than 0.1%, so each full step leaves
+    // a thousandth of its size; a step under a minute leaves well under a tenth of a second.
+    double jde = jdeGuess;
+    RoughPlace rough{};
+    for (int i = 0; i < 3; ++i) {
+        rough = RoughSolarPlace(jde);
+        jde += Centred(target - rough.longitude) / rough.rate;
+    }
+    const double correction = ApparentCorrection(jde);
+    constexpr double kSmallStep = 60.0 / 86400.0;
+    for (int i = 0; i < 4; ++i) {
+        const double tau = (jde - kJ2000) / kDaysPerMillennium;
+        const double step =
+            Centred(target - GeometricLongitude(tau) - correction) / rough.rate;
+        jde += step;
+        if (std::abs(step) < kSmallStep) break;
+    }
+    return jde;
+}
+
+}  // namespace calendar

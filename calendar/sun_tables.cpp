@@ -5,7 +5,7 @@
 namespace calendar {
 namespace {
 
-// The Earth's series of the planetary theory VSOP87 (Bretagnon and Francou, 1988), version D,
+// The Earth's series of the planetary theory VSOP87, version D (ecliptic and equinox of date),
 // keeping every term that can move the longitude by 5e-8 rad (0.01") within two centuries of
 // J2000; the terms left out change the Sun's longitude by less than 0.15".
 constexpr std::array<PeriodicTerm, 126> kLongitude0 = {{

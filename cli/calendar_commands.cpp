@@ -191,9 +191,7 @@ std::span<const Command> CalendarCommands() {
         {"term", "YEAR INDEX", "the date of solar term INDEX (1 立春 .. 24 大寒)", RunTerm},
         {"terms", "YEAR", "the 24 solar terms of a year: index, name, date", RunTerms},
         {"moments", "YEAR [--json]",
-         "the 24 solar terms with their moments in Beijing time (the date alone within seconds "
-         "of midnight)",
-         RunMoments},
+         "the 24 solar terms with their moments in Beijing time", RunMoments},
         {"pillar year", "YEAR KIND", "the year pillar (KIND D, W, F, L)", RunYearPillar},
         {"pillar month", "DATE KIND", "the month pillar (KIND D, W, F, L)", RunMonthPillar},
         {"pillar dayhour", "DATE HOUR MINUTE KIND",

@@ -20,22 +20,38 @@ constexpr double kDaysPerCentury = 36525.0;
 // An angle brought into -π..π, so that a difference of longitudes is the short way round.
 double Centred(double angle) { return angle - kTwoPi * std::nearbyint(angle / kTwoPi); }
 
-// A year's moments take some seven thousand cosines. Reduced by whole turns to -π..π, the
+// A year's moments take some five thousand cosines. Reduced by whole turns to -π..π, the
 // cosine's power series to x^22 is exact to 2e-12, well inside the 1e-9 rad the longitude
 // needs, and runs several times faster than the library's, which serves any argument at all.
-double Cosine(double x) {
+double WholeTurnsOff(double x) {
     constexpr double kTurnHigh = 6.28318530717958623200;  // 2π, rounded to a double ...
     constexpr double kTurnLow = 2.44929359829470635445e-16;  // ... and what the rounding lost
     // Adding and removing 1.5 * 2^52 rounds to the nearest integer without a library call.
     constexpr double kRounder = 6755399441055744.0;
     const double turns = (x * (1.0 / kTurnHigh) + kRounder) - kRounder;
-    const double r = (x - turns * kTurnHigh) - turns * kTurnLow;
+    return (x - turns * kTurnHigh) - turns * kTurnLow;
+}
+
+double Cosine(double x) {
+    const double r = WholeTurnsOff(x);
     const double z = r * r;
     double sum = 1.0 / 1124000727777607680000.0;  // 1/22!, with the sign of z^11 below
     for (const double c :
          {-1.0 / 2432902008176640000.0, 1.0 / 6402373705728000.0, -1.0 / 20922789888000.0,
           1.0 / 87178291200.0, -1.0 / 479001600.0, 1.0 / 3628800.0, -1.0 / 40320.0,
           1.0 / 720.0, -1.0 / 24.0, 1.0 / 2.0, -1.0})
+        sum = sum * z + c;
+    return -sum;
+}
+
+// The series to x^14, exact to 5e-6: enough for the terms below 1e-6 rad.
+double ShortCosine(double x) {
+    const double r = WholeTurnsOff(x);
+    const double z = r * r;
+    double sum = 1.0 / 87178291200.0;  // 1/14!, with the sign of z^7 below
+    for (const double c :
+         {-1.0 / 479001600.0, 1.0 / 3628800.0, -1.0 / 40320.0, 1.0 / 720.0, -1.0 / 24.0,
+          1.0 / 2.0, -1.0})
         sum = sum * z + c;
     return -sum;
 }
@@ -48,6 +64,14 @@ double SumSeries(std::span<const PeriodicTerm> terms, double tau) {
     return sum;
 }
 
+double SumSeries(LongitudeSeries series, double tau) {
+    const std::span<const PeriodicTerm> large = series.terms.first(series.firstSmall);
+    const std::span<const PeriodicTerm> small = series.terms.subspan(series.firstSmall);
+    double sum = SumSeries(large, tau);
+    for (const PeriodicTerm& term : small) sum += term.a * ShortCosine(term.b + term.c * tau);
+    return sum;
+}
+
 // The Sun's geometric longitude (the Earth's heliocentric one turned half round), not reduced
 // to 0..2π.
 double GeometricLongitude(double tau) {
@@ -57,6 +81,9 @@ double GeometricLongitude(double tau) {
     return sum + kPi;
 }
 
+// t in Julian centuries of TT from J2000. The arguments: the Moon's mean elongation from the
+// Sun, the Sun's mean anomaly, the Moon's mean anomaly, its argument of latitude and the
+// longitude of its ascending node.
 double NutationInLongitude(double t) {
     const auto angle = [t](double c0, double c1, double c2, double c3Divisor) {
         return (c0 + t * (c1 + t * (c2 + t / c3Divisor))) * kRadiansPerDegree;
@@ -113,19 +140,14 @@ RoughPlace RoughSolarPlace(double jde) {
 
 }  // namespace
 
-double ApparentSolarLongitude(double jde) {
-    const double tau = (jde - kJ2000) / kDaysPerMillennium;
-    const double lambda = std::fmod(GeometricLongitude(tau) + ApparentCorrection(jde), kTwoPi);
-    return lambda < 0.0 ? lambda + kTwoPi : lambda;
-}
-
 double SolarLongitudeCrossing(double target, double jdeGuess) {
-    // Newton's method, first on the quick theory to come within minutes, then on the full
-    // one. The quick theory's rate is true to better than 0.1%, so each full step leaves
-    // a thousandth of its size; a step under a minute leaves well under a tenth of a second.
+    // Newton's method, first on the quick theory to come within minutes of the answer, then
+    // on the full one. From within a day, two steps reach the quick theory's own root to a
+    // fraction of a second. Its rate is true to about 0.05%, so a step on the full theory
+    // leaves about a two-thousandth of its size: after a step under five minutes, less than
+    // a fifth of a second, and the search stops there.
     double jde = jdeGuess;
     RoughPlace rough{};
-    // From within a day, two steps on the quick theory reach its root to a fraction of a second.
     for (int i = 0; i < 2; ++i) {
         rough = RoughSolarPlace(jde);
         jde += Centred(target - rough.longitude) / rough.rate;

@@ -4,11 +4,8 @@
 
 namespace calendar {
 
-// Radians, 0 <= λ < 2π, at a Julian day in Terrestrial Time (see calendar/astro_time.h).
-double ApparentSolarLongitude(double jde);
-
-// The JDE at which the apparent longitude reaches `target` (radians), searched from a guess
-// within a day or two of it.
+// The Julian day in Terrestrial Time (see calendar/astro_time.h) at which the apparent
+// longitude reaches `target` (radians), searched from a guess within a day of it.
 double SolarLongitudeCrossing(double target, double jdeGuess);
 
 }  // namespace calendar

@@ -1,5 +1,6 @@
 #pragma once
 // The coefficient tables of the solar theory, kept apart from the arithmetic that uses them.
+#include <cstddef>
 #include <span>
 
 namespace calendar {
@@ -12,9 +13,15 @@ struct PeriodicTerm {
 };
 
 // The Earth's heliocentric longitude (radians) on the ecliptic of date, as a series in powers
-// of tau: EarthLongitudeSeries(n) holds the terms multiplied by tau^n.
+// of tau: EarthLongitudeSeries(n) holds the terms multiplied by tau^n, largest first. From
+// `firstSmall` on, a term moves the longitude by less than 1e-6 rad within two centuries of
+// J2000, so its cosine is needed to 1e-4 only.
 inline constexpr int kLongitudePowers = 3;
-std::span<const PeriodicTerm> EarthLongitudeSeries(int power);
+struct LongitudeSeries {
+    std::span<const PeriodicTerm> terms;
+    std::size_t firstSmall = 0;
+};
+LongitudeSeries EarthLongitudeSeries(int power);
 // The Earth's distance from the Sun (au), the leading terms.
 std::span<const PeriodicTerm> EarthDistanceSeries();
 

@@ -14,12 +14,10 @@ constexpr double kDaysPerYear = 365.25;
 // TT - UT1 at the start of each year from 2005: the Earth has kept time more closely than the
 // long-term model expects (IERS Earth-orientation results).
 constexpr int kFirstMeasuredYear = 2005;
-constexpr std::array<double, 21> kMeasuredDeltaT = {
+constexpr std::array<double, 22> kMeasuredDeltaT = {
     64.69, 64.85, 65.15, 65.46, 65.78, 66.07, 66.32, 66.60, 66.91, 67.28, 67.64,
-    68.10, 68.59, 68.97, 69.22, 69.36, 69.36, 69.29, 69.20, 69.18, 69.14};
+    68.10, 68.59, 68.97, 69.22, 69.36, 69.36, 69.29, 69.20, 69.18, 69.14, 69.11};
 constexpr double kLastMeasuredYear = kFirstMeasuredYear + kMeasuredDeltaT.size() - 1;
-// How long after the last measured year the model takes over again in full.
-constexpr double kRejoinYears = 50.0;
 
 // The Espenak-Meeus polynomials, by decimal year. They follow the measured values closely
 // up to 2005.
@@ -65,11 +63,9 @@ double DeltaTSeconds(double jd) {
         const double f = position - static_cast<double>(i);
         return kMeasuredDeltaT[i] + f * (kMeasuredDeltaT[i + 1] - kMeasuredDeltaT[i]);
     }
-    // Past the measurements the model's curve is joined gradually, so the clock error stays
-    // continuous instead of jumping by the model's present miss of several seconds.
-    const double miss = kMeasuredDeltaT.back() - ModelDeltaT(kLastMeasuredYear);
-    const double weight = std::fmax(0.0, 1.0 - (y - kLastMeasuredYear) / kRejoinYears);
-    return ModelDeltaT(y) + miss * weight;
+    // Past the measurements the model's curve goes on from the last measured value: its shape
+    // is the best guess there is, but its level misses today's clock by several seconds.
+    return ModelDeltaT(y) + kMeasuredDeltaT.back() - ModelDeltaT(kLastMeasuredYear);
 }
 
 double JulianDayOfBeijing(std::chrono::sys_seconds beijing) {

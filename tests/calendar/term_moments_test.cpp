@@ -64,8 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
         PublishedMoment{2023, 16, "2023-09-23 14:50"}, PublishedMoment{2023, 22, "2023-12-22 11:27"}));
 
 TEST(ShownSolarTermText, GivesTheTimeOnTheTableDayAndTheDayAloneOffIt) {
-    EXPECT_EQ(ShownSolarTermText(2026, 22), "2026-12-22 04:50:14");
-    EXPECT_EQ(ShownSolarTermText(2026, 1), "2026-02-04 04:02:08");
+    // To the ten seconds, as the published minute and the theories' few seconds allow.
+    EXPECT_EQ(ShownSolarTermText(2026, 22).substr(0, 18), "2026-12-22 04:50:1");
+    EXPECT_EQ(ShownSolarTermText(2013, 1).substr(0, 18), "2013-02-04 00:13:2");
+    EXPECT_EQ(ShownSolarTermText(2013, 1).size(), 19u);
     // Computed 23:59:39 of the 19th; the table's day stands, without a time.
     EXPECT_EQ(ShownSolarTermText(1923, 2), "1923-02-20");
     EXPECT_EQ(ShownSolarTermText(1900, 1), "");

@@ -1,6 +1,7 @@
 #include "calendar/sun.h"
 
 #include <cmath>
+#include <cstddef>
 #include <numbers>
 
 #include "calendar/astro_time.h"
@@ -93,11 +94,12 @@ double NutationInLongitude(double t) {
     const double mPrime = angle(134.96298, 477198.867398, 0.0086972, 56250.0);
     const double f = angle(93.27191, 483202.017538, -0.0036825, 327270.0);
     const double omega = angle(125.04452, -1934.136261, 0.0020708, 450000.0);
+    const NutationSeries& series = NutationInLongitudeSeries();
     double sum = 0.0;
-    for (const NutationTerm& term : NutationInLongitudeSeries()) {
-        const double argument =
-            term.d * d + term.m * m + term.mPrime * mPrime + term.f * f + term.omega * omega;
-        sum += (term.coefficient + term.perCentury * t) * Sine(argument);
+    for (std::size_t i = 0; i < NutationSeries::kTerms; ++i) {
+        const double argument = series.d[i] * d + series.m[i] * m + series.mPrime[i] * mPrime +
+                                series.f[i] * f + series.omega[i] * omega;
+        sum += (series.coefficient[i] + series.perCentury[i] * t) * Sine(argument);
     }
     return sum * 0.0001 * kRadiansPerArcsecond;
 }

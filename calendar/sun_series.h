@@ -1,5 +1,6 @@
 #pragma once
 // The coefficient tables of the solar theory, kept apart from the arithmetic that uses them.
+#include <array>
 #include <cstddef>
 #include <span>
 
@@ -25,14 +26,14 @@ LongitudeSeries EarthLongitudeSeries(int power);
 // The Earth's distance from the Sun (au), the leading terms.
 std::span<const PeriodicTerm> EarthDistanceSeries();
 
-// One term of the nutation in longitude: multiples of the Moon's elongation D, the Sun's
-// anomaly M, the Moon's anomaly M', its argument of latitude F and its node Ω; the sine's
-// coefficient in units of 0.0001", growing by `perCentury` each Julian century.
-struct NutationTerm {
-    signed char d, m, mPrime, f, omega;
-    double coefficient;
-    double perCentury;
+// The nutation in longitude, term i: the sine of a sum of multiples of the Moon's elongation
+// D, the Sun's anomaly M, the Moon's anomaly M', its argument of latitude F and its node Ω,
+// times coefficient[i] in units of 0.0001", growing by perCentury[i] each Julian century.
+// Kept by columns, so that the sum runs several terms at a time.
+struct NutationSeries {
+    static constexpr std::size_t kTerms = 35;
+    std::array<double, kTerms> d, m, mPrime, f, omega, coefficient, perCentury;
 };
-std::span<const NutationTerm> NutationInLongitudeSeries();
+const NutationSeries& NutationInLongitudeSeries();
 
 }  // namespace calendar

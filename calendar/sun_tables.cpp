@@ -1,4 +1,5 @@
 #include <array>
+#include <cstddef>
 
 #include "calendar/sun_series.h"
 
@@ -161,8 +162,16 @@ constexpr std::array<PeriodicTerm, 3> kDistance0 = {{
     {0.00013956023, 3.05524609620, 12566.15169998},
 }};
 
+// One row of the nutation table: the multiples of D, M, M', F and Ω, the coefficient and its
+// change a century.
+struct NutationRow {
+    signed char d, m, mPrime, f, omega;
+    double coefficient;
+    double perCentury;
+};
+
 // The IAU 1980 theory of nutation, the terms of 0.001" and more.
-constexpr std::array<NutationTerm, 35> kNutation = {{
+constexpr std::array<NutationRow, NutationSeries::kTerms> kNutation = {{
     {0, 0, 0, 0, 1, -171996, -174.2}, {-2, 0, 0, 2, 2, -13187, -1.6}, {0, 0, 0, 2, 2, -2274, -0.2},
     {0, 0, 0, 0, 2, 2062, 0.2},       {0, 1, 0, 0, 0, 1426, -3.4},    {0, 0, 1, 0, 0, 712, 0.1},
     {-2, 1, 0, 2, 2, -517, 1.2},      {0, 0, 0, 2, 1, -386, -0.4},    {0, 0, 1, 2, 2, -301, 0},
@@ -177,6 +186,22 @@ constexpr std::array<NutationTerm, 35> kNutation = {{
     {0, 0, 2, -2, 0, 11, 0},          {2, 0, -1, 2, 1, -10, 0},
 }};
 
+constexpr NutationSeries ByColumns(const std::array<NutationRow, NutationSeries::kTerms>& rows) {
+    NutationSeries series{};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        series.d[i] = rows[i].d;
+        series.m[i] = rows[i].m;
+        series.mPrime[i] = rows[i].mPrime;
+        series.f[i] = rows[i].f;
+        series.omega[i] = rows[i].omega;
+        series.coefficient[i] = rows[i].coefficient;
+        series.perCentury[i] = rows[i].perCentury;
+    }
+    return series;
+}
+
+constexpr NutationSeries kNutationSeries = ByColumns(kNutation);
+
 }  // namespace
 
 LongitudeSeries EarthLongitudeSeries(int power) {
@@ -190,6 +215,6 @@ LongitudeSeries EarthLongitudeSeries(int power) {
 
 std::span<const PeriodicTerm> EarthDistanceSeries() { return kDistance0; }
 
-std::span<const NutationTerm> NutationInLongitudeSeries() { return kNutation; }
+const NutationSeries& NutationInLongitudeSeries() { return kNutationSeries; }
 
 }  // namespace calendar

@@ -18,6 +18,7 @@ constexpr std::array<double, 22> kMeasuredDeltaT = {
     64.69, 64.85, 65.15, 65.46, 65.78, 66.07, 66.32, 66.60, 66.91, 67.28, 67.64,
     68.10, 68.59, 68.97, 69.22, 69.36, 69.36, 69.29, 69.20, 69.18, 69.14, 69.11};
 constexpr double kLastMeasuredYear = kFirstMeasuredYear + kMeasuredDeltaT.size() - 1;
+constexpr double kEaseInYears = 25.0;
 
 // The Espenak-Meeus polynomials, by decimal year. They follow the measured values closely
 // up to 2005.
@@ -63,9 +64,12 @@ double DeltaTSeconds(double jd) {
         const double f = position - static_cast<double>(i);
         return kMeasuredDeltaT[i] + f * (kMeasuredDeltaT[i + 1] - kMeasuredDeltaT[i]);
     }
-    // Past the measurements the model's curve goes on from the last measured value: its shape
-    // is the best guess there is, but its level misses today's clock by several seconds.
-    return ModelDeltaT(y) + kMeasuredDeltaT.back() - ModelDeltaT(kLastMeasuredYear);
+    // Past the measurements the model's rise is taken up gradually from the last measured
+    // value: the measurements have stayed level for years while the model climbs 0.6 s a
+    // year, and its level already misses today's clock by several seconds. From
+    // kEaseInYears on, the model's curve is followed, shifted to meet the measurements.
+    const double weight = std::fmin(1.0, (y - kLastMeasuredYear) / kEaseInYears);
+    return kMeasuredDeltaT.back() + (ModelDeltaT(y) - ModelDeltaT(kLastMeasuredYear)) * weight;
 }
 
 double JulianDayOfBeijing(std::chrono::sys_seconds beijing) {

@@ -74,7 +74,7 @@ void Form1::ComposeMainFace() {
 void Form1::WriteDate(const Moment& now, bool newDate) {
     const MainFaceTexts texts = ComposeMainFaceTexts(now);
     if (texts.InRange()) {
-        SetText(MainFacePart::DateBlock, texts.label2);
+        SetText(MainFacePart::DateBlock, texts.dateBlock);
         KeepTextOnMonitor();
         return;
     }
@@ -147,8 +147,8 @@ Moment Form1::OnNewSecond(const Moment& now) {
 
 void Form1::WriteClock(const Moment& now) {
     const MainClockTexts texts = ComposeMainClockTexts(now);
-    SetText(MainFacePart::Clock, texts.label1);
-    SetText(MainFacePart::PillarLines, texts.label3);
+    SetText(MainFacePart::Clock, texts.clock);
+    SetText(MainFacePart::PillarLines, texts.pillarLines);
     KeepTextOnMonitor();
 }
 

@@ -69,23 +69,23 @@ FacePosition Form4::PlacementOn(const RECT& work) const {
 
 void Form4::WriteDate(const Moment& now, bool /*newDate*/) {
     const AlternateFaceTexts texts = ComposeAlternateFaceTexts(now);
-    SetText(AlternateFacePart::Date, texts.label2);
+    SetText(AlternateFacePart::Date, texts.date);
     if (!calendar::InLunarRange(now.today)) {
         // Both labels carry the range message, too long for either: its first clause stands
         // in the week line and the rest in the lunar block, so it reads whole, once.
-        const RangeMessageParts parts = SplitRangeMessage(texts.label3);
+        const RangeMessageParts parts = SplitRangeMessage(texts.weekLine);
         SetText(AlternateFacePart::WeekLine, parts.head);
         SetText(AlternateFacePart::LunarBlock, parts.tail);
         return;
     }
-    SetText(AlternateFacePart::WeekLine, texts.label3);
-    SetText(AlternateFacePart::LunarBlock, texts.label4);
+    SetText(AlternateFacePart::WeekLine, texts.weekLine);
+    SetText(AlternateFacePart::LunarBlock, texts.lunarBlock);
 }
 
 void Form4::WriteClock(const Moment& now) {
     const AlternateClockTexts texts = ComposeAlternateClockTexts(now);
-    SetText(AlternateFacePart::Clock, texts.label1);
-    SetText(AlternateFacePart::HourLines, texts.label5);
+    SetText(AlternateFacePart::Clock, texts.clock);
+    SetText(AlternateFacePart::HourLines, texts.hourLines);
 }
 
 void Form4::OnFaceAction(FaceAction action) {

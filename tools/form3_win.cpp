@@ -184,7 +184,7 @@ void Form3::LoadAlarmSettings() {
     SetPickerValue(ToolsPart::Alarm2, page.alarm2);
     for (std::size_t i = 0; i < kOptions.size(); ++i)
         SetChecked(kOptions[i], static_cast<int>(i) == page.chimeOption);
-    SetChecked(ToolsPart::SaveSettings, page.check1);
+    SetChecked(ToolsPart::SaveSettings, page.enabled);
 }
 
 void Form3::ApplyAlarmSettings() {
@@ -196,8 +196,8 @@ void Form3::ApplyAlarmSettings() {
     page.alarm2 = PickerValue(ToolsPart::Alarm2).value_or(unreadable);
     for (std::size_t i = 0; i < kOptions.size(); ++i)
         if (Checked(kOptions[i])) page.chimeOption = static_cast<int>(i);
-    page.check1 = Checked(ToolsPart::SaveSettings);
-    const auto message = tools::ApplyAlarmSettings(page.check1, page, host_.store, host_.schedule);
+    page.enabled = Checked(ToolsPart::SaveSettings);
+    const auto message = tools::ApplyAlarmSettings(page.enabled, page, host_.store, host_.schedule);
     if (message) host_.dialogs.showMessage(hwnd(), message->text, message->caption);
 }
 

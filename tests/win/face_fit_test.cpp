@@ -91,10 +91,10 @@ public:
     // Whether every text of the main face lies inside its monitor's work area once the face
     // has kept its text there. Where the face stands depends only on how far right its text
     // reaches, so each such extent is tried once.
-    bool MainTextOnMonitor(const std::string& label1, const std::string& label3, int right) {
+    bool MainTextOnMonitor(const std::string& clock, const std::string& pillarLines, int right) {
         if (auto it = onMonitor_.find(right); it != onMonitor_.end()) return it->second;
-        main_->SetText(sticker::MainFacePart::Clock, label1);
-        main_->SetText(sticker::MainFacePart::PillarLines, label3);
+        main_->SetText(sticker::MainFacePart::Clock, clock);
+        main_->SetText(sticker::MainFacePart::PillarLines, pillarLines);
         main_->KeepTextOnMonitor();
         POINT origin{0, 0};
         ClientToScreen(main_->hwnd(), &origin);
@@ -164,31 +164,32 @@ TEST(FaceFit, EveryDayAndPeriodIsWholeOnBothFacesAt96And144Dpi) {
             };
             sticker::Form1& mainFace = rig.main();
             sticker::Form4& altFace = rig.alt();
-            const Taken label2 =
-                take(mainFace, mainFace.control(Main::DateBlock), main.label2, false);
-            dayFits &= label2.fits;
-            dayFits &= take(altFace, altFace.control(Alt::Date), alt.label2, false).fits;
-            dayFits &= take(altFace, altFace.control(Alt::WeekLine), alt.label3, true).fits;
-            dayFits &= take(altFace, altFace.control(Alt::LunarBlock), alt.label4, false).fits;
+            const Taken dateBlock =
+                take(mainFace, mainFace.control(Main::DateBlock), main.dateBlock, false);
+            dayFits &= dateBlock.fits;
+            dayFits &= take(altFace, altFace.control(Alt::Date), alt.date, false).fits;
+            dayFits &= take(altFace, altFace.control(Alt::WeekLine), alt.weekLine, true).fits;
+            dayFits &= take(altFace, altFace.control(Alt::LunarBlock), alt.lunarBlock, false).fits;
             // The period whose text reaches furthest right decides where the main face stands.
-            int widest = 0, right = label2.box.right, periodsFailed = 0;
+            int widest = 0, right = dateBlock.box.right, periodsFailed = 0;
             for (int period = 0; period < 12; ++period) {
-                const Taken label1 =
-                    take(mainFace, mainFace.control(Main::Clock), mainClock[period].label1, true);
-                const Taken label3 = take(mainFace, mainFace.control(Main::PillarLines),
-                                          mainClock[period].label3, true);
-                bool fits = label1.fits && label3.fits;
+                const Taken clock =
+                    take(mainFace, mainFace.control(Main::Clock), mainClock[period].clock, true);
+                const Taken pillarLines = take(mainFace, mainFace.control(Main::PillarLines),
+                                               mainClock[period].pillarLines, true);
+                bool fits = clock.fits && pillarLines.fits;
                 fits &=
-                    take(altFace, altFace.control(Alt::Clock), altClock[period].label1, true).fits;
+                    take(altFace, altFace.control(Alt::Clock), altClock[period].clock, true).fits;
                 fits &=
-                    take(altFace, altFace.control(Alt::HourLines), altClock[period].label5, true)
+                    take(altFace, altFace.control(Alt::HourLines), altClock[period].hourLines, true)
                         .fits;
                 if (!fits || !dayFits) ++periodsFailed;
-                const int reach = std::max(label1.box.right, label3.box.right);
+                const int reach = std::max(clock.box.right, pillarLines.box.right);
                 if (reach > right || period == 0) widest = period;
                 right = std::max<int>(right, reach);
             }
-            if (!rig.MainTextOnMonitor(mainClock[widest].label1, mainClock[widest].label3, right)) {
+            if (!rig.MainTextOnMonitor(mainClock[widest].clock, mainClock[widest].pillarLines,
+                                       right)) {
                 periodsFailed = 12;
                 worst[r].Consider(day, "main face beyond its monitor", Taken{false});
             }

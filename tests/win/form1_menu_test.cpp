@@ -73,7 +73,7 @@ TEST(FaceMenus, OpenOnceAtTenPixelsBelowTheCursorOnTextOnly) {
     // Below the last label there is only background.
     SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 166));
     EXPECT_EQ(s.menuPoints.size(), 1u);
-    // A right click on the line shared by Label2 and Label3 opens it once.
+    // A right click on the line shared by the date block and the pillar lines opens it once.
     SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 124));
     EXPECT_EQ(s.menuPoints.size(), 2u);
 }

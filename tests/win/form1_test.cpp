@@ -57,10 +57,10 @@ TEST(Form1Window, RelaysOutForAnotherDpi) {
     const SIZE client = tavelon_test::ClientSize(form.hwnd());
     EXPECT_EQ(client.cx, 500);  // 333 at 150 %, rounded
     EXPECT_EQ(client.cy, 252);
-    const RECT label2 = form.control(sticker::MainFacePart::DateBlock).rect;
-    EXPECT_EQ(label2.left, 14);  // 9 × 1.5 rounded half up
-    EXPECT_EQ(label2.top, 84);
-    EXPECT_EQ(label2.right - label2.left, 471);
+    const RECT dateBlock = form.control(sticker::MainFacePart::DateBlock).rect;
+    EXPECT_EQ(dateBlock.left, 14);  // 9 × 1.5 rounded half up
+    EXPECT_EQ(dateBlock.top, 84);
+    EXPECT_EQ(dateBlock.right - dateBlock.left, 471);
     EXPECT_EQ(tavelon_test::WindowRect(form.hwnd()).left, 100);
 }
 
@@ -68,7 +68,7 @@ TEST(Form1Labels, ShowTheDateBlockAtOnceAndTheClockFromTheFirstTick) {
     Sticker s(At(2026, 12, 7, 23, 59, 58));
     sticker::Form1& form = s.Start();
     EXPECT_EQ(form.Text(sticker::MainFacePart::DateBlock),
-              sticker::ComposeMainFaceTexts(s.clock.Now()).label2);
+              sticker::ComposeMainFaceTexts(s.clock.Now()).dateBlock);
     EXPECT_EQ(form.Text(sticker::MainFacePart::Clock), "");
     EXPECT_EQ(form.Text(sticker::MainFacePart::PillarLines), "");
 
@@ -89,7 +89,7 @@ TEST(Form1Labels, ATickOnANewDateRecomposesTheDateBlockInPlace) {
     EXPECT_EQ(form.Text(sticker::MainFacePart::Clock), "00:00:00");
     EXPECT_NE(form.Text(sticker::MainFacePart::DateBlock), oldBlock);
     EXPECT_EQ(form.Text(sticker::MainFacePart::DateBlock),
-              sticker::ComposeMainFaceTexts(s.clock.Now()).label2);
+              sticker::ComposeMainFaceTexts(s.clock.Now()).dateBlock);
     // Not placed again: the face keeps its place (its text may move it left of there).
     EXPECT_EQ(form.anchor(), place);
     EXPECT_EQ(tavelon_test::WindowRect(form.hwnd()).top, before.top);
@@ -101,11 +101,11 @@ TEST(Form1Labels, ATimeChangeOrAResumeRecomposesTheDate) {
     s.clock.Set(At(2027, 2, 6, 8, 0, 0));  // a Spring Festival
     SendMessageW(form.hwnd(), WM_TIMECHANGE, 0, 0);
     EXPECT_EQ(form.Text(sticker::MainFacePart::DateBlock),
-              sticker::ComposeMainFaceTexts(s.clock.Now()).label2);
+              sticker::ComposeMainFaceTexts(s.clock.Now()).dateBlock);
     s.clock.Set(At(2027, 3, 1, 8, 0, 0));
     SendMessageW(form.hwnd(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
     EXPECT_EQ(form.Text(sticker::MainFacePart::DateBlock),
-              sticker::ComposeMainFaceTexts(s.clock.Now()).label2);
+              sticker::ComposeMainFaceTexts(s.clock.Now()).dateBlock);
 }
 
 TEST(Form1Labels, OutOfRangeShowsTheMessageOnceAndKeepsLabel2) {

@@ -420,7 +420,7 @@ TEST_F(Form3Test, ChangedInputsDriveTheirTools) {
     EXPECT_EQ(Text(ToolsPart::CycleYears), "1924年虚100岁  1984年虚40岁");
 }
 
-TEST_F(Form3Test, UpDown3StepsTheWeekWithinItsRange) {
+TEST_F(Form3Test, WeekSpinStepsTheWeekWithinItsRange) {
     Open();
     HWND spin = Child(ToolsPart::WeekSpin);
     RECT r{};
@@ -471,7 +471,7 @@ TEST_F(Form3Test, DatesOutsideTheLunarRangeNeitherCrashNorShowWrongLines) {
     EXPECT_EQ(Text(ToolsPart::TermDate), "");
 }
 
-TEST_F(Form3Test, Check1StoresAndDeletesTheSettings) {
+TEST_F(Form3Test, SettingsBoxStoresAndDeletesTheSettings) {
     store_.Write(settings::kSettingsKey, settings::kColourValue, "255");
     Open();
     SYSTEMTIME alarm1 = At(kYear, kMonth, kDay, 7, 30);

@@ -35,16 +35,16 @@ TEST(Form4Window, IsAToolWindowWithItsKeyLabelsAndClock) {
     EXPECT_EQ(face->control(sticker::AlternateFacePart::LunarBlock).colour, RGB(0, 64, 128));
 
     const sticker::AlternateFaceTexts texts = sticker::ComposeAlternateFaceTexts(s.clock.Now());
-    EXPECT_EQ(face->Text(sticker::AlternateFacePart::Date), texts.label2);
-    EXPECT_EQ(face->Text(sticker::AlternateFacePart::WeekLine), texts.label3);
-    EXPECT_EQ(face->Text(sticker::AlternateFacePart::LunarBlock), texts.label4);
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::Date), texts.date);
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::WeekLine), texts.weekLine);
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::LunarBlock), texts.lunarBlock);
     EXPECT_EQ(face->Text(sticker::AlternateFacePart::Clock), "");
 
     SendMessageW(hwnd, WM_TIMER, sticker::Form4::kTimer1, 0);
     EXPECT_EQ(face->Text(sticker::AlternateFacePart::Clock), "09:16:00");
-    const std::string label5 = face->Text(sticker::AlternateFacePart::HourLines);
-    EXPECT_EQ(label5, sticker::ComposeAlternateClockTexts(s.clock.Now()).label5);
-    EXPECT_EQ(label5.substr(label5.size() - 6), "一刻");
+    const std::string hourLines = face->Text(sticker::AlternateFacePart::HourLines);
+    EXPECT_EQ(hourLines, sticker::ComposeAlternateClockTexts(s.clock.Now()).hourLines);
+    EXPECT_EQ(hourLines.substr(hourLines.size() - 6), "一刻");
     EXPECT_TRUE(face->timer().armed());
 }
 
@@ -72,8 +72,8 @@ TEST(Form4Window, ARightClickAnywhereOpensItsMenu) {
 
 struct OutOfRange {
     calendar::Moment at;
-    const char* label3;
-    const char* label4;
+    const char* weekLine;
+    const char* lunarBlock;
 };
 
 class Form4OutOfRange : public testing::TestWithParam<OutOfRange> {};
@@ -84,8 +84,8 @@ TEST_P(Form4OutOfRange, ShowsTheRangeMessageWholeOverLabel3AndLabel4) {
     s.Command(main.hwnd(), sticker::Form1::kSwitchFace);
     sticker::Form4* face = s.Form4();
     ASSERT_NE(face, nullptr);
-    EXPECT_EQ(face->Text(sticker::AlternateFacePart::WeekLine), GetParam().label3);
-    EXPECT_EQ(face->Text(sticker::AlternateFacePart::LunarBlock), GetParam().label4);
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::WeekLine), GetParam().weekLine);
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::LunarBlock), GetParam().lunarBlock);
     for (const auto part :
          {sticker::AlternateFacePart::WeekLine, sticker::AlternateFacePart::LunarBlock}) {
         const ui::Control& label = face->control(part);

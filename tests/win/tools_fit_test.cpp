@@ -85,8 +85,8 @@ protected:
         form_ = static_cast<Form3*>(s_.Open(kForm3Class));
         if (form_ && GetParam() != form_->dpi()) {
             RECT suggested{40, 40, 800, 640};
-            SendMessageW(form_->hwnd(), 0x02E0 /* WM_DPICHANGED */,
-                         MAKEWPARAM(GetParam(), GetParam()), reinterpret_cast<LPARAM>(&suggested));
+            SendMessageW(form_->hwnd(), WM_DPICHANGED, MAKEWPARAM(GetParam(), GetParam()),
+                         reinterpret_cast<LPARAM>(&suggested));
             Pump();
         }
     }

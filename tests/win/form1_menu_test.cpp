@@ -10,6 +10,7 @@
 
 #include "tests/win/fixture.h"
 #include "settings/store.h"
+#include "tools/form3_win.h"
 #include "ui/text.h"
 
 namespace {
@@ -55,6 +56,12 @@ TEST(FaceMenus, HoldTheirCommandsInOrderWithIcons) {
         {110, "月历"}, {102, "科普"}, {103, "变脸"},         {104, "工具"},
         {105, "关于"}, {106, "关闭"}, {107, "设为开机启动"}, {108, "取消开机启动"}};
     EXPECT_EQ(MenuItems(s.Form4()->menu()), alternate);
+    // Each face acts on its own numbers: 104 is the tools there, not the text colour.
+    s.Command(s.Form4()->hwnd(), sticker::Form4::kTools);
+    EXPECT_NE(s.app.windows.Find(tools::kForm3Class), nullptr);
+    EXPECT_EQ(s.colourDialogs, 0);
+    s.app.windows.Close(tools::kForm3Class);
+    Pump();
 }
 
 TEST(FaceMenus, OpenOnceAtTenPixelsBelowTheCursorOnTextOnly) {

@@ -78,7 +78,8 @@ public:
     // The window object behind one of our windows, or null for any other window.
     static Window* FromHandle(HWND hwnd);
 
-    // Every control, in description order; a window derived from WindowOf reaches one by name.
+    // Every control, in description order; a window derived from WindowOf names each one by
+    // its enumerator.
     const std::vector<Control>& controls() const { return controls_; }
     // The topmost windowless control under a client point: labels before pictures and frames.
     Control* WindowlessAt(POINT client);

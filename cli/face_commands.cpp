@@ -51,13 +51,13 @@ int RunFaceMain(const Invocation& call) {
 
     const sticker::MainFaceTexts date = sticker::ComposeMainFaceTexts(*now);
     const sticker::MainClockTexts clock = sticker::ComposeMainClockTexts(*now);
-    WriteLabel(call.out, "Label1", clock.label1);
+    WriteLabel(call.out, "Label1", clock.clock);
     if (date.InRange()) {
-        WriteLabel(call.out, "Label2", date.label2);
+        WriteLabel(call.out, "Label2", date.dateBlock);
     } else {
         WriteLabel(call.out, "message", date.message);
     }
-    WriteLabel(call.out, "Label3", clock.label3);
+    WriteLabel(call.out, "Label3", clock.pillarLines);
     // The colour as the sticker would take it from a stored ZS text, with the background
     // and transparent key derived from it.
     if (const std::string* stored = args.Option("--colour")) {
@@ -76,11 +76,11 @@ int RunFaceAlternate(const Invocation& call) {
 
     const sticker::AlternateFaceTexts date = sticker::ComposeAlternateFaceTexts(*now);
     const sticker::AlternateClockTexts clock = sticker::ComposeAlternateClockTexts(*now);
-    WriteLabel(call.out, "Label1", clock.label1);
-    WriteLabel(call.out, "Label2", date.label2);
-    WriteLabel(call.out, "Label3", date.label3);
-    WriteLabel(call.out, "Label4", date.label4);
-    WriteLabel(call.out, "Label5", clock.label5);
+    WriteLabel(call.out, "Label1", clock.clock);
+    WriteLabel(call.out, "Label2", date.date);
+    WriteLabel(call.out, "Label3", date.weekLine);
+    WriteLabel(call.out, "Label4", date.lunarBlock);
+    WriteLabel(call.out, "Label5", clock.hourLines);
     return kExitOk;
 }
 
@@ -132,8 +132,8 @@ int RunToday(const Invocation& call) {
 std::string MainFaceView(const calendar::Moment& now) {
     const sticker::MainFaceTexts date = sticker::ComposeMainFaceTexts(now);
     const sticker::MainClockTexts clock = sticker::ComposeMainClockTexts(now);
-    std::string view = clock.label1 + "\r\n" + (date.InRange() ? date.label2 : date.message) +
-                       "\r\n" + clock.label3 + "\r\n";
+    std::string view = clock.clock + "\r\n" + (date.InRange() ? date.dateBlock : date.message) +
+                       "\r\n" + clock.pillarLines + "\r\n";
     std::string lines;
     for (const char c : view) {
         if (c != '\r') lines += c;

@@ -6,13 +6,10 @@
 
 namespace info {
 
-TextWindow::TextWindow(ui::WindowDesc desc, std::string focusBox)
-    : ui::Window(std::move(desc)), focusBox_(std::move(focusBox)) {}
+TextWindow::TextWindow(ui::WindowDesc desc, std::size_t focusBox)
+    : ui::Window(std::move(desc)), focusBox_(focusBox) {}
 
-HWND TextWindow::FocusBox() const {
-    const ui::Control* box = Find(focusBox_);
-    return box ? box->hwnd : nullptr;
-}
+HWND TextWindow::FocusBox() const { return ControlAt(focusBox_).hwnd; }
 
 void TextWindow::OnCreate() {
     FitControlsInClient();
@@ -24,21 +21,21 @@ void TextWindow::OnDpiChanged() { FitControlsInClient(); }
 void TextWindow::FitControlsInClient() {
     RECT client{};
     GetClientRect(hwnd(), &client);
-    for (const ui::ControlDesc& desc : description().controls) {
-        ui::Control* c = Find(desc.name);
-        if (!c || (c->rect.right <= client.right && c->rect.bottom <= client.bottom)) continue;
-        c->rect.right = std::min(c->rect.right, client.right);
-        c->rect.bottom = std::min(c->rect.bottom, client.bottom);
-        if (c->hwnd)
-            SetWindowPos(c->hwnd, nullptr, 0, 0, c->rect.right - c->rect.left,
-                         c->rect.bottom - c->rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (std::size_t row = 0; row < controls().size(); ++row) {
+        ui::Control& c = ControlAt(row);
+        if (c.rect.right <= client.right && c.rect.bottom <= client.bottom) continue;
+        c.rect.right = std::min(c.rect.right, client.right);
+        c.rect.bottom = std::min(c.rect.bottom, client.bottom);
+        if (c.hwnd)
+            SetWindowPos(c.hwnd, nullptr, 0, 0, c.rect.right - c.rect.left,
+                         c.rect.bottom - c.rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         else
-            Invalidate(*c);
+            Invalidate(c);
     }
 }
 
 void TextWindow::ShowText(std::string_view text) {
-    SetText(focusBox_, text);
+    SetText(ControlAt(focusBox_), text);
     HWND box = FocusBox();
     if (!box) return;
     SetFocus(box);
@@ -83,14 +80,14 @@ ui::WindowDesc Form2Description() {
     ui::WindowDesc d = TextWindowDescription(kForm2Class, "科普_日历小知识", 438, 570, "ICON_HELP");
     using ui::ControlKind;
     d.controls = {
-        ui::Describe(ControlKind::TextBox, "Text1", 2, 0, 432, 542)
+        ui::Describe(ControlKind::TextBox, NotesPart::Notes, "Text1", 2, 0, 432, 542)
             .Style(ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL)
             .Font("Microsoft YaHei,9,0"),
     };
     return d;
 }
 
-Form2::Form2() : TextWindow(Form2Description(), "Text1") {}
+Form2::Form2() : WindowOf(Form2Description(), ui::RowOf(NotesPart::Notes)) {}
 
 void Form2::OnReady() { ShowText(NotesText()); }
 

@@ -3,6 +3,7 @@
 // the window; every opening shows the fixed text again. It reads and writes nothing else.
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,7 +21,7 @@ inline constexpr std::string_view kForm2Class = "Tavelon.Form2";
 // which would cut off the text box's right edge and the bottom line of a frame.
 class TextWindow : public ui::Window {
 protected:
-    TextWindow(ui::WindowDesc desc, std::string focusBox);
+    TextWindow(ui::WindowDesc desc, std::size_t focusBox);
 
     // Sets the text box's text and shows it from the top, caret at the start, focused.
     void ShowText(std::string_view text);
@@ -33,11 +34,13 @@ private:
     HWND FocusBox() const;
     void FitControlsInClient();
 
-    std::string focusBox_;
+    std::size_t focusBox_;  // the row of the text box
     HWND savedFocus_ = nullptr;
 };
 
-class Form2 final : public TextWindow {
+enum class NotesPart { Notes };
+
+class Form2 final : public ui::WindowOf<NotesPart, TextWindow> {
 public:
     Form2();
 

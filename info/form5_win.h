@@ -10,7 +10,9 @@ namespace info {
 
 inline constexpr std::string_view kForm5Class = "Tavelon.Form5";
 
-class Form5 final : public TextWindow {
+enum class AboutPart { AboutFrame, About, LogFrame, ChangeLog };
+
+class Form5 final : public ui::WindowOf<AboutPart, TextWindow> {
 public:
     Form5();
 

@@ -100,22 +100,20 @@ std::string MonthWindow::HeaderFont(std::string_view header) const {
     return i < 0 ? std::string() : kHeaderFonts[static_cast<std::size_t>(i)];
 }
 
-bool MonthWindow::LinesFit(std::string_view label, std::string_view text) const {
-    const ui::Control* c = Named(label);
-    if (!c) return false;
+bool MonthWindow::LinesFit(MonthPart label, std::string_view text) const {
+    const ui::Control& c = control(label);
     const ui::WindowDc dc(hwnd());
-    const ui::SelectedObject font(dc.get(), ui::CachedFont(FontSpecOf(*c), dpi()));
+    const ui::SelectedObject font(dc.get(), ui::CachedFont(FontSpecOf(c), dpi()));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc.get(), &metrics);
     int lines = 0;
     for (std::string_view rest = text;; ++lines) {
         const std::size_t end = rest.find("\r\n");
-        if (TextWidth(*c, ui::Widen(rest.substr(0, end))) > c->rect.right - c->rect.left)
-            return false;
+        if (TextWidth(c, ui::Widen(rest.substr(0, end))) > c.rect.right - c.rect.left) return false;
         if (end == std::string_view::npos) break;
         rest.remove_prefix(end + 2);
     }
-    return (lines + 1) * metrics.tmHeight <= c->rect.bottom - c->rect.top;
+    return (lines + 1) * metrics.tmHeight <= c.rect.bottom - c.rect.top;
 }
 
 void MonthWindow::OnPaint(HDC dc, const RECT& dirty) {

@@ -28,34 +28,35 @@ ui::WindowDesc MonthDescription() {
     d.font = kTextFont;
     using ui::ControlKind;
     d.controls = {
-        ui::Describe(ControlKind::Button, "Command1", kMargin, kButtonTop, kButtonWidth,
-                     kButtonHeight)
+        ui::Describe(ControlKind::Button, MonthPart::PreviousMonth, "Command1", kMargin, kButtonTop,
+                     kButtonWidth, kButtonHeight)
             .Caption("上月")
             .Tooltip("上一个月 (PageUp)"),
-        ui::Describe(ControlKind::Label, "Label1", kHeaderLeft, kHeaderTop, kHeaderWidth,
-                     kHeaderHeight)
+        ui::Describe(ControlKind::Label, MonthPart::Header, "Label1", kHeaderLeft, kHeaderTop,
+                     kHeaderWidth, kHeaderHeight)
             .Font(kHeaderFonts[0])
             .Colour(kText),
-        ui::Describe(ControlKind::Button, "Command3", kNextLeft, kButtonTop, kButtonWidth,
-                     kButtonHeight)
+        ui::Describe(ControlKind::Button, MonthPart::NextMonth, "Command3", kNextLeft, kButtonTop,
+                     kButtonWidth, kButtonHeight)
             .Caption("下月")
             .Tooltip("下一个月 (PageDown)"),
-        ui::Describe(ControlKind::Button, "Command2", kTodayLeft, kButtonTop, kButtonWidth,
-                     kButtonHeight)
+        ui::Describe(ControlKind::Button, MonthPart::Today, "Command2", kTodayLeft, kButtonTop,
+                     kButtonWidth, kButtonHeight)
             .Caption("今天")
             .Tooltip("回到今天 (Home)"),
-        ui::Describe(ControlKind::Label, "Label2", kMargin, kDetailsTop, kContentWidth,
-                     kDetailsHeight)
+        ui::Describe(ControlKind::Label, MonthPart::Details, "Label2", kMargin, kDetailsTop,
+                     kContentWidth, kDetailsHeight)
             .Font(kTextFont)
             .Colour(kText),
-        ui::Describe(ControlKind::Label, "Label3", kMargin, kNoteTop, kContentWidth, kNoteHeight)
+        ui::Describe(ControlKind::Label, MonthPart::Note, "Label3", kMargin, kNoteTop,
+                     kContentWidth, kNoteHeight)
             .Font(kTextFont)
             .Colour(kNoteText),
     };
     return d;
 }
 
-MonthWindow::MonthWindow(MonthHost& host) : ui::Window(MonthDescription()), host_(host) {}
+MonthWindow::MonthWindow(MonthHost& host) : WindowOf(MonthDescription()), host_(host) {}
 
 void MonthWindow::OnCreate() {
     holidays_ = LoadHolidays(host_.readHolidays ? host_.readHolidays() : HolidayFile{});
@@ -98,19 +99,19 @@ void MonthWindow::Show(const MonthSelection& next, bool recompose) {
     if (monthChanged) {
         page_ = ComposeMonthPage(selection_.shown, today_, holidays_.schedule);
         composed_ = true;
-        if (ui::Control* header = Named("Label1")) {
-            // A header that would not fit its label takes the next smaller font.
-            header->desc.font = HeaderFont(page_.header);
-            if (header->desc.font.empty()) header->desc.font = layout::kHeaderFonts.back();
-            Invalidate(*header);
-        }
-        SetText("Label1", page_.header);
-        SetText("Label3", MonthNote(page_, holidays_));
-        for (const auto& [button, step] : {std::pair{"Command1", -1}, std::pair{"Command3", 1}})
-            if (const ui::Control* c = Named(button); c && c->hwnd)
-                EnableWindow(c->hwnd, CanTurn(selection_, step));
+        ui::Control& header = control(MonthPart::Header);
+        // A header that would not fit its label takes the next smaller font.
+        header.desc.font = HeaderFont(page_.header);
+        if (header.desc.font.empty()) header.desc.font = layout::kHeaderFonts.back();
+        Invalidate(header);
+        SetText(header, page_.header);
+        SetText(MonthPart::Note, MonthNote(page_, holidays_));
+        for (const auto& [button, step] :
+             {std::pair{MonthPart::PreviousMonth, -1}, std::pair{MonthPart::NextMonth, 1}})
+            if (const HWND hwnd = control(button).hwnd)
+                EnableWindow(hwnd, CanTurn(selection_, step));
     }
-    SetText("Label2", DayDetails(selection_.selected, today_, holidays_.schedule));
+    SetText(MonthPart::Details, DayDetails(selection_.selected, today_, holidays_.schedule));
     const RECT grid = GridRect();
     InvalidateRect(hwnd(), &grid, FALSE);
 }
@@ -122,9 +123,9 @@ void MonthWindow::ShowToday() {
 
 void MonthWindow::OnControlEvent(ui::Control& control, ui::ControlEvent event) {
     if (event != ui::ControlEvent::Clicked) return;
-    if (control.desc.name == "Command1") Show(TurnBy(selection_, -1));
-    if (control.desc.name == "Command3") Show(TurnBy(selection_, 1));
-    if (control.desc.name == "Command2") ShowToday();
+    if (Is(control, MonthPart::PreviousMonth)) Show(TurnBy(selection_, -1));
+    if (Is(control, MonthPart::NextMonth)) Show(TurnBy(selection_, 1));
+    if (Is(control, MonthPart::Today)) ShowToday();
     // The keys belong to the grid: a button keeps no focus that would take the arrows.
     SetFocus(hwnd());
 }

@@ -31,7 +31,10 @@ struct MonthHost {
     std::function<HolidayFile()> readHolidays;  // the user's schedule file, as it is now
 };
 
-class MonthWindow final : public ui::Window, public calendar::TickListener {
+// The month view's buttons and labels, in description order.
+enum class MonthPart { PreviousMonth, Header, NextMonth, Today, Details, Note };
+
+class MonthWindow final : public ui::WindowOf<MonthPart>, public calendar::TickListener {
 public:
     explicit MonthWindow(MonthHost& host);
     ~MonthWindow() override;
@@ -48,7 +51,7 @@ public:
     // The same for the header's label.
     std::string HeaderFont(std::string_view header) const;
     // Whether the CR LF lines of text fit one of the labels, each as wide and all as tall.
-    bool LinesFit(std::string_view label, std::string_view text) const;
+    bool LinesFit(MonthPart label, std::string_view text) const;
 
 protected:
     void OnCreate() override;

@@ -57,27 +57,28 @@ std::string ClockText(seconds timeOfDay) {
 MainClockTexts ComposeMainClockTexts(const Moment& now) {
     const ClockFields f = FieldsOf(now.timeOfDay);
     MainClockTexts texts;
-    texts.label1 = ClockText(now.timeOfDay);
-    texts.label3 = calendar::MonthPillar(now.today, "D") + " " +
-                   calendar::DayHourPillar(now.today, f.hour, f.minute, "D") + "\r\n" +
-                   calendar::DayHourPillar(now.today, f.hour, f.minute, "T") +
-                   std::string(QuarterOfHour(f.minute, f.second));
+    texts.clock = ClockText(now.timeOfDay);
+    texts.pillarLines = calendar::MonthPillar(now.today, "D") + " " +
+                        calendar::DayHourPillar(now.today, f.hour, f.minute, "D") + "\r\n" +
+                        calendar::DayHourPillar(now.today, f.hour, f.minute, "T") +
+                        std::string(QuarterOfHour(f.minute, f.second));
     return texts;
 }
 
 AlternateClockTexts ComposeAlternateClockTexts(const Moment& now) {
     const ClockFields f = FieldsOf(now.timeOfDay);
     AlternateClockTexts texts;
-    texts.label1 = ClockText(now.timeOfDay);
+    texts.clock = ClockText(now.timeOfDay);
     const std::string hourText = calendar::DayHourPillar(now.today, f.hour, f.minute, "T");
     const std::string_view quarter = QuarterOfHour(f.minute, f.second);
     const auto cut = calendar::CutHourText(hourText);
     if (!cut) {
-        texts.label5 = hourText + std::string(quarter);
+        texts.hourLines = hourText + std::string(quarter);
         return texts;
     }
     // The character after "时" (a blank) ends the first line and starts the second as well.
-    texts.label5 = std::string(cut->head) + "\r\n" + std::string(cut->tail) + std::string(quarter);
+    texts.hourLines =
+        std::string(cut->head) + "\r\n" + std::string(cut->tail) + std::string(quarter);
     return texts;
 }
 

@@ -17,14 +17,14 @@ std::string_view QuarterOfHour(int minute, int second);
 std::string ClockText(std::chrono::seconds timeOfDay);
 
 struct MainClockTexts {
-    std::string label1;  // the clock
-    std::string label3;  // month and day pillars, CR LF, hour pillar with the quarter
+    std::string clock;        // the clock
+    std::string pillarLines;  // month and day pillars, CR LF, hour pillar with the quarter
 };
 MainClockTexts ComposeMainClockTexts(const calendar::Moment& now);
 
 struct AlternateClockTexts {
-    std::string label1;  // the clock
-    std::string label5;  // the hour text split after the character that follows its "时"
+    std::string clock;      // the clock
+    std::string hourLines;  // the hour text split after the character that follows its "时"
 };
 AlternateClockTexts ComposeAlternateClockTexts(const calendar::Moment& now);
 

@@ -103,8 +103,8 @@ MainFaceTexts ComposeMainFaceTexts(const Moment& now) {
                         p.festivals + std::string(p.nineNines);
 
     MainFaceTexts texts;
-    texts.label2 = line1;
-    texts.label2.append(kCrLf).append(line2).append(kCrLf).append(line3).append(kCrLf).append(
+    texts.dateBlock = line1;
+    texts.dateBlock.append(kCrLf).append(line2).append(kCrLf).append(line3).append(kCrLf).append(
         line4);
     return texts;
 }
@@ -113,20 +113,20 @@ AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now) {
     const sys_days today = now.today;
     const DayFields f = FieldsOf(today);
     AlternateFaceTexts texts;
-    texts.label2 = f.yyyy + "年" + f.mm + "月" + f.dd + "日";
+    texts.date = f.yyyy + "年" + f.mm + "月" + f.dd + "日";
 
     // The lunar date comes through the same calling convention as everywhere else, so 1901
     // and early 2100 convert correctly; outside the table there is nothing true to show.
     std::optional<calendar::LunarDate> lunar;
     if (calendar::InLunarRange(today)) lunar = calendar::LunarDateOf(today);
     if (!lunar) {
-        texts.label3 = std::string(calendar::RangeMessage(today));
-        texts.label4 = texts.label3;
+        texts.weekLine = std::string(calendar::RangeMessage(today));
+        texts.lunarBlock = texts.weekLine;
         return texts;
     }
 
     const DatePieces p = PiecesOf(today, f.year, *lunar);
-    texts.label3 = WeekAndCountdownLine(p);
+    texts.weekLine = WeekAndCountdownLine(p);
 
     const auto hm = hh_mm_ss<seconds>{now.timeOfDay};
     const int hour = int(hm.hours().count());
@@ -135,8 +135,8 @@ AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now) {
                         p.festivals + " " + std::string(p.nineNines);
     std::string line3 =
         calendar::MonthPillar(today, "D") + " " + calendar::DayHourPillar(today, hour, minute, "D");
-    texts.label4 = p.lunarDay;
-    texts.label4.append(kCrLf).append(line2).append(kCrLf).append(line3);
+    texts.lunarBlock = p.lunarDay;
+    texts.lunarBlock.append(kCrLf).append(line2).append(kCrLf).append(line3);
     return texts;
 }
 

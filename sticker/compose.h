@@ -12,22 +12,22 @@ namespace sticker {
 // The title of the box in which the main face shows the range message.
 inline constexpr std::string_view kRangeCaption = "提示";
 
-// Exactly one of the two is set: label2 (four lines joined by CR LF) for a supported date,
-// otherwise the range message, which the main face shows in a box titled kRangeCaption while
-// its Label2 keeps the text it had.
+// Exactly one of the two is set: the date block (four lines joined by CR LF) for a supported
+// date, otherwise the range message, which the main face shows in a box titled kRangeCaption
+// while its date block keeps the text it had.
 struct MainFaceTexts {
-    std::string label2;
+    std::string dateBlock;
     std::string message;
     bool InRange() const { return message.empty(); }
 };
 MainFaceTexts ComposeMainFaceTexts(const calendar::Moment& now);
 
-// Label2 is always the date. Outside the supported range Label3 and Label4 carry the main
-// face's range message as their text (the alternate face shows no message box).
+// The date is always there. Outside the supported range the week line and the lunar block
+// carry the main face's range message as their text (the alternate face shows no message box).
 struct AlternateFaceTexts {
-    std::string label2;
-    std::string label3;
-    std::string label4;  // three lines joined by CR LF
+    std::string date;
+    std::string weekLine;    // weekday, week and the days to the Spring Festival
+    std::string lunarBlock;  // three lines joined by CR LF
 };
 AlternateFaceTexts ComposeAlternateFaceTexts(const calendar::Moment& now);
 

@@ -72,7 +72,8 @@ bool OnAWorkArea(POINT point) {
 
 }  // namespace
 
-Face::Face(FaceHost& host, ui::WindowDesc desc) : ui::Window(std::move(desc)), host_(host) {}
+Face::Face(FaceHost& host, ui::WindowDesc desc, FaceMenuColumn menuIds)
+    : ui::Window(std::move(desc)), host_(host), menuIds_(menuIds) {}
 
 // Either may come first: the window destroyed, or the object destroyed with its window open.
 Face::~Face() { host_.ticks.Unsubscribe(*this); }
@@ -142,8 +143,8 @@ void Face::SetUpTooltip() {
 
 void Face::BuildMenu() {
     std::vector<ui::MenuItem> items;
-    for (const FaceCommand& command : Commands())
-        items.push_back({command.id, command.icon, command.caption});
+    for (const FaceMenuItem& item : kFaceMenu)
+        if (const UINT id = item.*menuIds_) items.push_back({id, item.icon, item.caption});
     menu_.Build(items, dpi());
 }
 
@@ -182,14 +183,15 @@ void Face::OnNewDay(const Moment& now) {
 }
 
 void Face::OnCommand(UINT id) {
-    for (const FaceCommand& command : Commands()) {
-        if (command.id != id) continue;
-        switch (command.action) {
+    for (const FaceMenuItem& item : kFaceMenu) {
+        // Command 0 is a dismissed menu, and 0 in a column an action the face does not offer.
+        if (id == 0 || item.*menuIds_ != id) continue;
+        switch (item.action) {
             case FaceAction::Notes:
             case FaceAction::Tools:
             case FaceAction::About:
             case FaceAction::Month:
-                if (host_.openWindow) host_.openWindow(command.action);
+                if (host_.openWindow) host_.openWindow(item.action);
                 break;
             case FaceAction::StartWithSystem:
                 settings::SetStartWithSystem(host_.store, host_.program.directory,
@@ -199,7 +201,7 @@ void Face::OnCommand(UINT id) {
                 settings::RemoveStartWithSystem(host_.store);
                 break;
             default:
-                OnFaceAction(command.action);
+                OnFaceAction(item.action);
                 break;
         }
         return;

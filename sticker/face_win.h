@@ -9,7 +9,6 @@
 #include <chrono>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string_view>
 
 #include "calendar/moment.h"
@@ -60,6 +59,11 @@ struct FaceHost {
 
 inline constexpr std::string_view kProductName = "Tavelon";
 
+// Both faces: a pop-up without border or caption, with the system menu and the minimise and
+// maximise capability, clipping its children and siblings.
+inline constexpr DWORD kFaceStyle =
+    WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+
 // Sent by a second start of the program to the face it finds running: a face that is off every
 // screen comes back into view.
 inline constexpr UINT kComeIntoViewMessage = WM_APP + 16;
@@ -84,13 +88,39 @@ void CentreWindowOn(HWND hwnd, FacePoint point);
 // The work area of the monitor nearest to a window.
 RECT NearestWorkArea(HWND hwnd);
 
-// One popup menu item; the faces number the same actions differently.
-struct FaceCommand {
-    UINT id;
+// One item of the faces' popup menu and its command id on each face. The alternate face leaves
+// out the text colour, so its ids from there on are one lower than the main face's; the month
+// view, the last action added, has the same id on both.
+struct FaceMenuItem {
     FaceAction action;
     const char* icon;
     const char* caption;
+    UINT mainId;       // on the main face
+    UINT alternateId;  // on the alternate face; 0 where it does not offer the action
 };
+
+// Both faces' menu, in its order.
+inline constexpr FaceMenuItem kFaceMenu[] = {
+    {FaceAction::Month, "ICON_MONTH", "月历", 110, 110},
+    {FaceAction::Notes, "ICON_HELP", "科普", 102, 102},
+    {FaceAction::SwitchFace, "ICON_BL", "变脸", 103, 103},
+    {FaceAction::TextColour, "ICON_ZS", "字色", 104, 0},
+    {FaceAction::Tools, "ICON_TOOL", "工具", 105, 104},
+    {FaceAction::About, "ICON_ABOUT", "关于", 106, 105},
+    {FaceAction::Close, "ICON_ESC", "关闭", 107, 106},
+    {FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动", 108, 107},
+    {FaceAction::NoStartWithSystem, "ICON_RERUNSETUP", "取消开机启动", 109, 108},
+};
+
+// Which of the two id columns a face numbers its commands by.
+using FaceMenuColumn = UINT FaceMenuItem::*;
+
+// The command id of an action on a face; 0 where the face does not offer it.
+constexpr UINT CommandId(FaceMenuColumn face, FaceAction action) {
+    for (const FaceMenuItem& item : kFaceMenu)
+        if (item.action == action) return item.*face;
+    return 0;
+}
 
 class Face : public ui::Window, public calendar::TickListener {
 public:
@@ -110,9 +140,8 @@ public:
     ~Face() override;
 
 protected:
-    Face(FaceHost& host, ui::WindowDesc desc);
+    Face(FaceHost& host, ui::WindowDesc desc, FaceMenuColumn menuIds);
 
-    virtual std::span<const FaceCommand> Commands() const = 0;
     // Switching faces and closing differ per face, and so does anything else a face adds.
     // These may destroy the window and with it this object.
     virtual void OnFaceAction(FaceAction action) = 0;
@@ -160,6 +189,7 @@ protected:
     FaceHost& host_;
 
 private:
+    const FaceMenuColumn menuIds_;
     void RefreshDate(const calendar::Moment& now);
     void ShowMenuAtCursor();
     void OnLeftButton(POINT at, bool doubleClick);

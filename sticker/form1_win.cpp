@@ -14,23 +14,12 @@ namespace sticker {
 using calendar::Moment;
 namespace {
 
-constexpr FaceCommand kCommands[] = {
-    {Form1::kMonth, FaceAction::Month, "ICON_MONTH", "月历"},
-    {Form1::kNotes, FaceAction::Notes, "ICON_HELP", "科普"},
-    {Form1::kSwitchFace, FaceAction::SwitchFace, "ICON_BL", "变脸"},
-    {Form1::kTextColour, FaceAction::TextColour, "ICON_ZS", "字色"},
-    {Form1::kTools, FaceAction::Tools, "ICON_TOOL", "工具"},
-    {Form1::kAbout, FaceAction::About, "ICON_ABOUT", "关于"},
-    {Form1::kClose, FaceAction::Close, "ICON_ESC", "关闭"},
-    {Form1::kStartWithSystem, FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动"},
-    {Form1::kNoStartWithSystem, FaceAction::NoStartWithSystem, "ICON_RERUNSETUP", "取消开机启动"},
-};
-
 // Posted by the tick that finds the date out of range: the message box has a modal loop of
 // its own, and opened inside the tick it would hold the clock still while it is open.
 constexpr UINT kShowRangeMessage = WM_APP + 17;
 
-constexpr const char* kLabels[] = {"Label1", "Label2", "Label3"};
+constexpr MainFacePart kLabels[] = {MainFacePart::Clock, MainFacePart::DateBlock,
+                                    MainFacePart::PillarLines};
 
 }  // namespace
 
@@ -40,7 +29,7 @@ ui::WindowDesc Form1Description() {
     d.caption = std::string(kProductName);
     d.width = 333;
     d.height = 168;
-    d.style = 0x860B0000;  // pop-up, clipping, system menu, minimise and maximise capability
+    d.style = kFaceStyle;
     d.exStyle = WS_EX_CONTROLPARENT;
     d.systemBackground = false;
     d.background = settings::kDefaultTextColour;
@@ -50,25 +39,25 @@ ui::WindowDesc Form1Description() {
     const COLORREF text = ColoursForText(settings::kDefaultTextColour).text;
     using ui::ControlKind;
     d.controls = {
-        ui::Describe(ControlKind::Label, "Label1", 6, 0, 314, 56)
+        ui::Describe(ControlKind::Label, MainFacePart::Clock, "Label1", 6, 0, 314, 56)
             .Font("Microsoft YaHei,38,1")
             .Colour(text),
-        ui::Describe(ControlKind::Label, "Label2", 9, 56, 314, 69).Font("SimSun,12,1").Colour(text),
-        ui::Describe(ControlKind::Label, "Label3", 10, 124, 314, 40)
+        ui::Describe(ControlKind::Label, MainFacePart::DateBlock, "Label2", 9, 56, 314, 69)
+            .Font("SimSun,12,1")
+            .Colour(text),
+        ui::Describe(ControlKind::Label, MainFacePart::PillarLines, "Label3", 10, 124, 314, 40)
             .Font("SimSun,12,1")
             .Colour(text),
     };
     return d;
 }
 
-Form1::Form1(FaceHost& host) : Face(host, Form1Description()) {}
+Form1::Form1(FaceHost& host) : WindowOf(host, Form1Description(), kMenuIds) {}
 
 void Form1::OnCreate() {
     host_.windows.Track(*this);
     Face::OnCreate();
 }
-
-std::span<const FaceCommand> Form1::Commands() const { return kCommands; }
 
 void Form1::OnReady() { ComposeMainFace(); }
 
@@ -85,7 +74,7 @@ void Form1::ComposeMainFace() {
 void Form1::WriteDate(const Moment& now, bool newDate) {
     const MainFaceTexts texts = ComposeMainFaceTexts(now);
     if (texts.InRange()) {
-        SetText("Label2", texts.label2);
+        SetText(MainFacePart::DateBlock, texts.dateBlock);
         KeepTextOnMonitor();
         return;
     }
@@ -111,8 +100,7 @@ FacePosition Form1::PlacementOn(const RECT& work) const {
 
 RECT Form1::Grip() const {
     // The clock is what the user drags the main face by.
-    const ui::Control* clock = Find("Label1");
-    RECT r = clock ? clock->rect : RECT{};
+    RECT r = control(MainFacePart::Clock).rect;
     MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
@@ -126,9 +114,9 @@ void Form1::OnPlaced() {
 void Form1::KeepTextOnMonitor() {
     if (!placed() || IsIconic(hwnd())) return;
     int right = 0;
-    for (const char* name : kLabels)
-        if (const ui::Control* label = Find(name); label && !label->text.empty())
-            right = std::max<int>(right, label->TextExtent().right);
+    for (const MainFacePart part : kLabels)
+        if (const ui::Control& label = control(part); !label.text.empty())
+            right = std::max<int>(right, label.TextExtent().right);
     // The clock changes every second, its width hardly ever: most ticks end here.
     if (right == textRight_) return;
     textRight_ = right;
@@ -147,14 +135,14 @@ void Form1::KeepTextOnMonitor() {
 
 void Form1::ApplyTextColour(std::uint32_t colour) {
     const FaceColours colours = ColoursForText(colour);
-    for (const char* label : {"Label1", "Label2", "Label3"}) SetColour(label, colours.text);
+    for (const MainFacePart label : kLabels) SetColour(label, colours.text);
     SetBackground(colours.background);
 }
 
 void Form1::WriteClock(const Moment& now) {
     const MainClockTexts texts = ComposeMainClockTexts(now);
-    SetText("Label1", texts.label1);
-    SetText("Label3", texts.label3);
+    SetText(MainFacePart::Clock, texts.clock);
+    SetText(MainFacePart::PillarLines, texts.pillarLines);
     KeepTextOnMonitor();
 }
 
@@ -182,14 +170,16 @@ void Form1::ChooseTextColour() {
                            settings::ColourText(*colour));
 }
 
-bool Form1::DragsFrom(const ui::Control& hit) const { return hit.desc.name == "Label1"; }
+bool Form1::DragsFrom(const ui::Control& hit) const { return Is(hit, MainFacePart::Clock); }
 
 bool Form1::OpensMenuFrom(const ui::Control& hit) const {
     return hit.desc.kind == ui::ControlKind::Label;
 }
 
 // The date block: where the date is read, the month around it is asked for.
-bool Form1::OpensMonthFrom(const ui::Control& hit) const { return hit.desc.name == "Label2"; }
+bool Form1::OpensMonthFrom(const ui::Control& hit) const {
+    return Is(hit, MainFacePart::DateBlock);
+}
 
 void Form1::OnMinimised() {
     bool created = false;

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <span>
 #include <string>
 
 #include "sticker/face_win.h"
@@ -16,27 +15,34 @@ namespace sticker {
 
 inline constexpr std::string_view kForm1Class = "Tavelon.Form1";
 
-class Form1 final : public Face {
+// The main face's labels, in description order.
+enum class MainFacePart {
+    Clock,        // "hh:mm:ss", written every tick; the user drags the face by it
+    DateBlock,    // the date's four lines, written once per composition
+    PillarLines,  // month and day pillars, then the hour pillar and its quarter, every tick
+};
+
+class Form1 final : public ui::WindowOf<MainFacePart, Face> {
 public:
     // The menu's command ids.
-    enum Command : UINT {
-        kMonth = 110,
-        kNotes = 102,
-        kSwitchFace = 103,
-        kTextColour = 104,
-        kTools = 105,
-        kAbout = 106,
-        kClose = 107,
-        kStartWithSystem = 108,
-        kNoStartWithSystem = 109,
-    };
+    static constexpr FaceMenuColumn kMenuIds = &FaceMenuItem::mainId;
+    static constexpr UINT kMonth = CommandId(kMenuIds, FaceAction::Month);
+    static constexpr UINT kNotes = CommandId(kMenuIds, FaceAction::Notes);
+    static constexpr UINT kSwitchFace = CommandId(kMenuIds, FaceAction::SwitchFace);
+    static constexpr UINT kTextColour = CommandId(kMenuIds, FaceAction::TextColour);
+    static constexpr UINT kTools = CommandId(kMenuIds, FaceAction::Tools);
+    static constexpr UINT kAbout = CommandId(kMenuIds, FaceAction::About);
+    static constexpr UINT kClose = CommandId(kMenuIds, FaceAction::Close);
+    static constexpr UINT kStartWithSystem = CommandId(kMenuIds, FaceAction::StartWithSystem);
+    static constexpr UINT kNoStartWithSystem = CommandId(kMenuIds, FaceAction::NoStartWithSystem);
 
     explicit Form1(FaceHost& host);
 
     // Places the window, loads the settings into the schedule, applies the text colour and
-    // writes the date block; out of range it shows the range message and keeps Label2.
+    // writes the date block; out of range it shows the range message and keeps the old block.
     void ComposeMainFace();
-    // Text of Label1..Label3 and the background (also the colour key) from a text colour.
+    // The colour of the three labels and the background (also the colour key) from a text
+    // colour.
     void ApplyTextColour(std::uint32_t colour);
     // At its place, the face moves left by as much as its widest line would cross the right
     // edge of its monitor's work area, and back when the lines are short again.
@@ -49,7 +55,6 @@ protected:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
-    std::span<const FaceCommand> Commands() const override;
     void OnFaceAction(FaceAction action) override;
     bool DragsFrom(const ui::Control& hit) const override;
     bool OpensMenuFrom(const ui::Control& hit) const override;

@@ -10,17 +10,6 @@ namespace sticker {
 using calendar::Moment;
 namespace {
 
-constexpr FaceCommand kCommands[] = {
-    {Form4::kMonth, FaceAction::Month, "ICON_MONTH", "月历"},
-    {Form4::kNotes, FaceAction::Notes, "ICON_HELP", "科普"},
-    {Form4::kSwitchFace, FaceAction::SwitchFace, "ICON_BL", "变脸"},
-    {Form4::kTools, FaceAction::Tools, "ICON_TOOL", "工具"},
-    {Form4::kAbout, FaceAction::About, "ICON_ABOUT", "关于"},
-    {Form4::kClose, FaceAction::Close, "ICON_ESC", "关闭"},
-    {Form4::kStartWithSystem, FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动"},
-    {Form4::kNoStartWithSystem, FaceAction::NoStartWithSystem, "ICON_RERUNSETUP", "取消开机启动"},
-};
-
 constexpr COLORREF kKeyColour = RGB(195, 195, 195);
 constexpr COLORREF kTextColour = RGB(0, 64, 128);
 
@@ -32,7 +21,7 @@ ui::WindowDesc Form4Description() {
     d.caption = std::string(kProductName);
     d.width = 256;
     d.height = 256;
-    d.style = 0x860B0000;
+    d.style = kFaceStyle;
     d.exStyle = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW;
     d.systemBackground = false;
     d.background = kKeyColour;
@@ -40,30 +29,30 @@ ui::WindowDesc Form4Description() {
     d.icon = "AAAAA_APPICON";
     d.doubleClicks = true;  // a double click opens the month view
     using ui::ControlKind;
+    using Part = AlternateFacePart;
     d.controls = {
-        ui::Describe(ControlKind::Picture, "Image1", 0, 0, 256, 256).Caption("PNG_DZB"),
-        ui::Describe(ControlKind::Label, "Label1", 12, 63, 230, 56)
+        ui::Describe(ControlKind::Picture, Part::Picture, "Image1", 0, 0, 256, 256)
+            .Caption("PNG_DZB"),
+        ui::Describe(ControlKind::Label, Part::Clock, "Label1", 12, 63, 230, 56)
             .Font("Microsoft YaHei,38,1")
             .Colour(RGB(0, 229, 115)),
-        ui::Describe(ControlKind::Label, "Label2", 40, 16, 164, 23)
+        ui::Describe(ControlKind::Label, Part::Date, "Label2", 40, 16, 164, 23)
             .Font("Microsoft YaHei,14")
             .Colour(kTextColour),
-        ui::Describe(ControlKind::Label, "Label3", 14, 42, 230, 20)
+        ui::Describe(ControlKind::Label, Part::WeekLine, "Label3", 14, 42, 230, 20)
             .Font("Microsoft YaHei,12")
             .Colour(kTextColour),
-        ui::Describe(ControlKind::Label, "Label4", 15, 177, 230, 63)
+        ui::Describe(ControlKind::Label, Part::LunarBlock, "Label4", 15, 177, 230, 63)
             .Font("Microsoft YaHei,12")
             .Colour(kTextColour),
-        ui::Describe(ControlKind::Label, "Label5", 12, 129, 230, 41)
+        ui::Describe(ControlKind::Label, Part::HourLines, "Label5", 12, 129, 230, 41)
             .Font("Microsoft YaHei,11")
             .Colour(kTextColour),
     };
     return d;
 }
 
-Form4::Form4(FaceHost& host) : Face(host, Form4Description()) {}
-
-std::span<const FaceCommand> Form4::Commands() const { return kCommands; }
+Form4::Form4(FaceHost& host) : WindowOf(host, Form4Description(), kMenuIds) {}
 
 void Form4::OnReady() { ComposeAlternateFace(); }
 
@@ -80,23 +69,23 @@ FacePosition Form4::PlacementOn(const RECT& work) const {
 
 void Form4::WriteDate(const Moment& now, bool /*newDate*/) {
     const AlternateFaceTexts texts = ComposeAlternateFaceTexts(now);
-    SetText("Label2", texts.label2);
+    SetText(AlternateFacePart::Date, texts.date);
     if (!calendar::InLunarRange(now.today)) {
         // Both labels carry the range message, too long for either: its first clause stands
-        // in Label3 and the rest in Label4, so it reads whole, once.
-        const RangeMessageParts parts = SplitRangeMessage(texts.label3);
-        SetText("Label3", parts.head);
-        SetText("Label4", parts.tail);
+        // in the week line and the rest in the lunar block, so it reads whole, once.
+        const RangeMessageParts parts = SplitRangeMessage(texts.weekLine);
+        SetText(AlternateFacePart::WeekLine, parts.head);
+        SetText(AlternateFacePart::LunarBlock, parts.tail);
         return;
     }
-    SetText("Label3", texts.label3);
-    SetText("Label4", texts.label4);
+    SetText(AlternateFacePart::WeekLine, texts.weekLine);
+    SetText(AlternateFacePart::LunarBlock, texts.lunarBlock);
 }
 
 void Form4::WriteClock(const Moment& now) {
     const AlternateClockTexts texts = ComposeAlternateClockTexts(now);
-    SetText("Label1", texts.label1);
-    SetText("Label5", texts.label5);
+    SetText(AlternateFacePart::Clock, texts.clock);
+    SetText(AlternateFacePart::HourLines, texts.hourLines);
 }
 
 void Form4::OnFaceAction(FaceAction action) {

@@ -4,8 +4,6 @@
 // chime and the alarms go on) and it never announces anything itself.
 #include <windows.h>
 
-#include <span>
-
 #include "sticker/face_win.h"
 #include "ui/window.h"
 
@@ -13,30 +11,39 @@ namespace sticker {
 
 inline constexpr std::string_view kForm4Class = "Tavelon.Form4";
 
-class Form4 final : public Face {
+// The alternate face's picture and labels, in description order.
+enum class AlternateFacePart {
+    Picture,     // the face itself, under the labels
+    Clock,       // "hh:mm:ss", every tick
+    Date,        // "yyyy年mm月dd日", once per composition
+    WeekLine,    // weekday, week and the days to the Spring Festival
+    LunarBlock,  // the lunar date, the year and the month and day pillars, three lines
+    HourLines,   // the hour pillar and its quarter, two lines, every tick
+};
+
+class Form4 final : public ui::WindowOf<AlternateFacePart, Face> {
 public:
     // The menu's command ids.
-    enum Command : UINT {
-        kMonth = 110,
-        kNotes = 102,
-        kSwitchFace = 103,
-        kTools = 104,
-        kAbout = 105,
-        kClose = 106,
-        kStartWithSystem = 107,
-        kNoStartWithSystem = 108,
-    };
+    static constexpr FaceMenuColumn kMenuIds = &FaceMenuItem::alternateId;
+    static constexpr UINT kMonth = CommandId(kMenuIds, FaceAction::Month);
+    static constexpr UINT kNotes = CommandId(kMenuIds, FaceAction::Notes);
+    static constexpr UINT kSwitchFace = CommandId(kMenuIds, FaceAction::SwitchFace);
+    static constexpr UINT kTools = CommandId(kMenuIds, FaceAction::Tools);
+    static constexpr UINT kAbout = CommandId(kMenuIds, FaceAction::About);
+    static constexpr UINT kClose = CommandId(kMenuIds, FaceAction::Close);
+    static constexpr UINT kStartWithSystem = CommandId(kMenuIds, FaceAction::StartWithSystem);
+    static constexpr UINT kNoStartWithSystem = CommandId(kMenuIds, FaceAction::NoStartWithSystem);
 
     explicit Form4(FaceHost& host);
 
-    // Places the window at the top-right corner and writes Label2..Label4; FaceCentre stays.
+    // Places the window at the top-right corner and writes the date, the week line and the
+    // lunar block; FaceCentre stays.
     void ComposeAlternateFace();
 
 protected:
     void OnReady() override;
 
 private:
-    std::span<const FaceCommand> Commands() const override;
     void OnFaceAction(FaceAction action) override;
     // Anywhere on the picture, the labels over it included.
     bool OpensMonthFrom(const ui::Control& /*hit*/) const override { return true; }

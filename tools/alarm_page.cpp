@@ -62,7 +62,7 @@ AlarmPage LoadAlarmSettings(settings::SettingsStore& store, settings::Schedule& 
         // Mode 0, or a value no button stands for, leaves the page as it starts.
         if (schedule.ChimeMode >= 1 && schedule.ChimeMode <= 3) {
             page.chimeOption = schedule.ChimeMode;
-            page.check1 = true;
+            page.enabled = true;
         }
     }
     return page;

@@ -8,7 +8,7 @@
 
 namespace tools {
 
-enum class DayDirection { Before, After };  // Text4 -> Label7, Text5 -> Label8
+enum class DayDirection { Before, After };  // each with its own count box and line
 
 // A count box's text is read only when it is not empty and holds nothing but "+", "-", "."
 // and digits; anything else ("abc", "1e3") clears the line.
@@ -24,7 +24,7 @@ std::string LunarDayLine(calendar::sys_days target, bool wide);
 // pickers offer or lies outside the lunar range.
 std::string DayInfoLine(double referenceSerial, double offset, bool wide);
 
-// The caption of Label7 (Before) or Label8 (After) for the text of its count box: the
+// The line before (Before) or after (After) for the text of its count box: the
 // validity rule, then the number value of the text, subtracted or added.
 std::string DayLineText(double referenceSerial, std::string_view countText, DayDirection direction,
                         bool wide);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <string>
 
 #include "tools/form3_win.h"
@@ -29,7 +30,9 @@ constexpr char kAlarmFont[] = "Microsoft YaHei,12,1";
 // The page is designed for fonts that leave room to spare. Where the fonts at hand need more,
 // the window widens and these, which reach its right side, widen with it; and what lies below
 // the reading moves down by what the reading needs to show all its lines.
-constexpr std::string_view kRightSide[] = {"Text3", "Text6", "Frame2", "Text1", "Frame1"};
+constexpr ToolsPart kRightSide[] = {ToolsPart::WeekRange, ToolsPart::CycleYears,
+                                    ToolsPart::TermFrame, ToolsPart::Reading,
+                                    ToolsPart::AlarmFrame};
 constexpr int kReadingLines = 4;  // 八字, 五行, 方位, 纳音
 // A closed drop-down and its list draw their item a little inside the item's rectangle.
 constexpr int kItemPadding = 4;
@@ -81,20 +84,22 @@ int ListChrome(HWND combo) {
 // caption as its text. A box that follows the sentence gives way to the tail, keeping its
 // right edge.
 struct SentenceRow {
-    std::string_view label, box, spin, follower;
+    ToolsPart label, head, tail, box;
+    std::optional<ToolsPart> spin, follower;
 };
 
 namespace {
 
 constexpr SentenceRow kSentences[] = {
-    {"Label4", "Text4", "UpDown1", ""},
-    {"Label5", "Text5", "UpDown2", ""},
-    {"Label12", "Text2", "UpDown3", "Text3"},
-    {"Label13", "Combo1", "", ""},
+    {ToolsPart::BeforeSentence, ToolsPart::BeforeSentenceHead, ToolsPart::BeforeSentenceTail,
+     ToolsPart::BeforeCount, ToolsPart::BeforeSpin, std::nullopt},
+    {ToolsPart::AfterSentence, ToolsPart::AfterSentenceHead, ToolsPart::AfterSentenceTail,
+     ToolsPart::AfterCount, ToolsPart::AfterSpin, std::nullopt},
+    {ToolsPart::WeekSentence, ToolsPart::WeekSentenceHead, ToolsPart::WeekSentenceTail,
+     ToolsPart::WeekBox, ToolsPart::WeekSpin, ToolsPart::WeekRange},
+    {ToolsPart::TermSentence, ToolsPart::TermSentenceHead, ToolsPart::TermSentenceTail,
+     ToolsPart::TermList, std::nullopt, std::nullopt},
 };
-
-std::string HeadName(std::string_view label) { return std::string(label) + ".head"; }
-std::string TailName(std::string_view label) { return std::string(label) + ".tail"; }
 
 }  // namespace
 
@@ -116,73 +121,103 @@ ui::WindowDesc Form3Description() {
     using ui::Describe;
     // An up-down takes its width from its row and sits at the right end of its buddy.
     d.controls = {
-        Describe(ControlKind::Label, "Label15", 292, 37, 34, 20).Caption("年是:"),
-        Describe(ControlKind::GroupBox, "Frame2", 262, 60, 233, 46).Caption("24节气"),
-        Describe(ControlKind::Label, "Label14", 416, 80, 73, 18),
-        Describe(ControlKind::ComboBox, "Combo1", 346, 76, 49, 16).ListHeight(300),
-        Describe(ControlKind::UpDown, "UpDown3", 302, 8, 12, 22).Buddy("Text2", 1, 53, 1),
-        Describe(ControlKind::Label, "Label12", 265, 9, 88, 18).Caption("第          周是："),
-        Describe(ControlKind::TextBox, "Text3", 346, 6, 150, 24).Caption("2021-12-19至2021-12-25"),
-        Describe(ControlKind::TextBox, "Text2", 278, 6, 39, 24).Caption("1").Style(ES_READONLY),
-        Describe(ControlKind::DatePicker, "DateTimePicker7", 204, 6, 60, 24).Format(kYearFormat),
-        Describe(ControlKind::UpDown, "UpDown2", 62, 140, 13, 18).Buddy("Text5", 0, 1000, 1),
-        Describe(ControlKind::UpDown, "UpDown1", 62, 118, 14, 15).Buddy("Text4", 0, 1000, 1),
-        Describe(ControlKind::TextBox, "Text1", 4, 191, 489, 72)
+        Describe(ControlKind::Label, ToolsPart::CycleWords, "Label15", 292, 37, 34, 20)
+            .Caption("年是:"),
+        Describe(ControlKind::GroupBox, ToolsPart::TermFrame, "Frame2", 262, 60, 233, 46)
+            .Caption("24节气"),
+        Describe(ControlKind::Label, ToolsPart::TermDate, "Label14", 416, 80, 73, 18),
+        Describe(ControlKind::ComboBox, ToolsPart::TermList, "Combo1", 346, 76, 49, 16)
+            .ListHeight(300),
+        Describe(ControlKind::UpDown, ToolsPart::WeekSpin, "UpDown3", 302, 8, 12, 22)
+            .Buddy(ToolsPart::WeekBox, 1, 53, 1),
+        Describe(ControlKind::Label, ToolsPart::WeekSentence, "Label12", 265, 9, 88, 18)
+            .Caption("第          周是："),
+        Describe(ControlKind::TextBox, ToolsPart::WeekRange, "Text3", 346, 6, 150, 24)
+            .Caption("2021-12-19至2021-12-25"),
+        Describe(ControlKind::TextBox, ToolsPart::WeekBox, "Text2", 278, 6, 39, 24)
+            .Caption("1")
+            .Style(ES_READONLY),
+        Describe(ControlKind::DatePicker, ToolsPart::WeekYear, "DateTimePicker7", 204, 6, 60, 24)
+            .Format(kYearFormat),
+        Describe(ControlKind::UpDown, ToolsPart::AfterSpin, "UpDown2", 62, 140, 13, 18)
+            .Buddy(ToolsPart::AfterCount, 0, 1000, 1),
+        Describe(ControlKind::UpDown, ToolsPart::BeforeSpin, "UpDown1", 62, 118, 14, 15)
+            .Buddy(ToolsPart::BeforeCount, 0, 1000, 1),
+        Describe(ControlKind::TextBox, ToolsPart::Reading, "Text1", 4, 191, 489, 72)
             .Caption("Text1")
             .Style(ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL),
-        Describe(ControlKind::GroupBox, "Frame1", 4, 265, 488, 98).Caption("闹钟与报时"),
-        Describe(ControlKind::RadioButton, "Option1(0)", 80, 314, 55, 15)
+        Describe(ControlKind::GroupBox, ToolsPart::AlarmFrame, "Frame1", 4, 265, 488, 98)
+            .Caption("闹钟与报时"),
+        Describe(ControlKind::RadioButton, ToolsPart::NoChime, "Option1(0)", 80, 314, 55, 15)
             .Caption("不报时")
             .Style(WS_GROUP),
-        Describe(ControlKind::RadioButton, "Option1(1)", 146, 314, 72, 15).Caption("整点报时"),
-        Describe(ControlKind::RadioButton, "Option1(2)", 224, 314, 72, 15).Caption("半点报时"),
-        Describe(ControlKind::RadioButton, "Option1(3)", 302, 314, 98, 15).Caption("整点+半点报时"),
+        Describe(ControlKind::RadioButton, ToolsPart::HourChime, "Option1(1)", 146, 314, 72, 15)
+            .Caption("整点报时"),
+        Describe(ControlKind::RadioButton, ToolsPart::HalfHourChime, "Option1(2)", 224, 314, 72, 15)
+            .Caption("半点报时"),
+        Describe(ControlKind::RadioButton, ToolsPart::HourAndHalfChime, "Option1(3)", 302, 314, 98,
+                 15)
+            .Caption("整点+半点报时"),
         // WS_GROUP ends the radio group, so the arrow keys stay among the four buttons.
-        Describe(ControlKind::CheckBox, "Check1", 172, 332, 134, 28)
+        Describe(ControlKind::CheckBox, ToolsPart::SaveSettings, "Check1", 172, 332, 134, 28)
             .Caption("启用/取消设置")
             .Font("Microsoft YaHei,12")
             .Style(WS_GROUP)
             .Tooltip(kCheck1Tip),
-        Describe(ControlKind::Label, "Label8", 117, 139, 376, 20),
-        Describe(ControlKind::Label, "Label7", 117, 116, 376, 19),
-        Describe(ControlKind::DatePicker, "DateTimePicker1", 60, 6, 137, 24)
+        Describe(ControlKind::Label, ToolsPart::AfterLine, "Label8", 117, 139, 376, 20),
+        Describe(ControlKind::Label, ToolsPart::BeforeLine, "Label7", 117, 116, 376, 19),
+        Describe(ControlKind::DatePicker, ToolsPart::IntervalStart, "DateTimePicker1", 60, 6, 137,
+                 24)
             .Format(kDayFormat)
             .Font(kDayPickerFont)
             .Tooltip(kPickerTip),
-        Describe(ControlKind::Label, "Label4", 2, 116, 138, 22).Caption("之前：            天是："),
-        Describe(ControlKind::Label, "Label1", 2, 10, 67, 18).Caption("开始日期："),
-        Describe(ControlKind::Label, "Label2", 2, 36, 67, 18).Caption("结束日期："),
-        Describe(ControlKind::Label, "Label3", 22, 58, 210, 18),
-        Describe(ControlKind::TextBox, "Text4", 33, 116, 50, 18),
-        Describe(ControlKind::TextBox, "Text5", 33, 138, 50, 18),
-        Describe(ControlKind::Label, "Label5", 2, 139, 138, 22).Caption("之后：            天是："),
-        Describe(ControlKind::Label, "Label6", 2, 92, 48, 17).Caption("日期："),
-        Describe(ControlKind::DatePicker, "DateTimePicker2", 60, 32, 137, 24)
+        Describe(ControlKind::Label, ToolsPart::BeforeSentence, "Label4", 2, 116, 138, 22)
+            .Caption("之前：            天是："),
+        Describe(ControlKind::Label, ToolsPart::StartWords, "Label1", 2, 10, 67, 18)
+            .Caption("开始日期："),
+        Describe(ControlKind::Label, ToolsPart::EndWords, "Label2", 2, 36, 67, 18)
+            .Caption("结束日期："),
+        Describe(ControlKind::Label, ToolsPart::Interval, "Label3", 22, 58, 210, 18),
+        Describe(ControlKind::TextBox, ToolsPart::BeforeCount, "Text4", 33, 116, 50, 18),
+        Describe(ControlKind::TextBox, ToolsPart::AfterCount, "Text5", 33, 138, 50, 18),
+        Describe(ControlKind::Label, ToolsPart::AfterSentence, "Label5", 2, 139, 138, 22)
+            .Caption("之后：            天是："),
+        Describe(ControlKind::Label, ToolsPart::DayWords, "Label6", 2, 92, 48, 17)
+            .Caption("日期："),
+        Describe(ControlKind::DatePicker, ToolsPart::IntervalEnd, "DateTimePicker2", 60, 32, 137,
+                 24)
             .Format(kDayFormat)
             .Font(kDayPickerFont)
             .Tooltip(kPickerTip),
-        Describe(ControlKind::DatePicker, "DateTimePicker3", 34, 86, 137, 24)
+        Describe(ControlKind::DatePicker, ToolsPart::ReferenceDay, "DateTimePicker3", 34, 86, 137,
+                 24)
             .Format(kDayFormat)
             .Font(kDayPickerFont)
             .Tooltip(kPickerTip),
-        Describe(ControlKind::DatePicker, "DateTimePicker4", 144, 282, 72, 24)
+        Describe(ControlKind::DatePicker, ToolsPart::Alarm1, "DateTimePicker4", 144, 282, 72, 24)
             .Format("HH:mm")
             .Font(kAlarmFont),
-        Describe(ControlKind::Label, "Label9", 270, 286, 50, 18).Caption("闹钟2："),
-        Describe(ControlKind::Label, "Label10", 102, 286, 50, 18).Caption("闹钟1："),
-        Describe(ControlKind::DatePicker, "DateTimePicker5", 312, 282, 70, 24)
+        Describe(ControlKind::Label, ToolsPart::Alarm2Words, "Label9", 270, 286, 50, 18)
+            .Caption("闹钟2："),
+        Describe(ControlKind::Label, ToolsPart::Alarm1Words, "Label10", 102, 286, 50, 18)
+            .Caption("闹钟1："),
+        Describe(ControlKind::DatePicker, ToolsPart::Alarm2, "DateTimePicker5", 312, 282, 70, 24)
             .Format("HH:mm")
             .Font(kAlarmFont),
-        Describe(ControlKind::DatePicker, "DateTimePicker6", 5, 166, 174, 24)
+        Describe(ControlKind::DatePicker, ToolsPart::ReadingMoment, "DateTimePicker6", 5, 166, 174,
+                 24)
             .Format("yyyy年MM月dd日 HH时")
             .Font(kDayPickerFont)
             .Tooltip(kPickerTip),
-        Describe(ControlKind::Label, "Label11", 180, 169, 308, 17)
+        Describe(ControlKind::Label, ToolsPart::ReadingWords, "Label11", 180, 169, 308, 17)
             .Caption("的年、月、日、时(四柱)干支(八字)、五行、方位、纳音是:"),
-        Describe(ControlKind::DatePicker, "DateTimePicker8", 271, 76, 63, 25).Format(kYearFormat),
-        Describe(ControlKind::Label, "Label13", 334, 81, 84, 18).Caption("的            是："),
-        Describe(ControlKind::ComboBox, "Combo2", 203, 33, 89, 20).ListHeight(300),
-        Describe(ControlKind::TextBox, "Text6", 320, 33, 176, 25),
+        Describe(ControlKind::DatePicker, ToolsPart::TermYear, "DateTimePicker8", 271, 76, 63, 25)
+            .Format(kYearFormat),
+        Describe(ControlKind::Label, ToolsPart::TermSentence, "Label13", 334, 81, 84, 18)
+            .Caption("的            是："),
+        Describe(ControlKind::ComboBox, ToolsPart::CycleList, "Combo2", 203, 33, 89, 20)
+            .ListHeight(300),
+        Describe(ControlKind::TextBox, ToolsPart::CycleYears, "Text6", 320, 33, 176, 25),
     };
     // Every picker offers the same days, each to its last second: the pickers carry a time of
     // day, and a last moment at midnight would refuse the last day at any later hour.
@@ -194,15 +229,15 @@ ui::WindowDesc Form3Description() {
         }
     }
     for (const SentenceRow& sentence : kSentences) {
-        const auto row =
-            std::find_if(d.controls.begin(), d.controls.end(),
-                         [&](const ui::ControlDesc& c) { return c.name == sentence.label; });
-        const std::string caption = row->caption;
+        const ui::ControlDesc& row = d.controls[ui::RowOf(sentence.label)];
+        const std::string caption = row.caption;
         const std::size_t first = caption.find(' '), last = caption.rfind(' ');
-        ui::ControlDesc head = *row, tail = *row;
-        head.name = HeadName(sentence.label);
+        ui::ControlDesc head = row, tail = row;
+        head.row = static_cast<int>(sentence.head);
+        head.name = row.name + ".head";
         head.caption = caption.substr(0, first);
-        tail.name = TailName(sentence.label);
+        tail.row = static_cast<int>(sentence.tail);
+        tail.name = row.name + ".tail";
         tail.caption = caption.substr(last + 1);
         d.controls.push_back(std::move(head));
         d.controls.push_back(std::move(tail));
@@ -213,9 +248,8 @@ ui::WindowDesc Form3Description() {
 void Form3::OnDpiChanged() { LayOut(); }
 
 void Form3::LayOut() {
-    for (const ui::ControlDesc& d : description().controls)
-        if (d.kind == ui::ControlKind::Label)
-            if (ui::Control* c = Find(d.name)) FitLabel(*c);
+    for (std::size_t row = 0; row < controls().size(); ++row)
+        if (ui::Control& c = ControlAt(row); c.desc.kind == ui::ControlKind::Label) FitLabel(c);
     for (const SentenceRow& s : kSentences) PlaceSentence(s);
     if (!hwnd()) return;
     const int wider = FitResultRows();
@@ -234,12 +268,11 @@ int Form3::WidestDigitsWidth(const ui::Control& control, std::string_view sample
 }
 
 int Form3::FitResultRows() {
-    ui::Control* combo = Named("Combo2");
-    ui::Control* yearLabel = Named("Label15");
-    ui::Control* cycles = Named("Text6");
-    ui::Control* week = Named("Text3");
-    if (!combo || !yearLabel || !cycles || !week || !combo->hwnd || !cycles->hwnd || !week->hwnd)
-        return 0;
+    ui::Control* combo = &control(ToolsPart::CycleList);
+    ui::Control* yearLabel = &control(ToolsPart::CycleWords);
+    ui::Control* cycles = &control(ToolsPart::CycleYears);
+    ui::Control* week = &control(ToolsPart::WeekRange);
+    if (!combo->hwnd || !cycles->hwnd || !week->hwnd) return 0;
 
     int widestName = 0;
     const int names = static_cast<int>(SendMessageW(combo->hwnd, CB_GETCOUNT, 0, 0));
@@ -279,8 +312,8 @@ int Form3::FitResultRows() {
 }
 
 int Form3::FitReading() {
-    ui::Control* reading = Named("Text1");
-    if (!reading || !reading->hwnd) return 0;
+    ui::Control* reading = &control(ToolsPart::Reading);
+    if (!reading->hwnd) return 0;
     TEXTMETRICW metrics{};
     {
         const ui::WindowDc dc(reading->hwnd);
@@ -305,23 +338,21 @@ int Form3::FitReading() {
 }
 
 void Form3::GrowPage(int wider, int taller) {
-    for (const std::string_view name : kRightSide) {
-        if (ui::Control* c = Named(name)) {
-            RECT r = c->rect;
-            r.right = ScaledRect(c->desc).right + wider;
-            Place(*c, r);
-        }
+    for (const ToolsPart part : kRightSide) {
+        ui::Control& c = control(part);
+        RECT r = c.rect;
+        r.right = ScaledRect(c.desc).right + wider;
+        Place(c, r);
     }
-    ui::Control* reading = Named("Text1");
-    if (!reading) return;
-    Place(*reading, RECT{reading->rect.left, reading->rect.top, reading->rect.right,
-                         ScaledRect(reading->desc).bottom + taller});
-    for (const ui::ControlDesc& d : description().controls) {
-        ui::Control* c = d.y >= reading->desc.y + reading->desc.h ? Find(d.name) : nullptr;
-        if (!c) continue;
-        RECT moved = c->rect;
-        OffsetRect(&moved, 0, ScaledRect(d).top + taller - moved.top);
-        Place(*c, moved);
+    ui::Control& reading = control(ToolsPart::Reading);
+    Place(reading, RECT{reading.rect.left, reading.rect.top, reading.rect.right,
+                        ScaledRect(reading.desc).bottom + taller});
+    for (std::size_t row = 0; row < controls().size(); ++row) {
+        ui::Control& c = ControlAt(row);
+        if (c.desc.y < reading.desc.y + reading.desc.h) continue;
+        RECT moved = c.rect;
+        OffsetRect(&moved, 0, ScaledRect(c.desc).top + taller - moved.top);
+        Place(c, moved);
     }
     SetWindowPos(hwnd(), nullptr, 0, 0, Scaled(description().width) + wider,
                  Scaled(description().height) + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -350,17 +381,15 @@ void Form3::FitLabel(ui::Control& label) {
 }
 
 void Form3::PlaceSentence(const SentenceRow& sentence) {
-    ui::Control* whole = Named(sentence.label);
-    ui::Control* head = Named(HeadName(sentence.label));
-    ui::Control* tail = Named(TailName(sentence.label));
-    ui::Control* boxControl = Named(sentence.box);
-    if (!whole || !head || !tail || !boxControl) return;
+    ui::Control* whole = &control(sentence.label);
+    ui::Control* tail = &control(sentence.tail);
+    ui::Control* boxControl = &control(sentence.box);
     const std::wstring caption = ui::Widen(whole->text);
     const RECT line = ScaledRect(whole->desc);
     whole->rect = RECT{line.left, line.top, line.left, line.top};  // drawn by its pieces
 
     RECT boxRect = ScaledRect(boxControl->desc);
-    if (ui::Control* spinControl = Find(sentence.spin);
+    if (ui::Control* spinControl = sentence.spin ? &control(*sentence.spin) : nullptr;
         spinControl && spinControl->hwnd && boxControl->hwnd) {
         // The up-down takes the right end of the box, so that neither covers the other's text;
         // what is left holds the largest count the up-down writes.
@@ -380,7 +409,7 @@ void Form3::PlaceSentence(const SentenceRow& sentence) {
     tail->rect.left = tailLeft;
     tail->rect.right = tailLeft + tailWidth;
 
-    ui::Control* follower = Find(sentence.follower);
+    ui::Control* follower = sentence.follower ? &control(*sentence.follower) : nullptr;
     if (!follower || !follower->hwnd) return;
     // A full-width colon is inked in the left half of its cell; the box may cover the rest.
     const std::wstring tailText = ui::Widen(tail->text);

@@ -27,28 +27,30 @@ using ui::ControlEvent;
 // filling the box with pages of text.
 constexpr WPARAM kCountTextLimit = 32;
 
-constexpr std::array<std::string_view, 4> kOptions = {"Option1(0)", "Option1(1)", "Option1(2)",
-                                                      "Option1(3)"};
+// The chime choices in the order of their stored option number.
+constexpr std::array<ToolsPart, 4> kOptions = {ToolsPart::NoChime, ToolsPart::HourChime,
+                                               ToolsPart::HalfHourChime,
+                                               ToolsPart::HourAndHalfChime};
 
 struct Route {
-    std::string_view control;
+    ToolsPart control;
     ControlEvent event;
     void (Form3::*run)();
 };
 
 constexpr Route kRoutes[] = {
-    {"DateTimePicker1", ControlEvent::DateChanged, &Form3::ShowInterval},
-    {"DateTimePicker2", ControlEvent::DateChanged, &Form3::ShowInterval},
-    {"DateTimePicker3", ControlEvent::DateChanged, &Form3::ShowDayLists},
-    {"Text4", ControlEvent::TextChanged, &Form3::ShowDayBefore},
-    {"Text5", ControlEvent::TextChanged, &Form3::ShowDayAfter},
-    {"DateTimePicker6", ControlEvent::DateChanged, &Form3::ShowFourPillars},
-    {"DateTimePicker7", ControlEvent::DateChanged, &Form3::ShowWeekRange},
-    {"Text2", ControlEvent::TextChanged, &Form3::ShowWeekRange},
-    {"DateTimePicker8", ControlEvent::DateChanged, &Form3::ShowTermDate},
-    {"Combo1", ControlEvent::SelectionChanged, &Form3::ShowTermDate},
-    {"Combo2", ControlEvent::SelectionChanged, &Form3::ShowCycleYears},
-    {"Check1", ControlEvent::Clicked, &Form3::ApplyAlarmSettings},
+    {ToolsPart::IntervalStart, ControlEvent::DateChanged, &Form3::ShowInterval},
+    {ToolsPart::IntervalEnd, ControlEvent::DateChanged, &Form3::ShowInterval},
+    {ToolsPart::ReferenceDay, ControlEvent::DateChanged, &Form3::ShowDayLists},
+    {ToolsPart::BeforeCount, ControlEvent::TextChanged, &Form3::ShowDayBefore},
+    {ToolsPart::AfterCount, ControlEvent::TextChanged, &Form3::ShowDayAfter},
+    {ToolsPart::ReadingMoment, ControlEvent::DateChanged, &Form3::ShowFourPillars},
+    {ToolsPart::WeekYear, ControlEvent::DateChanged, &Form3::ShowWeekRange},
+    {ToolsPart::WeekBox, ControlEvent::TextChanged, &Form3::ShowWeekRange},
+    {ToolsPart::TermYear, ControlEvent::DateChanged, &Form3::ShowTermDate},
+    {ToolsPart::TermList, ControlEvent::SelectionChanged, &Form3::ShowTermDate},
+    {ToolsPart::CycleList, ControlEvent::SelectionChanged, &Form3::ShowCycleYears},
+    {ToolsPart::SaveSettings, ControlEvent::Clicked, &Form3::ApplyAlarmSettings},
 };
 
 std::vector<std::string> SolarTermNames() {
@@ -79,40 +81,38 @@ SYSTEMTIME SystemTimeOf(const PickerMoment& value) {
     return t;
 }
 
-Form3::Form3(ToolsHost& host) : ui::Window(Form3Description()), host_(host) {}
+Form3::Form3(ToolsHost& host) : WindowOf(Form3Description()), host_(host) {}
 
 void Form3::OnCreate() {
-    // A route to a control that is not there would never run: every one is checked once.
-    for (const Route& route : kRoutes) Named(route.control);
     // The pickers would hold the system's time; the application's clock is the one the whole
     // program (and a test) runs on.
     const calendar::Moment now = host_.clock.Now();
     const PickerMoment created{now.today, now.timeOfDay};
-    for (const std::string_view picker :
-         {"DateTimePicker2", "DateTimePicker3", "DateTimePicker7", "DateTimePicker8"})
+    for (const ToolsPart picker : {ToolsPart::IntervalEnd, ToolsPart::ReferenceDay,
+                                   ToolsPart::WeekYear, ToolsPart::TermYear})
         SetPickerValue(picker, created);
     SetChecked(kOptions[0], true);
-    for (const std::string_view box : {"Text4", "Text5"})
-        if (const ui::Control* c = Named(box); c && c->hwnd)
-            SendMessageW(c->hwnd, EM_LIMITTEXT, kCountTextLimit, 0);
-    AddItems("Combo1", SolarTermNames());
-    AddItems("Combo2", JiaziNames());
+    for (const ToolsPart box : {ToolsPart::BeforeCount, ToolsPart::AfterCount})
+        if (const HWND hwnd = control(box).hwnd)
+            SendMessageW(hwnd, EM_LIMITTEXT, kCountTextLimit, 0);
+    AddItems(ToolsPart::TermList, SolarTermNames());
+    AddItems(ToolsPart::CycleList, JiaziNames());
     LayOut();
     ui::CentreUnderCursor(hwnd());
 }
 
 void Form3::OnReady() {
     InitToolsWindow();
-    FocusControl("Combo1");
+    FocusControl(ToolsPart::TermList);
 }
 
 void Form3::InitToolsWindow() {
-    SetPickerValue("DateTimePicker1", PickerMoment{sys_days{2004y / 1 / 29}, 10h + 50min});
-    SetPickerValue("DateTimePicker6", PickerMoment{sys_days{2016y / 3 / 3}, 5h + 33min});
+    SetPickerValue(ToolsPart::IntervalStart, PickerMoment{sys_days{2004y / 1 / 29}, 10h + 50min});
+    SetPickerValue(ToolsPart::ReadingMoment, PickerMoment{sys_days{2016y / 3 / 3}, 5h + 33min});
     ShowInterval();
     // Setting the counts fills the two day lines through their text-change events.
-    SetText("Text4", "0");
-    SetText("Text5", "0");
+    SetText(ToolsPart::BeforeCount, "0");
+    SetText(ToolsPart::AfterCount, "0");
     ShowWeekRange();
     LoadAlarmSettings();
     ShowFourPillars();
@@ -120,7 +120,7 @@ void Form3::InitToolsWindow() {
 
 void Form3::OnControlEvent(ui::Control& control, ui::ControlEvent event) {
     for (const Route& route : kRoutes) {
-        if (route.control == control.desc.name && route.event == event) {
+        if (Is(control, route.control) && route.event == event) {
             (this->*route.run)();
             return;
         }
@@ -128,17 +128,17 @@ void Form3::OnControlEvent(ui::Control& control, ui::ControlEvent event) {
 }
 
 void Form3::ShowInterval() {
-    SetLabel("Label3",
-             IntervalText(PickerSerial("DateTimePicker1"), PickerSerial("DateTimePicker2")));
+    SetLabel(ToolsPart::Interval, IntervalText(PickerSerial(ToolsPart::IntervalStart),
+                                               PickerSerial(ToolsPart::IntervalEnd)));
 }
 
 void Form3::ShowDayBefore() {
-    ShowFromStart("Text4");
+    ShowFromStart(ToolsPart::BeforeCount);
     ShowDayLine(DayDirection::Before, false);
 }
 
 void Form3::ShowDayAfter() {
-    ShowFromStart("Text5");
+    ShowFromStart(ToolsPart::AfterCount);
     ShowDayLine(DayDirection::After, false);
 }
 
@@ -149,40 +149,42 @@ void Form3::ShowDayLists() {
 
 void Form3::ShowDayLine(DayDirection direction, bool wide) {
     const bool before = direction == DayDirection::Before;
-    const std::string count = Text(before ? "Text4" : "Text5");
-    SetLabel(before ? "Label7" : "Label8",
-             DayLineText(PickerSerial("DateTimePicker3"), count, direction, wide));
+    const std::string count = Text(before ? ToolsPart::BeforeCount : ToolsPart::AfterCount);
+    SetLabel(before ? ToolsPart::BeforeLine : ToolsPart::AfterLine,
+             DayLineText(PickerSerial(ToolsPart::ReferenceDay), count, direction, wide));
 }
 
 void Form3::ShowFourPillars() {
-    SetText("Text1", FourPillarsText(PickerSerial("DateTimePicker6")));
+    SetText(ToolsPart::Reading, FourPillarsText(PickerSerial(ToolsPart::ReadingMoment)));
 }
 
 void Form3::ShowWeekRange() {
-    SetText("Text3", WeekRangeText(PickerYear("DateTimePicker7"), Text("Text2")));
+    SetText(ToolsPart::WeekRange,
+            WeekRangeText(PickerYear(ToolsPart::WeekYear), Text(ToolsPart::WeekBox)));
 }
 
 void Form3::ShowTermDate() {
     // With no term chosen there is nothing to show, and the last date stays.
-    if (const auto date = TermDateText(PickerYear("DateTimePicker8"), Selected("Combo1") + 1))
-        SetLabel("Label14", *date);
+    if (const auto date =
+            TermDateText(PickerYear(ToolsPart::TermYear), Selected(ToolsPart::TermList) + 1))
+        SetLabel(ToolsPart::TermDate, *date);
 }
 
 void Form3::ShowCycleYears() {
-    const int row = Selected("Combo2") + 1;
+    const int row = Selected(ToolsPart::CycleList) + 1;
     if (row < 1) return;
     const int year = static_cast<int>(std::chrono::year_month_day{host_.clock.Now().today}.year());
-    SetText("Text6", CycleYearsText(row, year));
+    SetText(ToolsPart::CycleYears, CycleYearsText(row, year));
 }
 
 void Form3::LoadAlarmSettings() {
     const AlarmPage page =
         tools::LoadAlarmSettings(host_.store, host_.schedule, host_.proposals, host_.clock.Now());
-    SetPickerValue("DateTimePicker4", page.alarm1);
-    SetPickerValue("DateTimePicker5", page.alarm2);
+    SetPickerValue(ToolsPart::Alarm1, page.alarm1);
+    SetPickerValue(ToolsPart::Alarm2, page.alarm2);
     for (std::size_t i = 0; i < kOptions.size(); ++i)
         SetChecked(kOptions[i], static_cast<int>(i) == page.chimeOption);
-    SetChecked("Check1", page.check1);
+    SetChecked(ToolsPart::SaveSettings, page.enabled);
 }
 
 void Form3::ApplyAlarmSettings() {
@@ -190,16 +192,16 @@ void Form3::ApplyAlarmSettings() {
     const calendar::Moment now = host_.clock.Now();
     const PickerMoment unreadable{now.today, now.timeOfDay};
     AlarmPage page;
-    page.alarm1 = PickerValue("DateTimePicker4").value_or(unreadable);
-    page.alarm2 = PickerValue("DateTimePicker5").value_or(unreadable);
+    page.alarm1 = PickerValue(ToolsPart::Alarm1).value_or(unreadable);
+    page.alarm2 = PickerValue(ToolsPart::Alarm2).value_or(unreadable);
     for (std::size_t i = 0; i < kOptions.size(); ++i)
         if (Checked(kOptions[i])) page.chimeOption = static_cast<int>(i);
-    page.check1 = Checked("Check1");
-    const auto message = tools::ApplyAlarmSettings(page.check1, page, host_.store, host_.schedule);
+    page.enabled = Checked(ToolsPart::SaveSettings);
+    const auto message = tools::ApplyAlarmSettings(page.enabled, page, host_.store, host_.schedule);
     if (message) host_.dialogs.showMessage(hwnd(), message->text, message->caption);
 }
 
-std::optional<PickerMoment> Form3::PickerValue(std::string_view picker) const {
+std::optional<PickerMoment> Form3::PickerValue(ToolsPart picker) const {
     const SYSTEMTIME t = DateTime(picker);
     const std::chrono::year_month_day ymd{std::chrono::year{t.wYear}, std::chrono::month{t.wMonth},
                                           std::chrono::day{t.wDay}};
@@ -211,45 +213,44 @@ std::optional<PickerMoment> Form3::PickerValue(std::string_view picker) const {
     return PickerMoment{sys_days{ymd}, time};
 }
 
-double Form3::PickerSerial(std::string_view picker) const {
+double Form3::PickerSerial(ToolsPart picker) const {
     // NaN makes every tool show its empty text, as for a day the pickers do not offer.
     const auto value = PickerValue(picker);
     return value ? SerialOf(*value) : std::numeric_limits<double>::quiet_NaN();
 }
 
-int Form3::PickerYear(std::string_view picker) const {
+int Form3::PickerYear(ToolsPart picker) const {
     const auto value = PickerValue(picker);
     return value ? static_cast<int>(std::chrono::year_month_day{value->day}.year()) : 0;
 }
 
-void Form3::SetPickerValue(std::string_view picker, const PickerMoment& value) {
+void Form3::SetPickerValue(ToolsPart picker, const PickerMoment& value) {
     SetDateTime(picker, SystemTimeOf(value));
 }
 
-void Form3::SetLabel(std::string_view label, std::string_view text) {
-    ui::Control* c = Named(label);
-    if (!c || c->text == text) return;
-    SetText(label, text);  // repaints where the old text was
-    FitLabel(*c);
-    Invalidate(*c);
+void Form3::SetLabel(ToolsPart label, std::string_view text) {
+    ui::Control& c = control(label);
+    if (c.text == text) return;
+    SetText(c, text);  // repaints where the old text was
+    FitLabel(c);
+    Invalidate(c);
 }
 
-void Form3::ShowFromStart(std::string_view box) {
-    const ui::Control* c = Named(box);
-    if (!c || !c->hwnd) return;
+void Form3::ShowFromStart(ToolsPart box) {
+    const HWND hwnd = control(box).hwnd;
+    if (!hwnd) return;
     // To the start and back to the caret: a count that fits is then shown whole, and a longer
     // one being typed still shows where the typing goes.
     DWORD start = 0, end = 0;
-    SendMessageW(c->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    SendMessageW(c->hwnd, EM_SETSEL, 0, 0);
-    SendMessageW(c->hwnd, EM_SCROLLCARET, 0, 0);
-    SendMessageW(c->hwnd, EM_SETSEL, start, end);
-    SendMessageW(c->hwnd, EM_SCROLLCARET, 0, 0);
+    SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(hwnd, EM_SETSEL, 0, 0);
+    SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
+    SendMessageW(hwnd, EM_SETSEL, start, end);
+    SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
 }
 
-void Form3::FocusControl(std::string_view name) {
-    if (const ui::Control* c = Named(name); c && c->hwnd) SetFocus(c->hwnd);
+void Form3::FocusControl(ToolsPart part) {
+    if (const HWND hwnd = control(part).hwnd) SetFocus(hwnd);
 }
 
 bool Form3::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
@@ -263,7 +264,7 @@ bool Form3::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
         if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd(), lastFocus_))
             SetFocus(lastFocus_);
         else
-            FocusControl("Combo1");
+            FocusControl(ToolsPart::TermList);
     }
     result = 0;
     return true;

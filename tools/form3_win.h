@@ -36,9 +36,64 @@ struct ToolsHost {
     ui::Dialogs& dialogs;
 };
 
+// The tools window's controls, in description order (which is also the tab order), then the
+// pieces the sentence rows are drawn in.
+enum class ToolsPart {
+    CycleWords,    // "年是:" after the stem-branch list
+    TermFrame,     // the solar-term query's frame
+    TermDate,      // the term's date in the chosen year
+    TermList,      // the 24 solar terms
+    WeekSpin,      // steps the week box
+    WeekSentence,  // "第 周是：" around the week box
+    WeekRange,     // the week's first and last day
+    WeekBox,       // the week number
+    WeekYear,      // the week query's year
+    AfterSpin,     // steps the count after
+    BeforeSpin,    // steps the count before
+    Reading,       // the four-pillar reading
+    AlarmFrame,    // the alarm and chime page's frame
+    NoChime,       // the four chime choices, a radio group
+    HourChime,
+    HalfHourChime,
+    HourAndHalfChime,
+    SaveSettings,    // stores or deletes the alarm, chime and colour settings
+    AfterLine,       // the lunar line of the day after
+    BeforeLine,      // the lunar line of the day before
+    IntervalStart,   // the interval's first day
+    BeforeSentence,  // "之前： 天是：" around the count before
+    StartWords,      // "开始日期："
+    EndWords,        // "结束日期："
+    Interval,        // the interval's years, months and days
+    BeforeCount,     // days before the reference day
+    AfterCount,      // days after it
+    AfterSentence,   // "之后： 天是：" around the count after
+    DayWords,        // "日期："
+    IntervalEnd,     // the interval's last day
+    ReferenceDay,    // the day the two counts start from
+    Alarm1,
+    Alarm2Words,  // "闹钟2："
+    Alarm1Words,  // "闹钟1："
+    Alarm2,
+    ReadingMoment,  // the day and hour the reading is for
+    ReadingWords,   // what the reading holds
+    TermYear,       // the solar-term query's year
+    TermSentence,   // "的 是：" around the term list
+    CycleList,      // the 60 stem-branch names
+    CycleYears,     // the years of the chosen name around this one
+    // The words before and after the blanks of each sentence row.
+    BeforeSentenceHead,
+    BeforeSentenceTail,
+    AfterSentenceHead,
+    AfterSentenceTail,
+    WeekSentenceHead,
+    WeekSentenceTail,
+    TermSentenceHead,
+    TermSentenceTail,
+};
+
 struct SentenceRow;  // a label whose blanks hold a box
 
-class Form3 final : public ui::Window {
+class Form3 final : public ui::WindowOf<ToolsPart> {
 public:
     explicit Form3(ToolsHost& host);
 
@@ -46,16 +101,16 @@ public:
     // stored alarm settings.
     void InitToolsWindow();
 
-    void ShowInterval();     // DateTimePicker1, DateTimePicker2 -> Label3
-    void ShowDayBefore();    // DateTimePicker3, Text4 -> Label7
-    void ShowDayAfter();     // DateTimePicker3, Text5 -> Label8
+    void ShowInterval();     // the interval's two days -> the interval
+    void ShowDayBefore();    // the reference day and the count before -> the line before
+    void ShowDayAfter();     // the reference day and the count after -> the line after
     void ShowDayLists();     // both lines, after the reference date changed
-    void ShowFourPillars();  // DateTimePicker6 -> Text1
-    void ShowWeekRange();    // DateTimePicker7, Text2 -> Text3
-    void ShowTermDate();     // DateTimePicker8, Combo1 -> Label14
-    void ShowCycleYears();   // Combo2 and today -> Text6
+    void ShowFourPillars();  // the reading's moment -> the reading
+    void ShowWeekRange();    // the week's year and number -> its range
+    void ShowTermDate();     // the term's year and the chosen term -> its date
+    void ShowCycleYears();   // the chosen stem-branch name and today -> its years
     void LoadAlarmSettings();
-    void ApplyAlarmSettings();  // after Check1 has toggled
+    void ApplyAlarmSettings();  // after the settings box has toggled
 
 protected:
     void OnCreate() override;
@@ -67,11 +122,11 @@ protected:
 private:
     void ShowDayLine(DayDirection direction, bool wide);
     // A picker's value; nothing when it cannot be read.
-    std::optional<PickerMoment> PickerValue(std::string_view picker) const;
-    double PickerSerial(std::string_view picker) const;
-    int PickerYear(std::string_view picker) const;
-    void SetPickerValue(std::string_view picker, const PickerMoment& value);
-    void SetLabel(std::string_view label, std::string_view text);
+    std::optional<PickerMoment> PickerValue(ToolsPart picker) const;
+    double PickerSerial(ToolsPart picker) const;
+    int PickerYear(ToolsPart picker) const;
+    void SetPickerValue(ToolsPart picker, const PickerMoment& value);
+    void SetLabel(ToolsPart label, std::string_view text);
     // Layout beyond the description's rectangles, again after every DPI change.
     void LayOut();
     void FitLabel(ui::Control& label);
@@ -85,8 +140,8 @@ private:
     // The longest text of sample's form in a control's font: every digit the widest one.
     int WidestDigitsWidth(const ui::Control& control, std::string_view sample) const;
     // A count box scrolled for a long count keeps its offset when a shorter one replaces it.
-    void ShowFromStart(std::string_view box);
-    void FocusControl(std::string_view name);
+    void ShowFromStart(ToolsPart box);
+    void FocusControl(ToolsPart part);
 
     ToolsHost& host_;
     HWND lastFocus_ = nullptr;  // the control to give the focus back to on reactivation

@@ -1,6 +1,6 @@
 #pragma once
 // The four-pillar reading: year, month, day and hour in the sixty-pair cycle with their
-// elements, directions and nayin, as the four lines of Text1.
+// elements, directions and nayin, as the four lines of the reading box.
 #include <string>
 
 #include "calendar/date.h"
@@ -12,7 +12,7 @@ namespace tools {
 // 1901-02-19 .. 2100-02-08 there is no lunar year, and so no year pillar: the text is then
 // the sticker's range message for that side.
 std::string FourPillarsText(calendar::sys_days date, int hour);
-// The same for DateTimePicker6's value; "" for a value that is not a moment the picker offers.
+// The same for the reading picker's value; "" for a value that is not a moment the picker offers.
 std::string FourPillarsText(double serial);
 
 }  // namespace tools

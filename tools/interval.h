@@ -6,7 +6,7 @@
 
 namespace tools {
 
-// The caption of Label3: "间隔：" yy "年" mm "月" dd "天(共" total "天)". Years, months and
+// The interval line: "间隔：" yy "年" mm "月" dd "天(共" total "天)". Years, months and
 // days are the whole span whichever date comes first, so they are never negative; the
 // total is signed and goes negative when the end lies before the start.
 std::string IntervalText(calendar::sys_days start, calendar::sys_days end);

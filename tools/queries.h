@@ -7,18 +7,18 @@
 
 namespace tools {
 
-// Text3: the first and last day of week N of the year, "yyyy-m-d至yyyy-m-d". Weeks run
+// The week range: the first and last day of week N of the year, "yyyy-m-d至yyyy-m-d". Weeks run
 // Sunday to Saturday and are clipped to the year, so week 1 starts on 1 January and the
-// last week ends on 31 December. N is the number value of Text2's text, rounded. "" when
+// last week ends on 31 December. N is the number value of the week box's text, rounded. "" when
 // the year has no week N (including 0 and negatives), or the year lies outside 1601..9999.
 std::string WeekRangeText(int year, std::string_view weekText);
 
-// Label14: the date of solar term `index` (1 = 立春 .. 24 = 大寒) of the year, "yyyy-m-d" as
+// The term date: the date of solar term `index` (1 = 立春 .. 24 = 大寒) of the year, "yyyy-m-d" as
 // the engine gives it, "" for a year outside 1901..2100. Nothing when no term is selected
 // (index outside 1..24): the caption is then left as it stands.
 std::optional<std::string> TermDateText(int year, int index);
 
-// Text6: for row 1..60 of the cycle names (1 = 甲jiǎ子zǐ), the last two years up to
+// The cycle years: for row 1..60 of the cycle names (1 = 甲jiǎ子zǐ), the last two years up to
 // currentYear that bear the name, each with the nominal age (虚岁) of someone born then:
 // "1924年虚103岁  1984年虚43岁". "" for a row outside 1..60 or a year outside 1601..9999.
 std::string CycleYearsText(int row, int currentYear);

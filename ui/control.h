@@ -27,8 +27,10 @@
 //   changes only); UpDown: PositionChanged (after the buddy has its new number).
 #include <windows.h>
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "ui/picture.h"
@@ -50,9 +52,20 @@ enum class ControlKind {
 
 enum class ControlEvent { Clicked, TextChanged, SelectionChanged, DateChanged, PositionChanged };
 
+// A window names its controls by an enum class listed in description order: enumerator i is
+// row i, so a misspelt control does not compile, and the window checks the order on creation.
+template <class Id>
+concept ControlId = std::is_enum_v<Id>;
+
+template <ControlId Id>
+constexpr std::size_t RowOf(Id id) {
+    return static_cast<std::size_t>(id);
+}
+
 struct ControlDesc {
     ControlKind kind = ControlKind::Label;
     std::string name;  // the designer's name: "Label1", "Text4", "Option1(2)"
+    int row = -1;      // the enumerator naming this row; must equal the row's place
     int x = 0, y = 0, w = 0, h = 0;
     std::string caption;             // initial text; Picture: the RCDATA resource name
     std::string font;                // FontSpec text; empty: the window's default font
@@ -60,14 +73,15 @@ struct ControlDesc {
     DWORD style = 0;                 // added to the kind's own styles
     DWORD exStyle = 0;               // added to the kind's own extended styles
     std::string tooltip;             // plain tooltip shown over the control
-    std::string buddy;               // UpDown: name of the control it writes into
+    int buddy = -1;                  // UpDown: row of the control it writes into
     int minimum = 0, maximum = 100, position = 0;  // UpDown range and start
     std::string format;                            // DatePicker display format
     std::optional<SYSTEMTIME> earliest, latest;    // DatePicker range; the control's own if unset
     int listHeight = 200;                          // ComboBox: height of the open list
 
     // Chained setters keep a description table readable:
-    //   ui::Describe(ui::ControlKind::Label, "Label1", 6, 0, 314, 56).Font("SimSun,12,1")
+    //   ui::Describe(ui::ControlKind::Label, Part::Clock, "Label1", 6, 0, 314, 56)
+    //       .Font("SimSun,12,1")
     ControlDesc& Caption(std::string text) {
         caption = std::move(text);
         return *this;
@@ -89,8 +103,9 @@ struct ControlDesc {
         tooltip = std::move(text);
         return *this;
     }
-    ControlDesc& Buddy(std::string name, int min, int max, int start) {
-        buddy = std::move(name), minimum = min, maximum = max, position = start;
+    template <ControlId Id>
+    ControlDesc& Buddy(Id box, int min, int max, int start) {
+        buddy = static_cast<int>(box), minimum = min, maximum = max, position = start;
         return *this;
     }
     ControlDesc& Range(const SYSTEMTIME& first, const SYSTEMTIME& last) {
@@ -107,9 +122,11 @@ struct ControlDesc {
     }
 };
 
-inline ControlDesc Describe(ControlKind kind, std::string name, int x, int y, int w, int h) {
+template <ControlId Id>
+ControlDesc Describe(ControlKind kind, Id id, std::string name, int x, int y, int w, int h) {
     ControlDesc d;
-    d.kind = kind, d.name = std::move(name), d.x = x, d.y = y, d.w = w, d.h = h;
+    d.kind = kind, d.row = static_cast<int>(id), d.name = std::move(name);
+    d.x = x, d.y = y, d.w = w, d.h = h;
     return d;
 }
 

@@ -26,8 +26,8 @@ void ShowMessageBox(HWND owner, std::string_view text, std::string_view caption)
 
 void MoveWithMouse(HWND window) {
     ReleaseCapture();
-    // SC_MOVE | HTCAPTION: the system's move loop, as if the caption bar were dragged.
-    SendMessageW(window, WM_SYSCOMMAND, 0xF012, 0);
+    // The system's move loop, as if the caption bar were dragged.
+    SendMessageW(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
 }
 
 UINT TrackMenu(HWND owner, HMENU menu, POINT screen) {

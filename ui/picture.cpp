@@ -29,7 +29,7 @@ bool Picture::LoadResource(std::string_view name) {
     image_.reset();
     rendered_.reset();
     const std::wstring wide = Widen(name);
-    HRSRC info = FindResourceW(Module(), wide.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HRSRC info = FindResourceW(Module(), wide.c_str(), RT_RCDATA);
     if (!info) return false;
     const DWORD size = SizeofResource(Module(), info);
     HGLOBAL data = ::LoadResource(Module(), info);

@@ -17,6 +17,8 @@ namespace ui {
 Window::Window(WindowDesc desc) : desc_(std::move(desc)) {
     background_ = desc_.systemBackground ? GetSysColor(COLOR_BTNFACE) : desc_.background;
     if (desc_.className.empty()) desc_.className = "Tavelon.Window";
+    // The controls exist from the start, so that a control is never missing, only not created.
+    BuildControls();
 }
 
 Window::~Window() {
@@ -152,7 +154,7 @@ LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return ColourStatic(msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
-        case 0x02E0: {  // WM_DPICHANGED
+        case WM_DPICHANGED: {
             const RECT* suggested = reinterpret_cast<const RECT*>(lp);
             if (IsSaneDpiChange(HIWORD(wp), suggested, desc_.width, desc_.height))
                 ApplyDpi(HIWORD(wp), suggested);

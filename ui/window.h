@@ -3,13 +3,14 @@
 // rows, scaled to the monitor's DPI and laid out again when the DPI changes. Windowless
 // controls are painted by the window into a back buffer, so a repaint never flickers.
 //
-// A form derives from Window, fills a WindowDesc and overrides the handlers it needs:
+// A form derives from WindowOf, fills a WindowDesc and overrides the handlers it needs:
 //
-//   class Form5 : public ui::Window {
+//   enum class AboutPart { ChangeLog };  // one enumerator per description row, in order
+//   class Form5 : public ui::WindowOf<AboutPart> {
 //    public:
-//     Form5() : Window(Description()) {}
+//     Form5() : WindowOf(Description()) {}
 //    protected:
-//     void OnReady() override { SetText("Text1", ChangeLog()); }
+//     void OnReady() override { SetText(AboutPart::ChangeLog, ChangeLog()); }
 //   };
 //   auto form = std::make_unique<Form5>();
 //   form->Create();             // controls exist, window shown, ready notification posted
@@ -24,9 +25,11 @@
 // own window. Destroying the object first destroys its window without calling any handler.
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/control.h"
@@ -75,36 +78,30 @@ public:
     // The window object behind one of our windows, or null for any other window.
     static Window* FromHandle(HWND hwnd);
 
-    // The control of that name, or null when the window has none.
-    Control* Find(std::string_view name);
-    const Control* Find(std::string_view name) const;
-    // The same for a control the caller knows is there: a name that is not is a programming
-    // error, reported to the missing-control handler (the tests make it fail), and null.
-    Control* Named(std::string_view name);
-    const Control* Named(std::string_view name) const;
+    // Every control, in description order; a window derived from WindowOf names each one by
+    // its enumerator.
     const std::vector<Control>& controls() const { return controls_; }
     // The topmost windowless control under a client point: labels before pictures and frames.
     Control* WindowlessAt(POINT client);
 
-    // The control values by name; each reports a name the window does not have, as Named.
     // Text of any control (windowless ones repaint their rectangle).
-    void SetText(std::string_view name, std::string_view text);
-    std::string Text(std::string_view name) const;
-    void SetColour(std::string_view name, COLORREF colour);
+    void SetText(Control& control, std::string_view text);
+    std::string Text(const Control& control) const;
+    void SetColour(Control& control, COLORREF colour);
 
     // Background colour; with a colour key the key follows it.
     void SetBackground(COLORREF colour);
     COLORREF background() const { return background_; }
 
-    bool Checked(std::string_view name) const;
-    void SetChecked(std::string_view name, bool checked);
-    void AddItems(std::string_view name, const std::vector<std::string>& items);
-    int Selected(std::string_view name) const;  // -1 when nothing is selected
-    void SetSelected(std::string_view name, int index);
-    SYSTEMTIME DateTime(std::string_view name) const;
-    void SetDateTime(std::string_view name, const SYSTEMTIME& value);
-    int Position(std::string_view name) const;
-    void SetPosition(std::string_view name, int position);
+    bool Checked(const Control& control) const;
+    void SetChecked(const Control& control, bool checked);
+    void AddItems(const Control& control, const std::vector<std::string>& items);
+    int Selected(const Control& control) const;  // -1 when nothing is selected
+    void SetSelected(const Control& control, int index);
+    SYSTEMTIME DateTime(const Control& control) const;
+    void SetDateTime(const Control& control, const SYSTEMTIME& value);
+    int Position(const Control& control) const;
+    void SetPosition(const Control& control, int position);
 
     // The FontSpec a control is drawn with: its own, or the window's default.
     const std::string& FontSpecOf(const Control& control) const;
@@ -142,10 +139,19 @@ protected:
     // Device rectangle of a control description at the current DPI.
     RECT ScaledRect(const ControlDesc& desc) const;
 
+    // The control of a description row. A row the description lacks is a programming error,
+    // reported to the missing-control handler, and answered with a spare control.
+    Control& ControlAt(std::size_t row);
+    const Control& ControlAt(std::size_t row) const;
+    std::size_t RowIndex(const Control& control) const;
+    // Reports every description row whose enumerator is not its place.
+    void CheckRowOrder() const;
+
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     bool RegisterClass() const;
+    void BuildControls();
     void CreateControls();
     void CreateChild(Control& control);
     void ConnectChild(Control& control);
@@ -167,6 +173,7 @@ private:
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
     std::vector<Control> controls_;
+    Control spare_;  // stands in for a row the description lacks
     COLORREF background_ = 0;
     UniqueBrush brush_;
     UniqueBitmap backBuffer_;
@@ -178,9 +185,46 @@ private:
     bool settingValue_ = false;  // a value set by the program is not a user change
 };
 
-// Called with the window's class and the control name whenever a window is asked for a control
-// it does not have. The program's handler tells a debugger; the tests fail on it. Null puts the
-// program's back; the one it replaces is returned.
+// A window whose controls are named by Id, an enum class listed in the order of the
+// description's rows (see ControlId): the accessors take an Id, so only a control the window
+// has can be named.
+template <ControlId Id, class Base = Window>
+class WindowOf : public Base {
+public:
+    template <class... Args>
+    explicit WindowOf(Args&&... args) : Base(std::forward<Args>(args)...) {
+        this->CheckRowOrder();
+    }
+
+    Control& control(Id id) { return this->ControlAt(ui::RowOf(id)); }
+    const Control& control(Id id) const { return this->ControlAt(ui::RowOf(id)); }
+    // Which of the window's controls this one is.
+    Id IdOf(const Control& c) const { return static_cast<Id>(this->RowIndex(c)); }
+    bool Is(const Control& c, Id id) const { return &c == &control(id); }
+
+    using Base::SetText, Base::Text, Base::SetColour, Base::Checked, Base::SetChecked,
+        Base::AddItems, Base::Selected, Base::SetSelected, Base::DateTime, Base::SetDateTime,
+        Base::Position, Base::SetPosition;
+    void SetText(Id id, std::string_view text) { Base::SetText(control(id), text); }
+    std::string Text(Id id) const { return Base::Text(control(id)); }
+    void SetColour(Id id, COLORREF colour) { Base::SetColour(control(id), colour); }
+    bool Checked(Id id) const { return Base::Checked(control(id)); }
+    void SetChecked(Id id, bool checked) { Base::SetChecked(control(id), checked); }
+    void AddItems(Id id, const std::vector<std::string>& items) {
+        Base::AddItems(control(id), items);
+    }
+    int Selected(Id id) const { return Base::Selected(control(id)); }
+    void SetSelected(Id id, int index) { Base::SetSelected(control(id), index); }
+    SYSTEMTIME DateTime(Id id) const { return Base::DateTime(control(id)); }
+    void SetDateTime(Id id, const SYSTEMTIME& value) { Base::SetDateTime(control(id), value); }
+    int Position(Id id) const { return Base::Position(control(id)); }
+    void SetPosition(Id id, int position) { Base::SetPosition(control(id), position); }
+};
+
+// Called with the window's class and a row's designer name whenever a description row is not
+// where its enumerator says, or a window is asked for a row it does not have. The program's
+// handler tells a debugger; the tests fail on it. Null puts the program's back; the one it
+// replaces is returned.
 using MissingControlHandler = void (*)(std::string_view window, std::string_view control);
 MissingControlHandler SetMissingControlHandler(MissingControlHandler handler);
 

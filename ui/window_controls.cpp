@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
 #include <utility>
 
 #include "ui/dpi.h"
@@ -59,7 +60,7 @@ bool Window::HasChildWindows() const {
     return false;
 }
 
-void Window::CreateControls() {
+void Window::BuildControls() {
     controls_.clear();
     controls_.reserve(desc_.controls.size());
     int id = kFirstControlId;
@@ -69,9 +70,16 @@ void Window::CreateControls() {
         c.id = id++;
         c.text = d.kind == ControlKind::Picture ? std::string() : d.caption;
         c.colour = d.colour ? *d.colour : GetSysColor(COLOR_WINDOWTEXT);
-        c.rect = ScaledRect(d);
-        if (d.kind == ControlKind::Picture) c.picture.LoadResource(d.caption);
         controls_.push_back(std::move(c));
+    }
+}
+
+void Window::CreateControls() {
+    // Built afresh: a window created again starts from its description, as the first time.
+    BuildControls();
+    for (Control& c : controls_) {
+        c.rect = ScaledRect(c.desc);
+        if (c.desc.kind == ControlKind::Picture) c.picture.LoadResource(c.desc.caption);
     }
     for (Control& c : controls_)
         if (!c.windowless()) CreateChild(c);
@@ -98,8 +106,11 @@ void Window::CreateChild(Control& c) {
 void Window::ConnectChild(Control& c) {
     if (!c.hwnd) return;
     if (c.desc.kind == ControlKind::UpDown) {
-        if (const Control* buddy = Find(c.desc.buddy); buddy && buddy->hwnd)
-            SendMessageW(c.hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->hwnd), 0);
+        if (c.desc.buddy >= 0) {
+            if (const Control& buddy = ControlAt(static_cast<std::size_t>(c.desc.buddy));
+                buddy.hwnd)
+                SendMessageW(c.hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy.hwnd), 0);
+        }
         SendMessageW(c.hwnd, UDM_SETRANGE32, c.desc.minimum, c.desc.maximum);
         SendMessageW(c.hwnd, UDM_SETPOS32, 0, c.desc.position);
     } else if (c.desc.kind == ControlKind::DatePicker) {
@@ -132,16 +143,6 @@ void Window::Layout() {
     }
 }
 
-Control* Window::Find(std::string_view name) {
-    for (Control& c : controls_)
-        if (c.desc.name == name) return &c;
-    return nullptr;
-}
-
-const Control* Window::Find(std::string_view name) const {
-    return const_cast<Window*>(this)->Find(name);
-}
-
 Control* Window::WindowlessAt(POINT client) {
     for (const ControlKind kind : {ControlKind::Label, ControlKind::GroupBox, ControlKind::Picture})
         for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
@@ -165,14 +166,27 @@ MissingControlHandler SetMissingControlHandler(MissingControlHandler handler) {
     return std::exchange(missingControlHandler, handler ? handler : ReportToDebugger);
 }
 
-Control* Window::Named(std::string_view name) {
-    Control* c = Find(name);
-    if (!c) missingControlHandler(desc_.className, name);
-    return c;
+Control& Window::ControlAt(std::size_t row) {
+    if (row < controls_.size()) return controls_[row];
+    std::string name(1, '#');
+    name += std::to_string(row);
+    missingControlHandler(desc_.className, name);
+    spare_ = Control{};
+    return spare_;
 }
 
-const Control* Window::Named(std::string_view name) const {
-    return const_cast<Window*>(this)->Named(name);
+const Control& Window::ControlAt(std::size_t row) const {
+    return const_cast<Window*>(this)->ControlAt(row);
+}
+
+std::size_t Window::RowIndex(const Control& c) const {
+    return static_cast<std::size_t>(&c - controls_.data());
+}
+
+void Window::CheckRowOrder() const {
+    for (std::size_t row = 0; row < desc_.controls.size(); ++row)
+        if (desc_.controls[row].row != static_cast<int>(row))
+            missingControlHandler(desc_.className, desc_.controls[row].name);
 }
 
 void Window::Invalidate(const Control& c) {
@@ -180,87 +194,74 @@ void Window::Invalidate(const Control& c) {
     if (hwnd_ && IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, &c.rect, FALSE);
 }
 
-void Window::SetText(std::string_view name, std::string_view text) {
-    Control* c = Named(name);
-    if (!c) return;
-    if (c->hwnd) {
-        SetWindowTextW(c->hwnd, Widen(text).c_str());
-    } else if (c->text != text) {
-        c->text = std::string(text);
-        if (c->desc.kind == ControlKind::Label) FitLabelText(*c);
-        Invalidate(*c);
+void Window::SetText(Control& c, std::string_view text) {
+    if (c.hwnd) {
+        SetWindowTextW(c.hwnd, Widen(text).c_str());
+    } else if (c.text != text) {
+        c.text = std::string(text);
+        if (c.desc.kind == ControlKind::Label) FitLabelText(c);
+        Invalidate(c);
     }
 }
 
-std::string Window::Text(std::string_view name) const {
-    const Control* c = Named(name);
-    if (!c) return {};
-    if (!c->hwnd) return c->text;
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(c->hwnd)) + 1, L'\0');
+std::string Window::Text(const Control& c) const {
+    if (!c.hwnd) return c.text;
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(c.hwnd)) + 1, L'\0');
     text.resize(
-        static_cast<size_t>(GetWindowTextW(c->hwnd, text.data(), static_cast<int>(text.size()))));
+        static_cast<size_t>(GetWindowTextW(c.hwnd, text.data(), static_cast<int>(text.size()))));
     return Narrow(text);
 }
 
-void Window::SetColour(std::string_view name, COLORREF colour) {
-    Control* c = Named(name);
-    if (!c || c->colour == colour) return;
-    c->colour = colour;
-    if (c->hwnd)
-        InvalidateRect(c->hwnd, nullptr, TRUE);
+void Window::SetColour(Control& c, COLORREF colour) {
+    if (c.colour == colour) return;
+    c.colour = colour;
+    if (c.hwnd)
+        InvalidateRect(c.hwnd, nullptr, TRUE);
     else
-        Invalidate(*c);
+        Invalidate(c);
 }
 
-bool Window::Checked(std::string_view name) const {
-    const Control* c = Named(name);
-    return c && c->hwnd && SendMessageW(c->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+bool Window::Checked(const Control& c) const {
+    return c.hwnd && SendMessageW(c.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Window::SetChecked(std::string_view name, bool checked) {
-    if (const Control* c = Named(name); c && c->hwnd)
-        SendMessageW(c->hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+void Window::SetChecked(const Control& c, bool checked) {
+    if (c.hwnd) SendMessageW(c.hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void Window::AddItems(std::string_view name, const std::vector<std::string>& items) {
-    const Control* c = Named(name);
-    if (!c || !c->hwnd) return;
+void Window::AddItems(const Control& c, const std::vector<std::string>& items) {
+    if (!c.hwnd) return;
     for (const std::string& item : items)
-        SendMessageW(c->hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+        SendMessageW(c.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
 }
 
-int Window::Selected(std::string_view name) const {
-    const Control* c = Named(name);
-    return c && c->hwnd ? static_cast<int>(SendMessageW(c->hwnd, CB_GETCURSEL, 0, 0)) : -1;
+int Window::Selected(const Control& c) const {
+    return c.hwnd ? static_cast<int>(SendMessageW(c.hwnd, CB_GETCURSEL, 0, 0)) : -1;
 }
 
-void Window::SetSelected(std::string_view name, int index) {
-    if (const Control* c = Named(name); c && c->hwnd) SendMessageW(c->hwnd, CB_SETCURSEL, index, 0);
+void Window::SetSelected(const Control& c, int index) {
+    if (c.hwnd) SendMessageW(c.hwnd, CB_SETCURSEL, index, 0);
 }
 
-SYSTEMTIME Window::DateTime(std::string_view name) const {
+SYSTEMTIME Window::DateTime(const Control& c) const {
     SYSTEMTIME t{};
-    if (const Control* c = Named(name); c && c->hwnd)
-        SendMessageW(c->hwnd, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t));
+    if (c.hwnd) SendMessageW(c.hwnd, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t));
     return t;
 }
 
-void Window::SetDateTime(std::string_view name, const SYSTEMTIME& value) {
-    const Control* c = Named(name);
-    if (!c || !c->hwnd) return;
+void Window::SetDateTime(const Control& c, const SYSTEMTIME& value) {
+    if (!c.hwnd) return;
     settingValue_ = true;
-    SendMessageW(c->hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
+    SendMessageW(c.hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
     settingValue_ = false;
 }
 
-int Window::Position(std::string_view name) const {
-    const Control* c = Named(name);
-    return c && c->hwnd ? static_cast<int>(SendMessageW(c->hwnd, UDM_GETPOS32, 0, 0)) : 0;
+int Window::Position(const Control& c) const {
+    return c.hwnd ? static_cast<int>(SendMessageW(c.hwnd, UDM_GETPOS32, 0, 0)) : 0;
 }
 
-void Window::SetPosition(std::string_view name, int position) {
-    if (const Control* c = Named(name); c && c->hwnd)
-        SendMessageW(c->hwnd, UDM_SETPOS32, 0, position);
+void Window::SetPosition(const Control& c, int position) {
+    if (c.hwnd) SendMessageW(c.hwnd, UDM_SETPOS32, 0, position);
 }
 
 void Window::Command(WPARAM wp, LPARAM lp) {

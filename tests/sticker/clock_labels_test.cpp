@@ -39,10 +39,10 @@ TEST_P(ComposeClockTexts, BothFaces) {
     const Moment now = calendar::ParseMoment(GetParam().moment).value();
     const MainClockTexts main = ComposeMainClockTexts(now);
     const AlternateClockTexts alternate = ComposeAlternateClockTexts(now);
-    EXPECT_EQ(main.label1, GetParam().main1);
-    EXPECT_EQ(main.label3, GetParam().main3);
-    EXPECT_EQ(alternate.label1, GetParam().main1);
-    EXPECT_EQ(alternate.label5, GetParam().alt5);
+    EXPECT_EQ(main.clock, GetParam().main1);
+    EXPECT_EQ(main.pillarLines, GetParam().main3);
+    EXPECT_EQ(alternate.clock, GetParam().main1);
+    EXPECT_EQ(alternate.hourLines, GetParam().alt5);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -21,7 +21,7 @@ Moment At(const char* text) {
 struct MainCase {
     const char* name;
     const char* moment;
-    const char* label2;
+    const char* dateBlock;
 };
 
 class ComposeMainFaceTexts : public testing::TestWithParam<MainCase> {};
@@ -29,7 +29,7 @@ class ComposeMainFaceTexts : public testing::TestWithParam<MainCase> {};
 TEST_P(ComposeMainFaceTexts, GivesTheWholeDateBlock) {
     const MainFaceTexts texts = sticker::ComposeMainFaceTexts(At(GetParam().moment));
     EXPECT_TRUE(texts.InRange());
-    EXPECT_EQ(texts.label2, GetParam().label2);
+    EXPECT_EQ(texts.dateBlock, GetParam().dateBlock);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,30 +91,30 @@ TEST(ComposeMainFaceTextsRange, OutsideTheTableGivesTheMessageAndNoText) {
         const MainFaceTexts texts = sticker::ComposeMainFaceTexts(At(day));
         EXPECT_FALSE(texts.InRange()) << day;
         EXPECT_EQ(texts.message, "请检查您的日期，阳历日期最小为 1901-02-19 ！") << day;
-        EXPECT_EQ(texts.label2, "") << day;
+        EXPECT_EQ(texts.dateBlock, "") << day;
     }
     for (const char* day : {"2100-02-09", "2100-12-31", "9999-12-31"}) {
         const MainFaceTexts texts = sticker::ComposeMainFaceTexts(At(day));
         EXPECT_EQ(texts.message, "请检查您的日期，阳历日期最大为 2100-02-08 ！") << day;
-        EXPECT_EQ(texts.label2, "") << day;
+        EXPECT_EQ(texts.dateBlock, "") << day;
     }
 }
 
 struct AlternateCase {
     const char* name;
     const char* moment;
-    const char* label2;
-    const char* label3;
-    const char* label4;
+    const char* date;
+    const char* weekLine;
+    const char* lunarBlock;
 };
 
 class ComposeAlternateFaceTexts : public testing::TestWithParam<AlternateCase> {};
 
 TEST_P(ComposeAlternateFaceTexts, GivesTheThreeDateLabels) {
     const AlternateFaceTexts texts = sticker::ComposeAlternateFaceTexts(At(GetParam().moment));
-    EXPECT_EQ(texts.label2, GetParam().label2);
-    EXPECT_EQ(texts.label3, GetParam().label3);
-    EXPECT_EQ(texts.label4, GetParam().label4);
+    EXPECT_EQ(texts.date, GetParam().date);
+    EXPECT_EQ(texts.weekLine, GetParam().weekLine);
+    EXPECT_EQ(texts.lunarBlock, GetParam().lunarBlock);
 }
 
 constexpr const char* kEarly = "请检查您的日期，阳历日期最小为 1901-02-19 ！";
@@ -194,28 +194,28 @@ TEST(ComposeFaceTextsSweep, EveryDayHasItsLinesOrTheMessage) {
         const MainFaceTexts main = sticker::ComposeMainFaceTexts(now);
         const AlternateFaceTexts alternate = sticker::ComposeAlternateFaceTexts(now);
         const bool inRange = d >= sys_days{1901y / 2 / 19} && d <= sys_days{2100y / 2 / 8};
-        ASSERT_EQ(main.InRange(), inRange) << main.label2;
+        ASSERT_EQ(main.InRange(), inRange) << main.dateBlock;
         if (!inRange) {
-            ASSERT_EQ(alternate.label3, main.message);
+            ASSERT_EQ(alternate.weekLine, main.message);
             continue;
         }
-        ASSERT_EQ(LineCount(main.label2), 4u) << main.label2;
-        ASSERT_EQ(LineCount(alternate.label4), 3u) << alternate.label4;
-        ASSERT_EQ(main.label2.find(" 0天后春节"), std::string::npos) << main.label2;
-        ASSERT_EQ(alternate.label3.find(" 0天后春节"), std::string::npos) << alternate.label3;
-        ASSERT_EQ(alternate.label3.find(" -"), std::string::npos) << alternate.label3;
-        const std::string mainNow = yearName(main.label2, 3);
-        const std::string alternateNow = yearName(alternate.label4, 1);
-        ASSERT_EQ(mainNow, alternateNow) << main.label2;
+        ASSERT_EQ(LineCount(main.dateBlock), 4u) << main.dateBlock;
+        ASSERT_EQ(LineCount(alternate.lunarBlock), 3u) << alternate.lunarBlock;
+        ASSERT_EQ(main.dateBlock.find(" 0天后春节"), std::string::npos) << main.dateBlock;
+        ASSERT_EQ(alternate.weekLine.find(" 0天后春节"), std::string::npos) << alternate.weekLine;
+        ASSERT_EQ(alternate.weekLine.find(" -"), std::string::npos) << alternate.weekLine;
+        const std::string mainNow = yearName(main.dateBlock, 3);
+        const std::string alternateNow = yearName(alternate.lunarBlock, 1);
+        ASSERT_EQ(mainNow, alternateNow) << main.dateBlock;
         const bool springFestival = calendar::SpringFestivalDay(int(year_month_day{d}.year())) == d;
-        ASSERT_EQ(mainNow != mainYear, springFestival || mainYear.empty()) << main.label2;
+        ASSERT_EQ(mainNow != mainYear, springFestival || mainYear.empty()) << main.dateBlock;
         newYears += springFestival;
         mainYear = mainNow;
     }
     EXPECT_EQ(newYears, 2099 - 1901 + 1);
     // Before the Spring Festival the year is still the one of the lunar date above it.
-    EXPECT_EQ(yearName(sticker::ComposeMainFaceTexts(At("2026-01-10")).label2, 3), "乙yǐ巳sì[蛇]");
-    EXPECT_EQ(yearName(sticker::ComposeMainFaceTexts(At("1901-06-01")).label2, 3), "辛xīn丑chǒu[牛]");
+    EXPECT_EQ(yearName(sticker::ComposeMainFaceTexts(At("2026-01-10")).dateBlock, 3), "乙yǐ巳sì[蛇]");
+    EXPECT_EQ(yearName(sticker::ComposeMainFaceTexts(At("1901-06-01")).dateBlock, 3), "辛xīn丑chǒu[牛]");
 }
 
 }  // namespace

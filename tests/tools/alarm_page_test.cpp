@@ -102,7 +102,7 @@ TEST_F(AlarmPageTest, LoadWithoutStoredAlarmsShowsTheProposalsAndKeepsTheSchedul
     EXPECT_EQ(page.alarm1, (PickerMoment{Day("2026-03-04"), 7h}));
     EXPECT_EQ(page.alarm2, (PickerMoment{Day("2026-03-04"), 16h + 50min}));
     EXPECT_EQ(page.chimeOption, 0);
-    EXPECT_FALSE(page.check1);
+    EXPECT_FALSE(page.enabled);
     EXPECT_EQ(schedule, (Schedule{0, 9h, std::nullopt}));
 }
 
@@ -117,7 +117,7 @@ TEST_F(AlarmPageTest, CheckBoxComesUpOnlyForAStoredChimeOneToThree) {
         const char* bs;
         int mode;
         int option;
-        bool check1;
+        bool enabled;
     };
     for (const Row row : {Row{"0", 0, 0, false}, Row{"1", 1, 1, true}, Row{"2.4", 2, 2, true},
                           Row{"3", 3, 3, true}, Row{"7", 7, 0, false}, Row{"-1", -1, 0, false}}) {
@@ -126,7 +126,7 @@ TEST_F(AlarmPageTest, CheckBoxComesUpOnlyForAStoredChimeOneToThree) {
         const AlarmPage page = LoadAlarmSettings(store, loaded, {}, kNow);
         EXPECT_EQ(loaded.ChimeMode, row.mode) << row.bs;
         EXPECT_EQ(page.chimeOption, row.option) << row.bs;
-        EXPECT_EQ(page.check1, row.check1) << row.bs;
+        EXPECT_EQ(page.enabled, row.enabled) << row.bs;
     }
 }
 
@@ -136,7 +136,7 @@ TEST_F(AlarmPageTest, StoringWithoutChimeReopensUnchecked) {
     EXPECT_EQ(Stored("BS"), "0");
     Schedule reopened;
     const AlarmPage page = LoadAlarmSettings(store, reopened, {}, kNow);
-    EXPECT_FALSE(page.check1);
+    EXPECT_FALSE(page.enabled);
     EXPECT_EQ(page, (AlarmPage{{kNow.today, 7h + 30min}, {kNow.today, 16h + 50min}, 0, false}));
     EXPECT_EQ(reopened, (Schedule{0, 7h + 30min, 16h + 50min}));
 }

@@ -53,7 +53,7 @@ public:
                 const RECT r = tavelon_test::WindowRect(face->hwnd());
                 RECT suggested{r.left, r.top, r.left + ui::Scale(face->description().width, dpi),
                                r.top + ui::Scale(face->description().height, dpi)};
-                SendMessageW(face->hwnd(), 0x02E0, MAKEWPARAM(dpi, dpi),
+                SendMessageW(face->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                              reinterpret_cast<LPARAM>(&suggested));
             }
             // Placed again by their rules for this DPI.
@@ -69,9 +69,9 @@ public:
     sticker::Form1& main() { return *main_; }
     sticker::Form4& alt() { return *alt_; }
 
-    Taken Take(ui::Window& face, const char* label, const std::string& text) {
+    Taken Take(ui::Window& face, ui::Control& label, const std::string& text) {
         face.SetText(label, text);
-        const ui::Control& c = *face.Find(label);
+        const ui::Control& c = label;
         Taken t;
         t.fits = c.fit.fits && !c.fit.cut;
         t.percent = static_cast<int>(100 * ui::ParseFontSpec(c.fit.font).points /
@@ -82,8 +82,8 @@ public:
         return t;
     }
     // The same for a label whose texts repeat: each text is fitted once.
-    Taken TakeOnce(ui::Window& face, const char* label, const std::string& text) {
-        auto& seen = seen_[std::string(face.description().className) + label];
+    Taken TakeOnce(ui::Window& face, ui::Control& label, const std::string& text) {
+        auto& seen = seen_[face.description().className + label.desc.name];
         if (auto it = seen.find(text); it != seen.end()) return it->second;
         return seen.emplace(text, Take(face, label, text)).first->second;
     }
@@ -91,16 +91,16 @@ public:
     // Whether every text of the main face lies inside its monitor's work area once the face
     // has kept its text there. Where the face stands depends only on how far right its text
     // reaches, so each such extent is tried once.
-    bool MainTextOnMonitor(const std::string& label1, const std::string& label3, int right) {
+    bool MainTextOnMonitor(const std::string& clock, const std::string& pillarLines, int right) {
         if (auto it = onMonitor_.find(right); it != onMonitor_.end()) return it->second;
-        main_->SetText("Label1", label1);
-        main_->SetText("Label3", label3);
+        main_->SetText(sticker::MainFacePart::Clock, clock);
+        main_->SetText(sticker::MainFacePart::PillarLines, pillarLines);
         main_->KeepTextOnMonitor();
         POINT origin{0, 0};
         ClientToScreen(main_->hwnd(), &origin);
         bool inside = true;
-        for (const char* name : {"Label1", "Label2", "Label3"}) {
-            const RECT box = main_->Find(name)->TextExtent();
+        for (const ui::Control& label : main_->controls()) {
+            const RECT box = label.TextExtent();
             inside &= origin.x + box.left >= work_.left && origin.x + box.right <= work_.right;
         }
         return onMonitor_[right] = inside;
@@ -153,32 +153,43 @@ TEST(FaceFit, EveryDayAndPeriodIsWholeOnBothFacesAt96And144Dpi) {
         for (int r = 0; r < 2; ++r) {
             Rig& rig = rigs[r];
             bool dayFits = true;
-            const auto take = [&](ui::Window& face, const char* label, const std::string& text,
+            using Main = sticker::MainFacePart;
+            using Alt = sticker::AlternateFacePart;
+            const auto take = [&](ui::Window& face, ui::Control& label, const std::string& text,
                                   bool repeats) {
                 const Taken t =
                     repeats ? rig.TakeOnce(face, label, text) : rig.Take(face, label, text);
-                worst[r].Consider(day, std::string(face.description().className) + " " + label, t);
+                worst[r].Consider(day, face.description().className + " " + label.desc.name, t);
                 return t;
             };
-            const Taken label2 = take(rig.main(), "Label2", main.label2, false);
-            dayFits &= label2.fits;
-            dayFits &= take(rig.alt(), "Label2", alt.label2, false).fits;
-            dayFits &= take(rig.alt(), "Label3", alt.label3, true).fits;
-            dayFits &= take(rig.alt(), "Label4", alt.label4, false).fits;
+            sticker::Form1& mainFace = rig.main();
+            sticker::Form4& altFace = rig.alt();
+            const Taken dateBlock =
+                take(mainFace, mainFace.control(Main::DateBlock), main.dateBlock, false);
+            dayFits &= dateBlock.fits;
+            dayFits &= take(altFace, altFace.control(Alt::Date), alt.date, false).fits;
+            dayFits &= take(altFace, altFace.control(Alt::WeekLine), alt.weekLine, true).fits;
+            dayFits &= take(altFace, altFace.control(Alt::LunarBlock), alt.lunarBlock, false).fits;
             // The period whose text reaches furthest right decides where the main face stands.
-            int widest = 0, right = label2.box.right, periodsFailed = 0;
+            int widest = 0, right = dateBlock.box.right, periodsFailed = 0;
             for (int period = 0; period < 12; ++period) {
-                const Taken label1 = take(rig.main(), "Label1", mainClock[period].label1, true);
-                const Taken label3 = take(rig.main(), "Label3", mainClock[period].label3, true);
-                bool fits = label1.fits && label3.fits;
-                fits &= take(rig.alt(), "Label1", altClock[period].label1, true).fits;
-                fits &= take(rig.alt(), "Label5", altClock[period].label5, true).fits;
+                const Taken clock =
+                    take(mainFace, mainFace.control(Main::Clock), mainClock[period].clock, true);
+                const Taken pillarLines = take(mainFace, mainFace.control(Main::PillarLines),
+                                               mainClock[period].pillarLines, true);
+                bool fits = clock.fits && pillarLines.fits;
+                fits &=
+                    take(altFace, altFace.control(Alt::Clock), altClock[period].clock, true).fits;
+                fits &=
+                    take(altFace, altFace.control(Alt::HourLines), altClock[period].hourLines, true)
+                        .fits;
                 if (!fits || !dayFits) ++periodsFailed;
-                const int reach = std::max(label1.box.right, label3.box.right);
+                const int reach = std::max(clock.box.right, pillarLines.box.right);
                 if (reach > right || period == 0) widest = period;
                 right = std::max<int>(right, reach);
             }
-            if (!rig.MainTextOnMonitor(mainClock[widest].label1, mainClock[widest].label3, right)) {
+            if (!rig.MainTextOnMonitor(mainClock[widest].clock, mainClock[widest].pillarLines,
+                                       right)) {
                 periodsFailed = 12;
                 worst[r].Consider(day, "main face beyond its monitor", Taken{false});
             }

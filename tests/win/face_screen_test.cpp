@@ -26,17 +26,16 @@ int TextRight(const sticker::Form1& face) {
     POINT origin{0, 0};
     ClientToScreen(face.hwnd(), &origin);
     int right = 0;
-    for (const char* name : {"Label1", "Label2", "Label3"})
-        right = std::max<int>(right, face.Find(name)->TextExtent().right);
+    for (const ui::Control& label : face.controls())
+        right = std::max<int>(right, label.TextExtent().right);
     return origin.x + right;
 }
 
 sticker::FacePosition MainPlace(int workWidth) { return {workWidth - 333 + 45, -4}; }
 
-void Drag(Sticker& s, ui::Window& face, const char* by, POINT to) {
+void Drag(Sticker& s, ui::Window& face, const ui::Control& grip, POINT to) {
     s.dragTo = to;
-    const ui::Control* grip = face.Find(by);
-    SendMessageW(face.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, grip ? CentreOf(*grip) : 0);
+    SendMessageW(face.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(grip));
 }
 
 TEST(MainFaceText, StaysOnTheMonitorMovingTheFaceLeftOnlyAsFarAsItMust) {
@@ -61,7 +60,7 @@ TEST(MainFaceText, StaysOnTheMonitorMovingTheFaceLeftOnlyAsFarAsItMust) {
     EXPECT_LE(TextRight(face), work.right);
 
     // Where the user puts it, it stays, text or no text.
-    Drag(s, face, "Label1", POINT{work.right - 200, 300});
+    Drag(s, face, face.control(sticker::MainFacePart::Clock), POINT{work.right - 200, 300});
     s.clock.Set(At(2026, 3, 17, 22, 0, 0));
     s.Tick();
     EXPECT_EQ(WindowRect(face.hwnd()).left, work.right - 200);
@@ -71,7 +70,8 @@ TEST(MainFaceText, StaysOnTheMonitorMovingTheFaceLeftOnlyAsFarAsItMust) {
 TEST(MainFaceText, AClickOnTheClockThatMovesNothingKeepsThePlace) {
     Sticker s(At(2026, 12, 13, 22, 0, 0));
     sticker::Form1& face = s.Start();
-    SendMessageW(face.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*face.Find("Label1")));
+    SendMessageW(face.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 CentreOf(face.control(sticker::MainFacePart::Clock)));
     EXPECT_EQ(s.drags, 1);
     EXPECT_TRUE(face.placed());
 }
@@ -103,14 +103,14 @@ TEST_F(DisplayChange, TheMainFaceFollowsItsPlaceAndADraggedOneStaysWhileItCanBeS
     EXPECT_LE(TextRight(face), 1280);
     EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{MainPlace(1280).left + 166, 80}));
 
-    Drag(s, face, "Label1", POINT{300, 200});
+    Drag(s, face, face.control(sticker::MainFacePart::Clock), POINT{300, 200});
     Resize(800, 600);
     EXPECT_EQ(WindowRect(face.hwnd()).left, 300);
     EXPECT_EQ(WindowRect(face.hwnd()).top, 200);
 
     // Off every screen once the display is smaller: back to its place there.
     Resize(1280, 800);
-    Drag(s, face, "Label1", POINT{1000, 700});
+    Drag(s, face, face.control(sticker::MainFacePart::Clock), POINT{1000, 700});
     Resize(800, 600);
     EXPECT_TRUE(face.placed());
     EXPECT_EQ(face.anchor(), MainPlace(800));
@@ -129,7 +129,7 @@ TEST_F(DisplayChange, TheAlternateFaceKeepsToTheTopRightAndTheMainFaceComesBackI
     EXPECT_EQ(WindowRect(face->hwnd()).left, 1280 - 256 - 2);
     EXPECT_EQ(WindowRect(face->hwnd()).top, 2);
 
-    Drag(s, *face, "Image1", POINT{1000, 500});
+    Drag(s, *face, face->control(sticker::AlternateFacePart::Picture), POINT{1000, 500});
     const sticker::FacePoint dragged = s.app.faces.FaceCentre;
     Resize(800, 600);
     EXPECT_EQ(WindowRect(face->hwnd()).left, 800 - 256 - 2);
@@ -147,7 +147,7 @@ TEST_F(DisplayChange, TheAlternateFaceKeepsToTheTopRightAndTheMainFaceComesBackI
 TEST(FaceOnScreen, ASecondStartBringsAFaceOffEveryScreenBack) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& face = s.Start();
-    Drag(s, face, "Label1", POINT{6000, 4000});
+    Drag(s, face, face.control(sticker::MainFacePart::Clock), POINT{6000, 4000});
     ASSERT_FALSE(face.placed());
     EXPECT_TRUE(app::RaiseRunningSticker());
     Pump();
@@ -155,7 +155,7 @@ TEST(FaceOnScreen, ASecondStartBringsAFaceOffEveryScreenBack) {
     EXPECT_EQ(face.anchor(), MainPlace(GetSystemMetrics(SM_CXFULLSCREEN)));
 
     // One that can be seen stays where the user put it.
-    Drag(s, face, "Label1", POINT{200, 300});
+    Drag(s, face, face.control(sticker::MainFacePart::Clock), POINT{200, 300});
     EXPECT_TRUE(app::RaiseRunningSticker());
     Pump();
     EXPECT_EQ(WindowRect(face.hwnd()).left, 200);
@@ -165,8 +165,7 @@ TEST(FaceOnScreen, ADpiChangeThatLeavesTheFaceOffEveryScreenPutsItBack) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& face = s.Start();
     RECT away{9000, 9000, 9500, 9252};
-    SendMessageW(face.hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
-                 reinterpret_cast<LPARAM>(&away));
+    SendMessageW(face.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&away));
     EXPECT_EQ(face.dpi(), 144u);
     EXPECT_EQ(face.anchor(),
               (sticker::FacePosition{GetSystemMetrics(SM_CXFULLSCREEN) - 500 + 45, -4}));
@@ -186,7 +185,7 @@ TEST_P(DpiChangedMessage, IsFollowedOnlyWhenItMakesSense) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& face = s.Start();
     RECT suggested = row.suggested;
-    SendMessageW(face.hwnd(), 0x02E0, MAKEWPARAM(row.dpi, row.dpi),
+    SendMessageW(face.hwnd(), WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi),
                  reinterpret_cast<LPARAM>(&suggested));
     const SIZE client = tavelon_test::ClientSize(face.hwnd());
     if (row.followed) {
@@ -217,7 +216,7 @@ TEST(RangeEnd, TheMessageComesAfterTheTickAndTheClockGoesOnWhileItIsOpen) {
     Sticker s(At(2100, 2, 8, 23, 59, 59));
     sticker::Form1& face = s.Start();
     s.Tick();
-    const std::string block = face.Text("Label2");
+    const std::string block = face.Text(sticker::MainFacePart::DateBlock);
     ASSERT_NE(block, "");
 
     bool armed = false;
@@ -227,11 +226,11 @@ TEST(RangeEnd, TheMessageComesAfterTheTickAndTheClockGoesOnWhileItIsOpen) {
         armed = face.timer().armed();
         s.clock.Advance(std::chrono::seconds(1));
         s.Tick();  // the box's own loop delivers the ticks
-        clockWhileOpen = face.Text("Label1");
+        clockWhileOpen = face.Text(sticker::MainFacePart::Clock);
     };
     s.clock.Advance(std::chrono::seconds(1));
     s.Tick();
-    EXPECT_EQ(face.Text("Label1"), "00:00:00");
+    EXPECT_EQ(face.Text(sticker::MainFacePart::Clock), "00:00:00");
     EXPECT_TRUE(s.messages.empty());  // not from inside the tick
     Pump();
     ASSERT_EQ(s.messages.size(), 1u);
@@ -239,7 +238,7 @@ TEST(RangeEnd, TheMessageComesAfterTheTickAndTheClockGoesOnWhileItIsOpen) {
     EXPECT_EQ(s.messages[0].caption, "提示");
     EXPECT_TRUE(armed);
     EXPECT_EQ(clockWhileOpen, "00:00:01");
-    EXPECT_EQ(face.Text("Label2"), block);
+    EXPECT_EQ(face.Text(sticker::MainFacePart::DateBlock), block);
 
     // Once per date.
     SendMessageW(face.hwnd(), WM_TIMECHANGE, 0, 0);

@@ -10,6 +10,7 @@
 
 #include "tests/win/fixture.h"
 #include "settings/store.h"
+#include "tools/form3_win.h"
 #include "ui/text.h"
 
 namespace {
@@ -55,6 +56,12 @@ TEST(FaceMenus, HoldTheirCommandsInOrderWithIcons) {
         {110, "月历"}, {102, "科普"}, {103, "变脸"},         {104, "工具"},
         {105, "关于"}, {106, "关闭"}, {107, "设为开机启动"}, {108, "取消开机启动"}};
     EXPECT_EQ(MenuItems(s.Form4()->menu()), alternate);
+    // Each face acts on its own numbers: 104 is the tools there, not the text colour.
+    s.Command(s.Form4()->hwnd(), sticker::Form4::kTools);
+    EXPECT_NE(s.app.windows.Find(tools::kForm3Class), nullptr);
+    EXPECT_EQ(s.colourDialogs, 0);
+    s.app.windows.Close(tools::kForm3Class);
+    Pump();
 }
 
 TEST(FaceMenus, OpenOnceAtTenPixelsBelowTheCursorOnTextOnly) {
@@ -63,15 +70,17 @@ TEST(FaceMenus, OpenOnceAtTenPixelsBelowTheCursorOnTextOnly) {
     s.Tick();
     POINT cursor{};
     GetCursorPos(&cursor);
-    SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, CentreOf(*form.Find("Label2")));
-    SendMessageW(form.hwnd(), WM_RBUTTONUP, 0, CentreOf(*form.Find("Label2")));
+    SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON,
+                 CentreOf(form.control(sticker::MainFacePart::DateBlock)));
+    SendMessageW(form.hwnd(), WM_RBUTTONUP, 0,
+                 CentreOf(form.control(sticker::MainFacePart::DateBlock)));
     ASSERT_EQ(s.menuPoints.size(), 1u);
     EXPECT_EQ(s.menuPoints[0].x, cursor.x);
     EXPECT_EQ(s.menuPoints[0].y, cursor.y + 10);
     // Below the last label there is only background.
     SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 166));
     EXPECT_EQ(s.menuPoints.size(), 1u);
-    // A right click on the line shared by Label2 and Label3 opens it once.
+    // A right click on the line shared by the date block and the pillar lines opens it once.
     SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 124));
     EXPECT_EQ(s.menuPoints.size(), 2u);
 }
@@ -80,7 +89,8 @@ TEST(FaceMenus, AChosenCommandArrivesAsACommandMessage) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
     s.menuChoice = sticker::Form1::kStartWithSystem;
-    SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, CentreOf(*form.Find("Label1")));
+    SendMessageW(form.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON,
+                 CentreOf(form.control(sticker::MainFacePart::Clock)));
     Pump();
     EXPECT_NE(s.store.Read(settings::kRunKey, settings::kRunValue), "");
 }
@@ -89,10 +99,13 @@ TEST(Form1Drag, OnlyTheClockMovesTheWindowAndRecordsFaceCentre) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
     s.dragTo = POINT{300, 200};
-    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label2")));
-    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label3")));
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 CentreOf(form.control(sticker::MainFacePart::DateBlock)));
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 CentreOf(form.control(sticker::MainFacePart::PillarLines)));
     EXPECT_EQ(s.drags, 0);
-    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label1")));
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 CentreOf(form.control(sticker::MainFacePart::Clock)));
     EXPECT_EQ(s.drags, 1);
     EXPECT_EQ(WindowRect(form.hwnd()).left, 300);
     EXPECT_EQ(s.app.faces.FaceCentre, (sticker::FacePoint{300 + 166, 200 + 84}));
@@ -102,7 +115,8 @@ TEST(FaceSwitch, AlternateFaceShowsTopRightAndTheMainFaceComesBackWhereItWas) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
     s.dragTo = POINT{400, 300};
-    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(*form.Find("Label1")));
+    SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 CentreOf(form.control(sticker::MainFacePart::Clock)));
     const sticker::FacePoint dragged = s.app.faces.FaceCentre;
 
     s.Command(form.hwnd(), sticker::Form1::kSwitchFace);
@@ -169,7 +183,7 @@ TEST(Form1Commands, TextColourIsAppliedAndStoredOnlyWhenChosen) {
     s.chosenColour = 0;  // black
     s.Command(form.hwnd(), sticker::Form1::kTextColour);
     EXPECT_EQ(s.store.Read(settings::kSettingsKey, settings::kColourValue), "0");
-    EXPECT_EQ(form.Find("Label2")->colour, COLORREF{0});
+    EXPECT_EQ(form.control(sticker::MainFacePart::DateBlock).colour, COLORREF{0});
     COLORREF key = 0;
     GetLayeredWindowAttributes(form.hwnd(), &key, nullptr, nullptr);
     EXPECT_EQ(key, COLORREF{0x323232});
@@ -178,7 +192,7 @@ TEST(Form1Commands, TextColourIsAppliedAndStoredOnlyWhenChosen) {
     s.store.failWrites = true;
     s.chosenColour = 0x0000FF;
     s.Command(form.hwnd(), sticker::Form1::kTextColour);
-    EXPECT_EQ(form.Find("Label1")->colour, COLORREF{0x0000FF});
+    EXPECT_EQ(form.control(sticker::MainFacePart::Clock).colour, COLORREF{0x0000FF});
 }
 
 TEST(Form1Commands, StoredColourAndScheduleAreLoadedAtComposition) {
@@ -186,7 +200,7 @@ TEST(Form1Commands, StoredColourAndScheduleAreLoadedAtComposition) {
     s.store.Write(settings::kSettingsKey, settings::kColourValue, "255");
     s.store.Write(settings::kSettingsKey, settings::kChimeValue, "3");
     sticker::Form1& form = s.Start();
-    EXPECT_EQ(form.Find("Label3")->colour, COLORREF{0x0000FF});
+    EXPECT_EQ(form.control(sticker::MainFacePart::PillarLines).colour, COLORREF{0x0000FF});
     EXPECT_EQ(s.app.schedule.ChimeMode, 3);
     EXPECT_EQ(s.app.proposals.alarm1, "2026-12-07 07:00:00");
 }

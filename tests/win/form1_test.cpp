@@ -53,29 +53,30 @@ TEST(Form1Window, RelaysOutForAnotherDpi) {
     Sticker s(At(2026, 12, 7, 9, 30, 15));
     sticker::Form1& form = s.Start();
     RECT suggested{100, 50, 600, 302};
-    SendMessageW(form.hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
+    SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(form.dpi(), 144u);
     const SIZE client = tavelon_test::ClientSize(form.hwnd());
     EXPECT_EQ(client.cx, 500);  // 333 at 150 %, rounded
     EXPECT_EQ(client.cy, 252);
-    const RECT label2 = form.Find("Label2")->rect;
-    EXPECT_EQ(label2.left, 14);  // 9 × 1.5 rounded half up
-    EXPECT_EQ(label2.top, 84);
-    EXPECT_EQ(label2.right - label2.left, 471);
+    const RECT dateBlock = form.control(sticker::MainFacePart::DateBlock).rect;
+    EXPECT_EQ(dateBlock.left, 14);  // 9 × 1.5 rounded half up
+    EXPECT_EQ(dateBlock.top, 84);
+    EXPECT_EQ(dateBlock.right - dateBlock.left, 471);
     EXPECT_EQ(tavelon_test::WindowRect(form.hwnd()).left, 100);
 }
 
 TEST(Form1Labels, ShowTheDateBlockAtOnceAndTheClockFromTheFirstTick) {
     Sticker s(At(2026, 12, 7, 23, 59, 58));
     sticker::Form1& form = s.Start();
-    EXPECT_EQ(form.Text("Label2"), sticker::ComposeMainFaceTexts(s.clock.Now()).label2);
-    EXPECT_EQ(form.Text("Label1"), "");
-    EXPECT_EQ(form.Text("Label3"), "");
+    EXPECT_EQ(form.Text(sticker::MainFacePart::DateBlock),
+              sticker::ComposeMainFaceTexts(s.clock.Now()).dateBlock);
+    EXPECT_EQ(form.Text(sticker::MainFacePart::Clock), "");
+    EXPECT_EQ(form.Text(sticker::MainFacePart::PillarLines), "");
 
     s.Tick();
-    EXPECT_EQ(form.Text("Label1"), "23:59:58");
-    EXPECT_NE(form.Text("Label3").find("\r\n"), std::string::npos);
+    EXPECT_EQ(form.Text(sticker::MainFacePart::Clock), "23:59:58");
+    EXPECT_NE(form.Text(sticker::MainFacePart::PillarLines).find("\r\n"), std::string::npos);
     EXPECT_EQ(form.composedFor(), s.clock.Now().today);
 }
 
@@ -84,12 +85,13 @@ TEST(Form1Labels, ATickOnANewDateRecomposesTheDateBlockInPlace) {
     sticker::Form1& form = s.Start();
     const RECT before = tavelon_test::WindowRect(form.hwnd());
     const sticker::FacePosition place = form.anchor();
-    const std::string oldBlock = form.Text("Label2");
+    const std::string oldBlock = form.Text(sticker::MainFacePart::DateBlock);
     s.clock.Advance(std::chrono::seconds(1));
     s.Tick();
-    EXPECT_EQ(form.Text("Label1"), "00:00:00");
-    EXPECT_NE(form.Text("Label2"), oldBlock);
-    EXPECT_EQ(form.Text("Label2"), sticker::ComposeMainFaceTexts(s.clock.Now()).label2);
+    EXPECT_EQ(form.Text(sticker::MainFacePart::Clock), "00:00:00");
+    EXPECT_NE(form.Text(sticker::MainFacePart::DateBlock), oldBlock);
+    EXPECT_EQ(form.Text(sticker::MainFacePart::DateBlock),
+              sticker::ComposeMainFaceTexts(s.clock.Now()).dateBlock);
     // Not placed again: the face keeps its place (its text may move it left of there).
     EXPECT_EQ(form.anchor(), place);
     EXPECT_EQ(tavelon_test::WindowRect(form.hwnd()).top, before.top);
@@ -100,10 +102,12 @@ TEST(Form1Labels, ATimeChangeOrAResumeRecomposesTheDate) {
     sticker::Form1& form = s.Start();
     s.clock.Set(At(2027, 2, 6, 8, 0, 0));  // a Spring Festival
     SendMessageW(form.hwnd(), WM_TIMECHANGE, 0, 0);
-    EXPECT_EQ(form.Text("Label2"), sticker::ComposeMainFaceTexts(s.clock.Now()).label2);
+    EXPECT_EQ(form.Text(sticker::MainFacePart::DateBlock),
+              sticker::ComposeMainFaceTexts(s.clock.Now()).dateBlock);
     s.clock.Set(At(2027, 3, 1, 8, 0, 0));
     SendMessageW(form.hwnd(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
-    EXPECT_EQ(form.Text("Label2"), sticker::ComposeMainFaceTexts(s.clock.Now()).label2);
+    EXPECT_EQ(form.Text(sticker::MainFacePart::DateBlock),
+              sticker::ComposeMainFaceTexts(s.clock.Now()).dateBlock);
 }
 
 TEST(Form1Labels, OutOfRangeShowsTheMessageOnceAndKeepsLabel2) {
@@ -112,7 +116,7 @@ TEST(Form1Labels, OutOfRangeShowsTheMessageOnceAndKeepsLabel2) {
     ASSERT_EQ(s.messages.size(), 1u);
     EXPECT_EQ(s.messages[0].text, "请检查您的日期，阳历日期最小为 1901-02-19 ！");
     EXPECT_EQ(s.messages[0].caption, "提示");
-    EXPECT_EQ(form.Text("Label2"), "");
+    EXPECT_EQ(form.Text(sticker::MainFacePart::DateBlock), "");
     // Placement and colour have taken effect all the same.
     EXPECT_EQ(tavelon_test::WindowRect(form.hwnd()).top, -4);
     SendMessageW(form.hwnd(), WM_TIMECHANGE, 0, 0);
@@ -132,7 +136,7 @@ TEST(Form1Tick, AnnouncesAtSevenInOrderAndOnce) {
         PlayAction("WAV_ZDSEN"), SpeakAction("现在是7点整"), PlayAction("WAV_BAOSHI"),
         SpeakAction("7点0分到了"), PlayAction("WAV_RING")};
     EXPECT_EQ(s.recorder.actions, expected);
-    EXPECT_EQ(form.Text("Label1"), "07:00:00");
+    EXPECT_EQ(form.Text(sticker::MainFacePart::Clock), "07:00:00");
     EXPECT_TRUE(form.timer().armed());
 
     // The same second again (a timer firing early) neither announces nor rings twice.
@@ -164,7 +168,7 @@ TEST(Form1Tick, TheClockTicksOnWhileTheVoiceSpeaks) {
     int tickedWhileSpeaking = 0;
     for (int second = 1; second <= 5; ++second) {
         tick();
-        EXPECT_EQ(form.Text("Label1"), "07:00:0" + std::to_string(second));
+        EXPECT_EQ(form.Text(sticker::MainFacePart::Clock), "07:00:0" + std::to_string(second));
         if (speaking) ++tickedWhileSpeaking;
         if (second < 5) Sleep(900);
     }

@@ -30,22 +30,22 @@ TEST(Form4Window, IsAToolWindowWithItsKeyLabelsAndClock) {
     ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, nullptr, &flags));
     EXPECT_EQ(key, RGB(195, 195, 195));
     EXPECT_EQ(flags, DWORD{LWA_COLORKEY});
-    EXPECT_FALSE(face->Find("Image1")->picture.empty());
-    EXPECT_EQ(face->Find("Label1")->colour, RGB(0, 229, 115));
-    EXPECT_EQ(face->Find("Label4")->colour, RGB(0, 64, 128));
+    EXPECT_FALSE(face->control(sticker::AlternateFacePart::Picture).picture.empty());
+    EXPECT_EQ(face->control(sticker::AlternateFacePart::Clock).colour, RGB(0, 229, 115));
+    EXPECT_EQ(face->control(sticker::AlternateFacePart::LunarBlock).colour, RGB(0, 64, 128));
 
     const sticker::AlternateFaceTexts texts = sticker::ComposeAlternateFaceTexts(s.clock.Now());
-    EXPECT_EQ(face->Text("Label2"), texts.label2);
-    EXPECT_EQ(face->Text("Label3"), texts.label3);
-    EXPECT_EQ(face->Text("Label4"), texts.label4);
-    EXPECT_EQ(face->Text("Label1"), "");
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::Date), texts.date);
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::WeekLine), texts.weekLine);
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::LunarBlock), texts.lunarBlock);
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::Clock), "");
 
     // The program clock's tick reaches it through the main face's timer; it has none of its own.
     s.Tick();
-    EXPECT_EQ(face->Text("Label1"), "09:16:00");
-    const std::string label5 = face->Text("Label5");
-    EXPECT_EQ(label5, sticker::ComposeAlternateClockTexts(s.clock.Now()).label5);
-    EXPECT_EQ(label5.substr(label5.size() - 6), "一刻");
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::Clock), "09:16:00");
+    const std::string hourLines = face->Text(sticker::AlternateFacePart::HourLines);
+    EXPECT_EQ(hourLines, sticker::ComposeAlternateClockTexts(s.clock.Now()).hourLines);
+    EXPECT_EQ(hourLines.substr(hourLines.size() - 6), "一刻");
     EXPECT_FALSE(face->timer().enabled());
 }
 
@@ -73,8 +73,8 @@ TEST(Form4Window, ARightClickAnywhereOpensItsMenu) {
 
 struct OutOfRange {
     calendar::Moment at;
-    const char* label3;
-    const char* label4;
+    const char* weekLine;
+    const char* lunarBlock;
 };
 
 class Form4OutOfRange : public testing::TestWithParam<OutOfRange> {};
@@ -85,12 +85,13 @@ TEST_P(Form4OutOfRange, ShowsTheRangeMessageWholeOverLabel3AndLabel4) {
     s.Command(main.hwnd(), sticker::Form1::kSwitchFace);
     sticker::Form4* face = s.Form4();
     ASSERT_NE(face, nullptr);
-    EXPECT_EQ(face->Text("Label3"), GetParam().label3);
-    EXPECT_EQ(face->Text("Label4"), GetParam().label4);
-    for (const char* name : {"Label3", "Label4"}) {
-        const ui::LabelFit& fit = face->Find(name)->fit;
-        EXPECT_TRUE(fit.fits && !fit.cut) << name;
-        EXPECT_EQ(fit.lines.size(), 1u) << name;
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::WeekLine), GetParam().weekLine);
+    EXPECT_EQ(face->Text(sticker::AlternateFacePart::LunarBlock), GetParam().lunarBlock);
+    for (const auto part :
+         {sticker::AlternateFacePart::WeekLine, sticker::AlternateFacePart::LunarBlock}) {
+        const ui::Control& label = face->control(part);
+        EXPECT_TRUE(label.fit.fits && !label.fit.cut) << label.desc.name;
+        EXPECT_EQ(label.fit.lines.size(), 1u) << label.desc.name;
     }
 }
 

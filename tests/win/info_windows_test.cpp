@@ -40,14 +40,20 @@ protected:
     ui::Window* Open(std::string_view className, bool* created = nullptr) {
         return s_.Open(className, created);
     }
-    static HWND Box(ui::Window& window) { return window.Find("Text1")->hwnd; }
+    // The text box of either window.
+    static const ui::Control& TextBox(ui::Window& window) {
+        if (window.description().className == kForm2Class)
+            return static_cast<Form2&>(window).control(NotesPart::Notes);
+        return static_cast<Form5&>(window).control(AboutPart::ChangeLog);
+    }
+    static HWND Box(ui::Window& window) { return TextBox(window).hwnd; }
     static DWORD Selection(HWND box) {
         DWORD start = 99, end = 99;
         SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));
         return MAKELONG(start, end);
     }
-    static std::string BoxText(ui::Window& window) { return window.Text("Text1"); }
+    static std::string BoxText(ui::Window& window) { return window.Text(TextBox(window)); }
 
     tavelon_test::Sticker s_;
     app::App& app_ = s_.app;
@@ -151,12 +157,12 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(InfoWindowsTest, AboutWindowShowsTheAboutTextInItsFrames) {
-    ui::Window* window = Open(kForm5Class);
+    auto* window = static_cast<Form5*>(Open(kForm5Class));
     ASSERT_TRUE(window);
-    EXPECT_EQ(window->Text("Label1"), std::string(AboutText()));
-    EXPECT_EQ(window->Find("Label1")->colour, GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(window->Text("Frame1"), "关于");
-    EXPECT_EQ(window->Text("Frame2"), "日志");
+    EXPECT_EQ(window->Text(AboutPart::About), std::string(AboutText()));
+    EXPECT_EQ(window->control(AboutPart::About).colour, GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(window->Text(AboutPart::AboutFrame), "关于");
+    EXPECT_EQ(window->Text(AboutPart::LogFrame), "日志");
 }
 
 TEST_F(InfoWindowsTest, EnterBreaksTheLineAndEditsAreGoneOnTheNextOpening) {

@@ -56,7 +56,7 @@ int WindowsOfClass(std::string_view className) {
     return count.n;
 }
 
-HWND Button(month::MonthWindow& view, std::string_view name) { return view.Find(name)->hwnd; }
+HWND Button(month::MonthWindow& view, month::MonthPart part) { return view.control(part).hwnd; }
 
 void Click(HWND button) {
     SendMessageW(button, BM_CLICK, 0, 0);
@@ -93,14 +93,17 @@ TEST(MonthOpening, ADoubleClickOnTheMainFacesDateBlock) {
     Sticker s(At(2026, 2, 17, 9, 0, 0));
     sticker::Form1& form = s.Start();
     EXPECT_TRUE(GetClassLongPtrW(form.hwnd(), GCL_STYLE) & CS_DBLCLKS);
-    SendMessageW(form.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, CentreOf(*form.Find("Label3")));
+    SendMessageW(form.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                 CentreOf(form.control(sticker::MainFacePart::PillarLines)));
     Pump();
     EXPECT_EQ(MonthView(s), nullptr);
     // A double click on the clock is two presses that drag, as before.
-    SendMessageW(form.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, CentreOf(*form.Find("Label1")));
+    SendMessageW(form.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                 CentreOf(form.control(sticker::MainFacePart::Clock)));
     EXPECT_EQ(s.drags, 1);
     EXPECT_EQ(MonthView(s), nullptr);
-    SendMessageW(form.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, CentreOf(*form.Find("Label2")));
+    SendMessageW(form.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                 CentreOf(form.control(sticker::MainFacePart::DateBlock)));
     Pump();
     EXPECT_NE(MonthView(s), nullptr);
 }
@@ -203,14 +206,15 @@ TEST(MonthWindow, OpensOnTodayWithItsDetails) {
     Sticker s(At(2026, 2, 17, 9, 0, 0));
     month::MonthWindow& view = OpenMonth(s);
     EXPECT_EQ(view.selection(), (month::MonthSelection{2026y / 2, Day(2026, 2, 17)}));
-    EXPECT_EQ(view.Text("Label1"), "2026年2月 · 乙巳蛇年/丙午马年 腊月/正月");
+    EXPECT_EQ(view.Text(month::MonthPart::Header), "2026年2月 · 乙巳蛇年/丙午马年 腊月/正月");
     const calendar::HolidaySchedule builtIn;
-    EXPECT_EQ(view.Text("Label2"), month::DayDetails(Day(2026, 2, 17), Day(2026, 2, 17), builtIn));
-    EXPECT_NE(view.Text("Label2").find("休 春节"), std::string::npos);
-    EXPECT_EQ(view.Text("Label3"), "");
-    EXPECT_EQ(tavelon_test::TextOf(Button(view, "Command1")), "上月");
-    EXPECT_EQ(tavelon_test::TextOf(Button(view, "Command2")), "今天");
-    EXPECT_EQ(tavelon_test::TextOf(Button(view, "Command3")), "下月");
+    EXPECT_EQ(view.Text(month::MonthPart::Details),
+              month::DayDetails(Day(2026, 2, 17), Day(2026, 2, 17), builtIn));
+    EXPECT_NE(view.Text(month::MonthPart::Details).find("休 春节"), std::string::npos);
+    EXPECT_EQ(view.Text(month::MonthPart::Note), "");
+    EXPECT_EQ(tavelon_test::TextOf(Button(view, month::MonthPart::PreviousMonth)), "上月");
+    EXPECT_EQ(tavelon_test::TextOf(Button(view, month::MonthPart::Today)), "今天");
+    EXPECT_EQ(tavelon_test::TextOf(Button(view, month::MonthPart::NextMonth)), "下月");
     const SIZE client = tavelon_test::ClientSize(view.hwnd());
     EXPECT_EQ(client.cx, 572);
     EXPECT_EQ(client.cy, 588);
@@ -219,26 +223,26 @@ TEST(MonthWindow, OpensOnTodayWithItsDetails) {
 TEST(MonthWindow, ButtonsTurnTheMonthAndStopAtTheRangesEnd) {
     Sticker s(At(2026, 2, 17, 9, 0, 0));
     month::MonthWindow& view = OpenMonth(s);
-    Click(Button(view, "Command3"));
+    Click(Button(view, month::MonthPart::NextMonth));
     EXPECT_EQ(view.selection(), (month::MonthSelection{2026y / 3, Day(2026, 3, 17)}));
-    EXPECT_EQ(view.Text("Label1"), "2026年3月 · 丙午马年 正月/二月");
-    Click(Button(view, "Command1"));
-    Click(Button(view, "Command1"));
+    EXPECT_EQ(view.Text(month::MonthPart::Header), "2026年3月 · 丙午马年 正月/二月");
+    Click(Button(view, month::MonthPart::PreviousMonth));
+    Click(Button(view, month::MonthPart::PreviousMonth));
     EXPECT_EQ(view.selection().shown, 2026y / 1);
-    Click(Button(view, "Command2"));
+    Click(Button(view, month::MonthPart::Today));
     EXPECT_EQ(view.selection(), (month::MonthSelection{2026y / 2, Day(2026, 2, 17)}));
     // The buttons leave the keys to the grid.
     EXPECT_EQ(GetFocus(), view.hwnd());
 
     Sticker late(At(2100, 1, 20, 9, 0, 0));
     month::MonthWindow& last = OpenMonth(late);
-    Click(Button(last, "Command3"));
+    Click(Button(last, month::MonthPart::NextMonth));
     EXPECT_EQ(last.selection().shown, 2100y / 2);
-    EXPECT_FALSE(IsWindowEnabled(Button(last, "Command3")));
-    EXPECT_TRUE(IsWindowEnabled(Button(last, "Command1")));
+    EXPECT_FALSE(IsWindowEnabled(Button(last, month::MonthPart::NextMonth)));
+    EXPECT_TRUE(IsWindowEnabled(Button(last, month::MonthPart::PreviousMonth)));
     Key(last, VK_NEXT);
     EXPECT_EQ(last.selection().shown, 2100y / 2);
-    EXPECT_EQ(last.Text("Label3"), "暂无2100年放假安排");
+    EXPECT_EQ(last.Text(month::MonthPart::Note), "暂无2100年放假安排");
 }
 
 TEST(MonthWindow, KeysMoveTheSelectionAndTurnTheMonth) {
@@ -275,7 +279,7 @@ TEST(MonthWindow, TodayMovesOnAtMidnight) {
     s.Tick();
     EXPECT_EQ(view.selection(), (month::MonthSelection{2026y / 3, Day(2026, 3, 1)}));
     const calendar::HolidaySchedule builtIn;
-    EXPECT_EQ(view.Text("Label2"), month::DayDetails(Day(2026, 3, 1), Day(2026, 3, 1), builtIn));
+    EXPECT_EQ(view.Text(month::MonthPart::Details), month::DayDetails(Day(2026, 3, 1), Day(2026, 3, 1), builtIn));
     Key(view, VK_RIGHT);
     s.clock.Set(At(2026, 3, 3, 0, 0, 0));
     s.Tick();
@@ -305,7 +309,8 @@ TEST(MonthWindow, TheWheelTurnsAMonthPerNotchAndAClickSelects) {
     SendMessageW(view.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
                  MAKELPARAM((spring.left + spring.right) / 2, (spring.top + spring.bottom) / 2));
     EXPECT_EQ(view.selection().selected, Day(2026, 2, 17));
-    EXPECT_NE(view.Text("Label2").find("春节  休 春节  七九第五天"), std::string::npos);
+    EXPECT_NE(view.Text(month::MonthPart::Details).find("春节  休 春节  七九第五天"),
+              std::string::npos);
 }
 
 TEST(MonthWindow, SaysWhatItSkippedInTheHolidayFileAndWhichYearsItLacks) {
@@ -317,19 +322,21 @@ TEST(MonthWindow, SaysWhatItSkippedInTheHolidayFileAndWhichYearsItLacks) {
     };
     month::MonthWindow& view = OpenMonth(s);
     EXPECT_EQ(
-        view.Text("Label3"),
+        view.Text(month::MonthPart::Note),
         "holidays.txt 第2行：日期无效，已跳过\r\nholidays.txt 第3行：类别须为“休”或“班”，已跳过");
     EXPECT_EQ(view.page().cells[6].badge, month::Badge::Off);  // 2027-02-06, a Saturday
     Key(view, VK_PRIOR);
     Key(view, VK_PRIOR);
-    EXPECT_TRUE(view.Text("Label3").starts_with("holidays.txt 第2行：日期无效，已跳过"));
+    EXPECT_TRUE(
+        view.Text(month::MonthPart::Note).starts_with("holidays.txt 第2行：日期无效，已跳过"));
 
     Sticker plain(At(2027, 2, 3, 9, 0, 0));
     plain.app.month.readHolidays = [] {
         return month::HolidayFile{month::HolidayFileState::TooBig, ""};
     };
     month::MonthWindow& other = OpenMonth(plain);
-    EXPECT_EQ(other.Text("Label3"), "暂无2027年放假安排\r\nholidays.txt 超过1 MB，未读取");
+    EXPECT_EQ(other.Text(month::MonthPart::Note),
+              "暂无2027年放假安排\r\nholidays.txt 超过1 MB，未读取");
 }
 
 // Every line a cell can show, every header, and the longest details fit where they are drawn,
@@ -347,7 +354,7 @@ TEST(MonthWindow, EveryTextFitsItsPlace) {
     for (const UINT dpi : {96u, 144u}) {
         RECT suggested{100, 50, 1000, 1000};
         if (dpi != view.dpi())
-            SendMessageW(view.hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+            SendMessageW(view.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                          reinterpret_cast<LPARAM>(&suggested));
         for (const std::string& line : lines) EXPECT_NE(view.LineFont(line), "") << line << dpi;
         for (const std::string& header : headers)
@@ -355,10 +362,10 @@ TEST(MonthWindow, EveryTextFitsItsPlace) {
         // The widest details: a long festival list with a term, a holiday and a nine-nines day.
         for (const sys_days day : {Day(2026, 2, 17), Day(1904, 5, 8), Day(2033, 12, 13)}) {
             const std::string details = month::DayDetails(day, Day(1901, 2, 19), holidays);
-            EXPECT_TRUE(view.LinesFit("Label2", details)) << details << dpi;
+            EXPECT_TRUE(view.LinesFit(month::MonthPart::Details, details)) << details << dpi;
         }
         EXPECT_TRUE(view.LinesFit(
-            "Label3",
+            month::MonthPart::Note,
             "暂无2027年放假安排\r\nholidays.txt 第100000行：类别须为“休”或“班”，已跳过\r\n"
             "holidays.txt 另有99999行有误，已跳过"));
     }

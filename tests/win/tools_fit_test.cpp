@@ -82,11 +82,11 @@ private:
 class ToolsFit : public testing::TestWithParam<UINT> {
 protected:
     ToolsFit() : s_(calendar::MomentOf(2026, 12, 13, 22, 0, 0).value()) {
-        form_ = s_.Open(kForm3Class);
+        form_ = static_cast<Form3*>(s_.Open(kForm3Class));
         if (form_ && GetParam() != form_->dpi()) {
             RECT suggested{40, 40, 800, 640};
-            SendMessageW(form_->hwnd(), 0x02E0 /* WM_DPICHANGED */,
-                         MAKEWPARAM(GetParam(), GetParam()), reinterpret_cast<LPARAM>(&suggested));
+            SendMessageW(form_->hwnd(), WM_DPICHANGED, MAKEWPARAM(GetParam(), GetParam()),
+                         reinterpret_cast<LPARAM>(&suggested));
             Pump();
         }
     }
@@ -99,8 +99,8 @@ protected:
         ASSERT_EQ(form_->dpi(), GetParam());
     }
 
-    const ui::Control& Box(std::string_view name) const { return *form_->Find(name); }
-    Widest WidestIn(std::string_view name) const { return Widest(*form_, Box(name)); }
+    const ui::Control& Box(ToolsPart part) const { return form_->control(part); }
+    Widest WidestIn(ToolsPart part) const { return Widest(*form_, Box(part)); }
 
     // Where a label's line has to end: before the next control beside it, inside the frame
     // around it, inside the window.
@@ -120,27 +120,27 @@ protected:
         return limit;
     }
 
-    void ExpectFitsLabel(std::string_view name, const Widest& widest) const {
-        const ui::Control& label = Box(name);
+    void ExpectFitsLabel(ToolsPart part, const Widest& widest) const {
+        const ui::Control& label = Box(part);
         EXPECT_LE(label.rect.left + widest.width(), RightLimit(label))
-            << name << " cannot show " << widest.text();
+            << label.desc.name << " cannot show " << widest.text();
     }
     // A text box shows a line whole when it fits the box's formatting rectangle with a
     // pixel to spare for the caret after it.
-    void ExpectFitsBox(std::string_view name, const Widest& widest) const {
+    void ExpectFitsBox(ToolsPart part, const Widest& widest) const {
         RECT format{};
-        SendMessageW(Box(name).hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        SendMessageW(Box(part).hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
         EXPECT_LT(widest.width(), format.right - format.left)
-            << name << " cannot show " << widest.text();
+            << Box(part).desc.name << " cannot show " << widest.text();
     }
 
     tavelon_test::Sticker s_;
-    ui::Window* form_ = nullptr;
+    Form3* form_ = nullptr;
 };
 
 TEST_P(ToolsFit, StemBranchNamesShowWholeInTheBoxAndItsList) {
-    const HWND combo = Box("Combo2").hwnd;
-    Widest names = WidestIn("Combo2");
+    const HWND combo = Box(ToolsPart::CycleList).hwnd;
+    Widest names = WidestIn(ToolsPart::CycleList);
     for (int i = 1; i <= 60; ++i) names.Add(calendar::JiaziName(i));
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
@@ -158,7 +158,7 @@ TEST_P(ToolsFit, StemBranchNamesShowWholeInTheBoxAndItsList) {
 TEST_P(ToolsFit, TheReadingShowsAllItsLinesWithoutScrolling) {
     // The widest of each line over every day of the range, each day at another two-hour
     // period, joined into one reading wider than any single day's.
-    std::vector<Widest> lines(4, WidestIn("Text1"));
+    std::vector<Widest> lines(4, WidestIn(ToolsPart::Reading));
     int hour = 0;
     for (sys_days d = kFirstLunarDay; d <= kLastLunarDay; d += days{1}) {
         const std::string reading = FourPillarsText(d, hour);
@@ -174,10 +174,10 @@ TEST_P(ToolsFit, TheReadingShowsAllItsLinesWithoutScrolling) {
     std::string widest;
     for (const Widest& line : lines) widest += (widest.empty() ? "" : "\r\n") + line.text();
 
-    const HWND box = Box("Text1").hwnd;
+    const HWND box = Box(ToolsPart::Reading).hwnd;
     for (const std::string& text : {widest, std::string(calendar::kTooEarlyMessage),
                                     std::string(calendar::kTooLateMessage)}) {
-        form_->SetText("Text1", text);
+        form_->SetText(ToolsPart::Reading, text);
         const int lineCount = static_cast<int>(SendMessageW(box, EM_GETLINECOUNT, 0, 0));
         if (text == widest) {
             EXPECT_EQ(lineCount, 4) << "a line wraps: " << text;
@@ -196,20 +196,20 @@ TEST_P(ToolsFit, TheReadingShowsAllItsLinesWithoutScrolling) {
 
 TEST_P(ToolsFit, ResultBoxesHoldTheirLongestTexts) {
     // The week query: every layout of a year, common and leap, in its 28-year cycle.
-    Widest weeks = WidestIn("Text3");
+    Widest weeks = WidestIn(ToolsPart::WeekRange);
     for (int y = 2000; y < 2028; ++y)
         for (int week = 1; week <= 54; ++week)
             weeks.AddAnyDigits(WeekRangeText(y, std::to_string(week)));
-    ExpectFitsBox("Text3", weeks);
+    ExpectFitsBox(ToolsPart::WeekRange, weeks);
 
     // The stem-branch years: every name in 60 years, so every age of both years.
-    Widest cycles = WidestIn("Text6");
+    Widest cycles = WidestIn(ToolsPart::CycleYears);
     for (int y = 2026; y < 2086; ++y)
         for (int row = 1; row <= 60; ++row) cycles.AddAnyDigits(CycleYearsText(row, y));
-    ExpectFitsBox("Text6", cycles);
+    ExpectFitsBox(ToolsPart::CycleYears, cycles);
 
     // The counts the up-downs reach.
-    for (const char* count : {"Text4", "Text5"}) {
+    for (const ToolsPart count : {ToolsPart::BeforeCount, ToolsPart::AfterCount}) {
         Widest counts = WidestIn(count);
         counts.AddAnyDigits("1000");
         ExpectFitsBox(count, counts);
@@ -217,21 +217,21 @@ TEST_P(ToolsFit, ResultBoxesHoldTheirLongestTexts) {
 }
 
 TEST_P(ToolsFit, ResultLabelsStayClearOfTheirNeighbours) {
-    Widest interval = WidestIn("Label3");
+    Widest interval = WidestIn(ToolsPart::Interval);
     interval.AddAnyDigits(IntervalText(kLastPickerDay, kFirstPickerDay));
     interval.AddAnyDigits(IntervalText(kFirstPickerDay, kLastPickerDay));
-    ExpectFitsLabel("Label3", interval);
+    ExpectFitsLabel(ToolsPart::Interval, interval);
 
-    Widest dayLines = WidestIn("Label7");
+    Widest dayLines = WidestIn(ToolsPart::BeforeLine);
     for (sys_days d = kFirstLunarDay; d <= kLastLunarDay; d += days{1})
         dayLines.Add(LunarDayLine(d, true));  // the wide separator: never the narrower
-    ExpectFitsLabel("Label7", dayLines);
-    ExpectFitsLabel("Label8", dayLines);
+    ExpectFitsLabel(ToolsPart::BeforeLine, dayLines);
+    ExpectFitsLabel(ToolsPart::AfterLine, dayLines);
 
-    Widest terms = WidestIn("Label14");
+    Widest terms = WidestIn(ToolsPart::TermDate);
     for (int y = 1901; y <= 2100; ++y)
         for (int term = 1; term <= 24; ++term) terms.Add(TermDateText(y, term).value_or(""));
-    ExpectFitsLabel("Label14", terms);
+    ExpectFitsLabel(ToolsPart::TermDate, terms);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, ToolsFit, testing::Values(96u, 144u),

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sticker/face_win.h"
@@ -150,21 +151,23 @@ TEST(Resources, APictureIsCutCleanlyOutOfItsKeyColour) {
     DeleteDC(dc);
 }
 
+enum class ProbePart { Label, Frame, Spin, Box, Check, List, Picker };
+
 // A small window with one control of each kind, recording its events.
-class Probe final : public ui::Window {
+class Probe final : public ui::WindowOf<ProbePart> {
 public:
-    Probe() : ui::Window(Description()) {}
-    std::vector<std::pair<std::string, ui::ControlEvent>> events;
+    explicit Probe(bool swapRows = false) : WindowOf(Description(swapRows)) {}
+    std::vector<std::pair<ProbePart, ui::ControlEvent>> events;
     int ready = 0;
 
 protected:
     void OnReady() override { ++ready; }
     void OnControlEvent(ui::Control& c, ui::ControlEvent e) override {
-        events.emplace_back(c.desc.name, e);
+        events.emplace_back(IdOf(c), e);
     }
 
 private:
-    static ui::WindowDesc Description() {
+    static ui::WindowDesc Description(bool swapRows) {
         using ui::ControlKind;
         ui::WindowDesc d;
         d.className = "Tavelon.TestProbe";
@@ -172,20 +175,26 @@ private:
         d.width = 300;
         d.height = 200;
         d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        using Part = ProbePart;
         d.controls = {
-            ui::Describe(ControlKind::Label, "Label1", 10, 10, 100, 20).Caption("标签"),
-            ui::Describe(ControlKind::GroupBox, "Frame1", 0, 0, 200, 100).Caption("框"),
-            ui::Describe(ControlKind::UpDown, "UpDown1", 80, 40, 14, 22).Buddy("Text1", 1, 53, 7),
-            ui::Describe(ControlKind::TextBox, "Text1", 40, 40, 39, 24)
+            ui::Describe(ControlKind::Label, Part::Label, "Label1", 10, 10, 100, 20)
+                .Caption("标签"),
+            ui::Describe(ControlKind::GroupBox, Part::Frame, "Frame1", 0, 0, 200, 100)
+                .Caption("框"),
+            ui::Describe(ControlKind::UpDown, Part::Spin, "UpDown1", 80, 40, 14, 22)
+                .Buddy(Part::Box, 1, 53, 7),
+            ui::Describe(ControlKind::TextBox, Part::Box, "Text1", 40, 40, 39, 24)
                 .Caption("1")
                 .Style(ES_READONLY),
-            ui::Describe(ControlKind::CheckBox, "Check1", 10, 70, 100, 20)
+            ui::Describe(ControlKind::CheckBox, Part::Check, "Check1", 10, 70, 100, 20)
                 .Caption("启用")
                 .Tooltip("提示"),
-            ui::Describe(ControlKind::ComboBox, "Combo1", 120, 40, 60, 20).ListHeight(300),
-            ui::Describe(ControlKind::DatePicker, "DateTimePicker1", 10, 120, 137, 24)
+            ui::Describe(ControlKind::ComboBox, Part::List, "Combo1", 120, 40, 60, 20)
+                .ListHeight(300),
+            ui::Describe(ControlKind::DatePicker, Part::Picker, "DateTimePicker1", 10, 120, 137, 24)
                 .Format("yyyy年MM月dd日"),
         };
+        if (swapRows) std::swap(d.controls[0], d.controls[1]);
         return d;
     }
 };
@@ -197,7 +206,7 @@ TEST(WindowFromDescription, BuildsScaledControlsAndConnectsThem) {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     EXPECT_EQ(probe.ready, 1);
 
-    const ui::Control* text = probe.Find("Text1");
+    const ui::Control* text = &probe.control(ProbePart::Box);
     ASSERT_NE(text->hwnd, nullptr);
     wchar_t cls[32] = {};
     GetClassNameW(text->hwnd, cls, 32);
@@ -208,48 +217,52 @@ TEST(WindowFromDescription, BuildsScaledControlsAndConnectsThem) {
     EXPECT_EQ(r.left, ui::Scale(40, probe.dpi()));
     EXPECT_EQ(r.right - r.left, ui::Scale(39, probe.dpi()));
     // The up-down writes its start position into its buddy, which was created after it.
-    EXPECT_EQ(probe.Text("Text1"), "7");
-    EXPECT_EQ(probe.Find("Label1")->hwnd, nullptr);
-    EXPECT_EQ(probe.Text("Label1"), "标签");
-    EXPECT_EQ(probe.WindowlessAt(POINT{15, 15})->desc.name, "Label1");  // the label over its frame
-    EXPECT_EQ(probe.WindowlessAt(POINT{150, 50})->desc.name, "Frame1");
+    EXPECT_EQ(probe.Text(ProbePart::Box), "7");
+    EXPECT_EQ(probe.control(ProbePart::Label).hwnd, nullptr);
+    EXPECT_EQ(probe.Text(ProbePart::Label), "标签");
+    // The label over its frame.
+    EXPECT_EQ(probe.IdOf(*probe.WindowlessAt(POINT{15, 15})), ProbePart::Label);
+    EXPECT_EQ(probe.IdOf(*probe.WindowlessAt(POINT{150, 50})), ProbePart::Frame);
     EXPECT_EQ(probe.events.size(), 0u);  // nothing reported while the window was being built
 
-    probe.AddItems("Combo1", {"立春", "雨水"});
-    EXPECT_EQ(probe.Selected("Combo1"), -1);
-    probe.SetSelected("Combo1", 1);
-    EXPECT_EQ(probe.Selected("Combo1"), 1);
+    probe.AddItems(ProbePart::List, {"立春", "雨水"});
+    EXPECT_EQ(probe.Selected(ProbePart::List), -1);
+    probe.SetSelected(ProbePart::List, 1);
+    EXPECT_EQ(probe.Selected(ProbePart::List), 1);
 
     SYSTEMTIME day{};
     day.wYear = 2004, day.wMonth = 1, day.wDay = 29, day.wHour = 10, day.wMinute = 50;
-    probe.SetDateTime("DateTimePicker1", day);
-    const SYSTEMTIME back = probe.DateTime("DateTimePicker1");
+    probe.SetDateTime(ProbePart::Picker, day);
+    const SYSTEMTIME back = probe.DateTime(ProbePart::Picker);
     EXPECT_EQ(back.wYear, 2004);
     EXPECT_EQ(back.wDay, 29);
     EXPECT_EQ(back.wHour, 10);
 
-    probe.SetText("Text1", "12");
-    SendMessageW(probe.Find("Check1")->hwnd, BM_CLICK, 0, 0);
-    EXPECT_TRUE(probe.Checked("Check1"));
-    const std::vector<std::pair<std::string, ui::ControlEvent>> expected = {
-        {"Text1", ui::ControlEvent::TextChanged}, {"Check1", ui::ControlEvent::Clicked}};
+    probe.SetText(ProbePart::Box, "12");
+    SendMessageW(probe.control(ProbePart::Check).hwnd, BM_CLICK, 0, 0);
+    EXPECT_TRUE(probe.Checked(ProbePart::Check));
+    const std::vector<std::pair<ProbePart, ui::ControlEvent>> expected = {
+        {ProbePart::Box, ui::ControlEvent::TextChanged},
+        {ProbePart::Check, ui::ControlEvent::Clicked}};
     EXPECT_EQ(probe.events, expected);
 }
 
+enum class FitterPart { Label };
+
 // One label of a given size and font, and the window's own measurement of a line.
-class Fitter final : public ui::Window {
+class Fitter final : public ui::WindowOf<FitterPart> {
 public:
-    Fitter(int w, int h, std::string font) : ui::Window(Description(w, h, std::move(font))) {
+    Fitter(int w, int h, std::string font) : WindowOf(Description(w, h, std::move(font))) {
         Create(SW_SHOWNOACTIVATE);
     }
     int Width(std::string_view text, int percent = 100) const {
-        const std::string& font = Find("Label1")->desc.font;
+        const std::string& font = control(FitterPart::Label).desc.font;
         return TextWidth(percent == 100 ? font : ui::ScaledFontSpec(font, percent),
                          ui::Widen(text));
     }
     const ui::LabelFit& Fit(std::string_view text) {
-        SetText("Label1", text);
-        return Find("Label1")->fit;
+        SetText(FitterPart::Label, text);
+        return control(FitterPart::Label).fit;
     }
 
 private:
@@ -259,7 +272,9 @@ private:
         d.width = w + 20;
         d.height = h + 20;
         d.style = WS_POPUP;
-        d.controls = {ui::Describe(ui::ControlKind::Label, "Label1", 10, 10, w, h).Font(font)};
+        d.controls = {
+            ui::Describe(ui::ControlKind::Label, FitterPart::Label, "Label1", 10, 10, w, h)
+                .Font(font)};
         return d;
     }
 };
@@ -327,35 +342,44 @@ void RecordMissing(std::string_view window, std::string_view control) {
     missing.push_back(std::string(window) + " " + std::string(control));
 }
 
-TEST(WindowFromDescription, ReportsAControlItDoesNotHave) {
-    Probe probe;
-    ASSERT_TRUE(probe.Create(SW_SHOWNOACTIVATE));
+// Rows out of their enum's order would give every name the wrong control: the window reports
+// each misplaced row when it is made, and a row the description lacks when it is asked for,
+// and answers that with a stand-in rather than memory past its controls.
+TEST(WindowFromDescription, ReportsRowsOutOfOrderAndARowItDoesNotHave) {
     missing.clear();
     const ui::MissingControlHandler before = ui::SetMissingControlHandler(RecordMissing);
-    probe.SetText("Lable1", "x");
-    EXPECT_EQ(probe.Text("Text9"), "");
-    EXPECT_EQ(probe.Find("Lable1"), nullptr);  // a lookup that may miss reports nothing
+    {
+        Probe swapped(true);
+        EXPECT_EQ(missing, (std::vector<std::string>{"Tavelon.TestProbe Frame1",
+                                                     "Tavelon.TestProbe Label1"}));
+    }
+    missing.clear();
+    Probe probe;
+    ASSERT_TRUE(probe.Create(SW_SHOWNOACTIVATE));
+    EXPECT_TRUE(missing.empty());
+    probe.SetText(static_cast<ProbePart>(7), "x");
+    EXPECT_EQ(probe.Text(static_cast<ProbePart>(7)), "");
     ui::SetMissingControlHandler(before);
-    EXPECT_EQ(missing,
-              (std::vector<std::string>{"Tavelon.TestProbe Lable1", "Tavelon.TestProbe Text9"}));
-    EXPECT_EQ(probe.Text("Label1"), "标签");
+    EXPECT_EQ(missing, (std::vector<std::string>{"Tavelon.TestProbe #7", "Tavelon.TestProbe #7"}));
+    EXPECT_EQ(probe.Text(ProbePart::Label), "标签");
 }
 
 TEST(WindowFromDescription, FollowsADpiChange) {
     Probe probe;
     ASSERT_TRUE(probe.Create(SW_SHOWNOACTIVATE));
     RECT suggested{10, 10, 460, 310};
-    SendMessageW(probe.hwnd(), 0x02E0, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(probe.hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(probe.dpi(), 192u);
     RECT r{};
     GetWindowRect(probe.hwnd(), &r);
     EXPECT_EQ(r.right - r.left, 600);
-    const ui::Control* text = probe.Find("Text1");
+    const ui::Control* text = &probe.control(ProbePart::Box);
     GetWindowRect(text->hwnd, &r);
     EXPECT_EQ(r.right - r.left, 78);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(text->hwnd, WM_GETFONT, 0, 0)),
               ui::CachedFont(probe.description().font, 192));
-    EXPECT_EQ(probe.Find("Label1")->rect.left, 20);
+    EXPECT_EQ(probe.control(ProbePart::Label).rect.left, 20);
 }
 
 }  // namespace

@@ -19,8 +19,9 @@ ALLOWED = {
     "tools": {"tools", "settings", "calendar", "ui"},
     "info": {"info", "settings", "calendar", "ui"},
     "month": {"month", "settings", "calendar", "ui"},
-    "app": {"app", "sticker", "tools", "info", "month", "settings", "calendar", "ui"},
-    "cli": {"cli", "sticker", "tools", "info", "month", "settings", "calendar"},
+    "remind": {"remind", "settings", "calendar", "ui"},
+    "app": {"app", "sticker", "tools", "info", "month", "remind", "settings", "calendar", "ui"},
+    "cli": {"cli", "sticker", "tools", "info", "month", "remind", "settings", "calendar"},
 }
 WINDOWS_HEADERS = re.compile(
     r"^(windows|windowsx|commctrl|commdlg|mmsystem|objbase|objidl|oleauto|psapi|shellapi|"

@@ -57,4 +57,14 @@ if(NOT WIN32)
     add_test(NAME resources COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/resources/check_resources.py)
     add_test(NAME layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/cmake/check_layers.py ${CMAKE_SOURCE_DIR})
   endif()
+  # The iCalendar export is read back by the system's iCalendar library (python3-icalendar, which
+  # scripts/setup installs for the distribution's Python, not for another one on the PATH).
+  if(TARGET tavelon-cal)
+    find_program(SYSTEM_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
+    if(NOT SYSTEM_PYTHON3)
+      set(SYSTEM_PYTHON3 ${Python3_EXECUTABLE})
+    endif()
+    add_test(NAME ics COMMAND ${SYSTEM_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/remind/check_ics.py
+                              $<TARGET_FILE:tavelon-cal>)
+  endif()
 endif()

@@ -6,7 +6,10 @@ namespace remind {
 
 SaveResult SaveWhole(FileSystem& fs, const std::string& path, const std::string& backup,
                      std::string_view text) {
-    if (text.size() > calendar::kMaxUserFileBytes) return SaveResult::TooBig;
+    // A file over the limit was never read, so what it holds is not in `text` either.
+    if (text.size() > calendar::kMaxUserFileBytes ||
+        fs.Read(path).state == calendar::UserFileState::TooBig)
+        return SaveResult::TooBig;
     const std::string temporary = path + ".tmp";
     if (!fs.WriteFlushed(temporary, text)) {
         fs.Remove(temporary);

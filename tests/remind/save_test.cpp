@@ -22,6 +22,7 @@ public:
     calendar::UserFile Read(const std::string& path) override {
         const auto it = files.find(path);
         if (it == files.end()) return {};
+        if (it->second.size() > calendar::kMaxUserFileBytes) return {calendar::UserFileState::TooBig, {}};
         return {calendar::UserFileState::Read, it->second};
     }
     bool Exists(const std::string& path) override { return files.contains(path); }
@@ -112,13 +113,16 @@ TEST(SaveWhole, LeavesTheOldOrTheNewFileWholeWhereverItStops) {
     EXPECT_GT(failed, 0);
 }
 
-TEST(SaveWhole, RefusesATextOverTheLimit) {
-    FakeFileSystem fs;
-    fs.files[kPath] = kOld;
+TEST(SaveWhole, NeverWritesATextOrOverAFileBeyondTheLimit) {
     const std::string huge(calendar::kMaxUserFileBytes + 1, '#');
-    EXPECT_EQ(SaveWhole(fs, kPath, BackupPathOf(kPath), huge), SaveResult::TooBig);
-    EXPECT_EQ(fs.files.size(), 1u);
-    EXPECT_EQ(fs.files[kPath], kOld);
+    for (const bool hugeFile : {false, true}) {
+        FakeFileSystem fs;
+        fs.files[kPath] = hugeFile ? huge : kOld;
+        EXPECT_EQ(SaveWhole(fs, kPath, BackupPathOf(kPath), hugeFile ? kNew : huge),
+                  SaveResult::TooBig);
+        EXPECT_EQ(fs.files.size(), 1u);
+        EXPECT_EQ(fs.files[kPath], hugeFile ? huge : kOld);
+    }
 }
 
 }  // namespace

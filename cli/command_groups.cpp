@@ -14,7 +14,7 @@ std::span<const Command> RemindCommands();
 
 std::span<const CommandGroup> CommandGroups() {
     static constexpr CommandGroup kGroups[] = {
-        CalendarCommands, SweepCommands, FaceCommands, ToolsCommands,
+        CalendarCommands, SweepCommands, FaceCommands,   ToolsCommands,
         InfoCommands,     MonthCommands, RemindCommands, HelpCommands,
     };
     return kGroups;

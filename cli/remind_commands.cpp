@@ -97,7 +97,8 @@ int RunRemindNext(const Invocation& call) {
     const auto date = args.Date("DATE");
     args.Options({"--days", "--file"});
     std::optional<int> days = kDefaultDaysAhead;
-    if (const std::string* text = args.Option("--days")) days = args.IntegerOf("N", *text, 0, kMaxDays);
+    if (const std::string* text = args.Option("--days"))
+        days = args.IntegerOf("N", *text, 0, kMaxDays);
     if (!args.Done()) return kExitUsage;
     const int year = static_cast<int>(year_month_day{*date}.year());
     if (year < calendar::kFirstTermYear || year > calendar::kLastTermYear)
@@ -156,8 +157,9 @@ std::span<const Command> RemindCommands() {
          "every reminder's day in a year (1901 .. 2100): date, name, rule", RunRemindYear},
         {"remind next", "DATE [--days N] [--file F]",
          "the reminders from DATE within N days (default 30), with 今天 or N天后", RunRemindNext},
-        {"ics", "FROM-YEAR TO-YEAR [--reminders F] [--holidays F] [--no-festivals] [--no-terms] "
-                "[--no-holidays]",
+        {"ics",
+         "FROM-YEAR TO-YEAR [--reminders F] [--holidays F] [--no-festivals] [--no-terms] "
+         "[--no-holidays]",
          "an iCalendar file of the festivals, holidays, terms and reminders", RunIcs},
     };
     return kCommands;

@@ -39,8 +39,7 @@ FileSystem::ReplaceResult WinFileSystem::Replace(const std::string& target,
                                                  const std::string& replacement,
                                                  const std::string& backup) {
     if (ReplaceFileW(ui::Widen(target).c_str(), ui::Widen(replacement).c_str(),
-                     ui::Widen(backup).c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                     nullptr))
+                     ui::Widen(backup).c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
         return ReplaceResult::Replaced;
     return GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 ? ReplaceResult::TargetMovedAway
                                                                 : ReplaceResult::Failed;

@@ -149,10 +149,10 @@ std::string CalendarIcs(const IcsRequest& request) {
             }
             if (request.holidays) {
                 if (const calendar::HolidayDay* day = request.holidays->On(d))
-                    AppendEvent(out,
-                                {"holiday-" + DateValue(d) + "@tavelon", d,
-                                 calendar::HolidayText(day), 0},
-                                stamp);
+                    AppendEvent(
+                        out,
+                        {"holiday-" + DateValue(d) + "@tavelon", d, calendar::HolidayText(day), 0},
+                        stamp);
             }
         }
         if (request.terms) {

@@ -22,8 +22,7 @@ std::optional<sys_days> GregorianOccurrence(const Rule& rule, int year) {
 }
 
 std::optional<sys_days> OnceOccurrence(const Rule& rule) {
-    const year_month_day ymd{std::chrono::year{rule.year},
-                             month{static_cast<unsigned>(rule.month)},
+    const year_month_day ymd{std::chrono::year{rule.year}, month{static_cast<unsigned>(rule.month)},
                              day{static_cast<unsigned>(rule.day)}};
     if (!ymd.ok()) return std::nullopt;
     return sys_days{ymd};
@@ -96,8 +95,8 @@ bool IsValidRule(const Rule& rule) {
 
 std::optional<sys_days> LunarOccurrence(const Rule& rule, int lunarYear) {
     if (rule.kind != RuleKind::LunarYearly || lunarYear < calendar::kFirstLunarYear ||
-        lunarYear > calendar::kLastLunarYear || rule.month < 1 || rule.month > 12 ||
-        rule.day < 1 || rule.day > 30)
+        lunarYear > calendar::kLastLunarYear || rule.month < 1 || rule.month > 12 || rule.day < 1 ||
+        rule.day > 30)
         return std::nullopt;
     calendar::LunarDate date{lunarYear, rule.month, 1,
                              rule.leap && calendar::LeapMonthOf(lunarYear) == rule.month};
@@ -123,9 +122,10 @@ std::vector<Occurrence> OccurrencesFrom(std::span<const Reminder> reminders, sys
         for (std::size_t i = 0; i < reminders.size(); ++i) {
             const std::size_t before = out.size();
             AddOccurrences(reminders[i], i, year, out);
-            out.erase(std::remove_if(out.begin() + static_cast<std::ptrdiff_t>(before), out.end(),
-                                     [&](const Occurrence& o) { return o.date < from || o.date > to; }),
-                      out.end());
+            out.erase(
+                std::remove_if(out.begin() + static_cast<std::ptrdiff_t>(before), out.end(),
+                               [&](const Occurrence& o) { return o.date < from || o.date > to; }),
+                out.end());
         }
     }
     SortByDate(out);

@@ -23,9 +23,9 @@ enum class RuleKind { LunarYearly, GregorianYearly, Once };
 
 struct Rule {
     RuleKind kind = RuleKind::GregorianYearly;
-    int year = 0;   // Once only
-    int month = 1;  // 1..12, lunar or Gregorian as the kind says
-    int day = 1;    // 1..30 lunar, 1..31 Gregorian
+    int year = 0;       // Once only
+    int month = 1;      // 1..12, lunar or Gregorian as the kind says
+    int day = 1;        // 1..30 lunar, 1..31 Gregorian
     bool leap = false;  // LunarYearly only: the leap month of that number, where a year has it
     friend bool operator==(const Rule&, const Rule&) = default;
 };

@@ -19,7 +19,7 @@ inline constexpr std::string_view kBackupFileName = "reminders.bak";
 
 // Why a line was not read.
 enum class LineProblem {
-    BadRule,  // no rule of the four forms
+    BadRule,    // no rule of the four forms
     NoSuchDay,  // a rule of those forms that names no day: 农历13-01, 公历02-30, 2027-02-30
     MissingName,
     NameTooLong,

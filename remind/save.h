@@ -35,7 +35,7 @@ public:
 
 enum class SaveResult {
     Saved,
-    TooBig,  // the text, or the file there, is over the size limit: nothing written
+    TooBig,       // the text, or the file there, is over the size limit: nothing written
     WriteFailed,  // the old file is as it was
 };
 

@@ -17,9 +17,10 @@ calendar::UserFile ReadUserFile(std::string_view utf8Path, std::uintmax_t limit)
     if (path.empty()) return {};
     // Non-blocking, so that a FIFO opens at once; it is then refused as no regular file.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return {errno == ENOENT || errno == ENOTDIR ? UserFileState::Absent
-                                                            : UserFileState::Unreadable,
-                        {}};
+    if (fd < 0)
+        return {
+            errno == ENOENT || errno == ENOTDIR ? UserFileState::Absent : UserFileState::Unreadable,
+            {}};
     calendar::UserFile file{UserFileState::Unreadable, {}};
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {

@@ -50,10 +50,12 @@ calendar::UserFile ReadUserFile(std::string_view utf8Path, std::uintmax_t limit)
     // A pipe or a device would block a read, or never end.
     if (GetFileType(file.get()) != FILE_TYPE_DISK) return {UserFileState::Unreadable, {}};
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return {UserFileState::Unreadable, {}};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0)
+        return {UserFileState::Unreadable, {}};
     if (static_cast<unsigned long long>(size.QuadPart) > limit) return {UserFileState::TooBig, {}};
     // One byte past the limit tells a file that grew since its size was taken.
-    calendar::UserFile result{UserFileState::Read, std::string(static_cast<std::size_t>(limit) + 1, '\0')};
+    calendar::UserFile result{UserFileState::Read,
+                              std::string(static_cast<std::size_t>(limit) + 1, '\0')};
     std::size_t got = 0;
     while (got < result.text.size()) {
         DWORD read = 0;

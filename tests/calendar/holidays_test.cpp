@@ -123,14 +123,13 @@ TEST(HolidaySchedule, ANewYearsBreakFromDecemberBelongsToTheNewYear) {
 // A December day opens the next year's schedule only as part of the break that runs into its
 // 1 January, whatever the names say; a make-up day right before the break counts with it.
 TEST(HolidaySchedule, ADecemberDayBelongsToTheNextYearOnlyInABreakIntoItsFirstDay) {
-    const HolidaySchedule renamed(ParseHolidayText(
-        "2026-12-30\t班\t元旦\n2026-12-31\t休\t元旦假期\n2027-01-01\t休\t元旦\n"));
+    const HolidaySchedule renamed(
+        ParseHolidayText("2026-12-30\t班\t元旦\n2026-12-31\t休\t元旦假期\n2027-01-01\t休\t元旦\n"));
     EXPECT_EQ(renamed.UserYears(), std::vector<int>{2027});
     EXPECT_EQ(TextOn(renamed, "2026-10-01"), "休 国庆节");  // built-in 2026 stays whole
     EXPECT_EQ(TextOn(renamed, "2026-12-31"), "休 元旦假期");
 
-    const HolidaySchedule apart(
-        ParseHolidayText("2026-12-30\t休\t元旦\n2027-01-01\t休\t元旦\n"));
+    const HolidaySchedule apart(ParseHolidayText("2026-12-30\t休\t元旦\n2027-01-01\t休\t元旦\n"));
     EXPECT_EQ(apart.UserYears(), (std::vector<int>{2026, 2027}));
     // The built-in schedule's own new-year breaks and make-up days stay with the new year.
     for (const HolidayDay& day : ParseHolidayText(BuiltInHolidayText()).days) {

@@ -15,7 +15,8 @@ class RemindersFile {
 public:
     explicit RemindersFile(const std::string& text, const std::string& name = "提醒.txt")
         : folder_(fs::temp_directory_path() /
-                  ("tavelon-remind-" + std::to_string(reinterpret_cast<std::uintptr_t>(this) % 100000))) {
+                  ("tavelon-remind-" +
+                   std::to_string(reinterpret_cast<std::uintptr_t>(this) % 100000))) {
         fs::create_directories(folder_);
         path_ = folder_ / name;
         std::ofstream(path_, std::ios::binary) << text;
@@ -49,7 +50,8 @@ TEST(RemindCommand, ListsAYearInDateOrderAndNamesTheLinesItSkipped) {
 
 TEST(RemindCommand, NextCountsTheDaysAndStopsAfterN) {
     const RemindersFile file(kReminders);
-    const CliRun run = RunCli({"remind", "next", "2027-01-15", "--days", "21", "--file", file.path()});
+    const CliRun run =
+        RunCli({"remind", "next", "2027-01-15", "--days", "21", "--file", file.path()});
     EXPECT_EQ(run.status, cli::kExitOk);
     EXPECT_EQ(run.out, "2027-01-15\t体检\t2027-01-15\t今天\n2027-02-05\t除夕\t农历12-30\t21天后\n");
     EXPECT_EQ(RunCli({"remind", "next", "2027-01-16", "--days", "19", "--file", file.path()}).out,
@@ -60,7 +62,8 @@ TEST(RemindCommand, AFileThatCannotBeOpenedIsStatusTwo) {
     const CliRun missing = RunCli({"remind", "2027", "--file", "/nonexistent/reminders.txt"});
     EXPECT_EQ(missing.status, cli::kExitUsage);
     EXPECT_EQ(missing.err, "tavelon-cal remind: cannot read \"/nonexistent/reminders.txt\"\n");
-    const CliRun folder = RunCli({"remind", "next", "2027-01-01", "--file", fs::temp_directory_path().string()});
+    const CliRun folder =
+        RunCli({"remind", "next", "2027-01-01", "--file", fs::temp_directory_path().string()});
     EXPECT_EQ(folder.status, cli::kExitUsage);
     EXPECT_EQ(RunCli({"remind", "2101", "--file", "x"}).err,
               "tavelon-cal remind: YEAR \"2101\" is out of range: expected 1901 to 2100\n");

@@ -66,11 +66,11 @@ TEST(OccurrencesInYear, FollowTheSettledRulesInEveryYear) {
         const std::chrono::year y{year};
         want[leapDay].push_back(sys_days{y / 2 / (y.is_leap() ? 29 : 28)});
         std::vector<std::vector<sys_days>> got(reminders.size());
-        for (const Occurrence& o : OccurrencesInYear(reminders, year)) got[o.index].push_back(o.date);
+        for (const Occurrence& o : OccurrencesInYear(reminders, year))
+            got[o.index].push_back(o.date);
         for (std::size_t i = 0; i < reminders.size(); ++i) {
             ASSERT_EQ(got[i], want[i]) << year << " " << RuleText(reminders[i].rule);
-            if (reminders[i].rule.leap && !got[i].empty() &&
-                calendar::LunarOf(got[i][0])->leap)
+            if (reminders[i].rule.leap && !got[i].empty() && calendar::LunarOf(got[i][0])->leap)
                 ++leapMonthsMet;
         }
     }

@@ -20,11 +20,12 @@ TEST(ReminderFile, ReadsTheFourRulesAndWritesBackEveryLineItCouldNotRead) {
     ASSERT_EQ(reminders.size(), 4u);
     EXPECT_EQ(reminders[0], (Reminder{"妈妈生日", {RuleKind::LunarYearly, 0, 3, 15, false}, 3}));
     EXPECT_EQ(reminders[1], (Reminder{"外婆生日", {RuleKind::LunarYearly, 0, 4, 15, true}, 0}));
-    EXPECT_EQ(reminders[2], (Reminder{"结婚 纪念日", {RuleKind::GregorianYearly, 0, 5, 20, false}, 0}));
+    EXPECT_EQ(reminders[2],
+              (Reminder{"结婚 纪念日", {RuleKind::GregorianYearly, 0, 5, 20, false}, 0}));
     EXPECT_EQ(reminders[3], (Reminder{"体检", {RuleKind::Once, 2027, 1, 15, false}, 0}));
     EXPECT_EQ(file.RuleFields()[2], "公历5-20");
-    EXPECT_EQ(file.errors, (std::vector<LineError>{{7, LineProblem::NoSuchDay},
-                                                   {8, LineProblem::InvalidUtf8}}));
+    EXPECT_EQ(file.errors,
+              (std::vector<LineError>{{7, LineProblem::NoSuchDay}, {8, LineProblem::InvalidUtf8}}));
     EXPECT_EQ(LineProblemText(file.errors[0]), "第7行：日期不存在");
 
     // Unchanged, the file comes back byte for byte.
@@ -78,8 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "妈妈 生日", 30},
         LineRow{"name_that_starts_like_days_ahead", "公历01-01\t提前准备", std::nullopt,
                 "提前准备"},
-        LineRow{"direction_controls_dropped", "公历01-01\t\xE2\x80\xAE" "abc", std::nullopt,
-                "abc"},
+        LineRow{"direction_controls_dropped",
+                "公历01-01\t\xE2\x80\xAE"
+                "abc",
+                std::nullopt, "abc"},
         LineRow{"control_character_is_a_blank", "公历01-01\t元\x1B旦", std::nullopt, "元 旦"},
         LineRow{"forty_characters", "公历01-01\t" + std::string(40, 'a'), std::nullopt,
                 std::string(40, 'a')},

@@ -22,7 +22,8 @@ public:
     calendar::UserFile Read(const std::string& path) override {
         const auto it = files.find(path);
         if (it == files.end()) return {};
-        if (it->second.size() > calendar::kMaxUserFileBytes) return {calendar::UserFileState::TooBig, {}};
+        if (it->second.size() > calendar::kMaxUserFileBytes)
+            return {calendar::UserFileState::TooBig, {}};
         return {calendar::UserFileState::Read, it->second};
     }
     bool Exists(const std::string& path) override { return files.contains(path); }

@@ -24,7 +24,9 @@ public:
             DeleteFileW((path_ + L"\\" + name).c_str());
         RemoveDirectoryW(path_.c_str());
     }
-    std::string File(std::string_view name) const { return ui::Narrow(path_) + "\\" + std::string(name); }
+    std::string File(std::string_view name) const {
+        return ui::Narrow(path_) + "\\" + std::string(name);
+    }
     std::string Folder() const { return ui::Narrow(path_); }
 
 private:

@@ -157,10 +157,12 @@ std::span<const Command> RemindCommands() {
          "every reminder's day in a year (1901 .. 2100): date, name, rule", RunRemindYear},
         {"remind next", "DATE [--days N] [--file F]",
          "the reminders from DATE within N days (default 30), with 今天 or N天后", RunRemindNext},
-        {"ics",
-         "FROM-YEAR TO-YEAR [--reminders F] [--holidays F] [--no-festivals] [--no-terms] "
-         "[--no-holidays]",
-         "an iCalendar file of the festivals, holidays, terms and reminders", RunIcs},
+        // The options are listed in the summary: in the synopsis they would widen the whole
+        // help's command column.
+        {"ics", "FROM-YEAR TO-YEAR [OPTIONS]",
+         "an iCalendar file of the festivals, holidays, terms and reminders; OPTIONS: "
+         "--reminders F, --holidays F, --no-festivals, --no-terms, --no-holidays",
+         RunIcs},
     };
     return kCommands;
 }

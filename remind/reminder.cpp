@@ -93,6 +93,19 @@ bool IsValidRule(const Rule& rule) {
     return false;
 }
 
+std::vector<int> LeapMonthNumbers() {
+    std::vector<int> months;
+    for (int month = 1; month <= 12; ++month) {
+        for (int year = calendar::kFirstLunarYear; year <= calendar::kLastLunarYear; ++year) {
+            if (calendar::LeapMonthOf(year) == month) {
+                months.push_back(month);
+                break;
+            }
+        }
+    }
+    return months;
+}
+
 std::optional<sys_days> LunarOccurrence(const Rule& rule, int lunarYear) {
     if (rule.kind != RuleKind::LunarYearly || lunarYear < calendar::kFirstLunarYear ||
         lunarYear > calendar::kLastLunarYear || rule.month < 1 || rule.month > 12 || rule.day < 1 ||

@@ -44,6 +44,10 @@ std::string RuleText(const Rule& rule);
 // month and day that some year has (2月29日 included), a date that exists.
 bool IsValidRule(const Rule& rule);
 
+// The month numbers that are a leap month in some lunar year of the table, ascending: the ones
+// a rule editor offers as 闰.
+std::vector<int> LeapMonthNumbers();
+
 // The day the rule gives in a lunar year (1901..2099), for yearly lunar rules; nothing
 // outside the table.
 std::optional<sys_days> LunarOccurrence(const Rule& rule, int lunarYear);

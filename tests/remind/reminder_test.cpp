@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <map>
 
 #include "calendar/lunar.h"
@@ -75,6 +75,13 @@ TEST(OccurrencesInYear, FollowTheSettledRulesInEveryYear) {
         }
     }
     EXPECT_GT(leapMonthsMet, 100);  // the leap branch was taken, not only its fallback
+
+    std::vector<int> leapMonths;
+    for (const auto& [key, span] : months)
+        if (std::get<2>(key)) leapMonths.push_back(std::get<1>(key));
+    std::sort(leapMonths.begin(), leapMonths.end());
+    leapMonths.erase(std::unique(leapMonths.begin(), leapMonths.end()), leapMonths.end());
+    EXPECT_EQ(LeapMonthNumbers(), leapMonths);
 }
 
 // A lunar day can fall twice in a Gregorian year, or not at all.

@@ -1,6 +1,7 @@
 #pragma once
 // The user's holiday schedule, %APPDATA%\Tavelon\holidays.txt: read when the month view opens,
-// never written. A missing or unreadable file is no error; one over the size limit is not read.
+// never written. A missing file is no error; one that cannot be read or is over the size
+// limit is said in the view.
 #include <string>
 
 #include "month/holiday_source.h"

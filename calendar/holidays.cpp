@@ -4,6 +4,7 @@
 
 #include "calendar/range.h"
 #include "calendar/text.h"
+#include "calendar/user_text.h"
 
 namespace calendar {
 
@@ -11,97 +12,47 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kOff = "休";
 constexpr std::string_view kWork = "班";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-// The field up to the next blank; text keeps what follows it.
-std::string_view TakeField(std::string_view& text) {
-    text = Trimmed(text);
-    std::size_t end = 0;
-    while (end < text.size() && !IsBlank(text[end])) ++end;
-    const std::string_view field = text.substr(0, end);
-    text.remove_prefix(end);
-    return field;
-}
-
-// Well-formed UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF) without control
-// characters other than the tab: what an editor saves as text, and what can be shown.
-bool IsShowableText(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            if ((lead < 0x20 && lead != '\t') || lead == 0x7F) return false;
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        char32_t value = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, value = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, value = lead & 0x0Fu;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, value = lead & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0u) != 0x80u) return false;
-            value = (value << 6) | (next & 0x3Fu);
-        }
-        const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
-        if (overlong || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) return false;
-        i += length;
-    }
-    return true;
-}
 
 int YearOf(sys_days d) { return static_cast<int>(year_month_day{d}.year()); }
 
 // A problem, or nothing with the day filled in.
-std::optional<HolidayProblem> ReadLine(std::string_view line, HolidayDay& day) {
-    if (line.size() > kMaxHolidayLineBytes) return HolidayProblem::TooLong;
-    if (!IsShowableText(line)) return HolidayProblem::InvalidUtf8;
+std::optional<HolidayProblem> ReadLine(std::string_view raw, HolidayDay& day) {
+    if (raw.size() > kMaxHolidayLineBytes) return HolidayProblem::TooLong;
+    const std::optional<std::string> showable = ShowableLine(raw);
+    if (!showable) return HolidayProblem::InvalidUtf8;
+    std::string_view line = *showable;
     const auto date = ParseDate(TakeField(line));
     if (!date || YearOf(*date) < kFirstTermYear || YearOf(*date) > kLastTermYear)
         return HolidayProblem::BadDate;
     const std::string_view kind = TakeField(line);
     if (kind != kOff && kind != kWork) return HolidayProblem::UnknownKind;
-    const std::string_view name = Trimmed(line);
+    const std::string_view name = TrimBlanks(line);
     if (name.empty()) return HolidayProblem::MissingName;
     if (CodePointCount(name) > kMaxHolidayNameLength) return HolidayProblem::TooLong;
     day.date = *date;
     day.kind = kind == kOff ? HolidayKind::Off : HolidayKind::Work;
-    day.name.clear();
-    // A tab inside the name reads as the blank it looks like.
-    for (const char c : name) day.name += c == '\t' ? ' ' : c;
+    day.name = TabsAsBlanks(name);
     return std::nullopt;
 }
 
-// Days in date order get the year of the announcement that lists them: a December day of the
-// same holiday as 1 January of the next year opens that year's break.
+// Days in date order get the year of the announcement that lists them. A December day opens
+// the next year's schedule when it is part of the break that runs into 1 January: every day
+// from it to that 1 January is listed, and 1 January is a day off. A make-up working day right
+// before the break counts with it, as the announcements list it; the names need not match
+// (one line may say 元旦假期, the next 元旦).
 void AssignScheduleYears(std::vector<HolidayDay>& days) {
-    for (HolidayDay& day : days) {
-        const year_month_day ymd{day.date};
-        day.scheduleYear = static_cast<int>(ymd.year());
-        if (ymd.month() != December) continue;
-        const sys_days newYear{(ymd.year() + years{1}) / January / 1};
-        const auto next =
-            std::lower_bound(days.begin(), days.end(), newYear,
-                             [](const HolidayDay& d, sys_days date) { return d.date < date; });
-        if (next != days.end() && next->date == newYear && next->name == day.name)
-            ++day.scheduleYear;
+    for (std::size_t i = days.size(); i-- > 0;) {
+        const year_month_day ymd{days[i].date};
+        days[i].scheduleYear = static_cast<int>(ymd.year());
+        if (ymd.month() != December || i + 1 == days.size()) continue;
+        const HolidayDay& next = days[i + 1];
+        if (next.date != days[i].date + std::chrono::days{1}) continue;
+        const bool newYearsDay = next.date == sys_days{(ymd.year() + years{1}) / January / 1};
+        if (newYearsDay ? next.kind == HolidayKind::Off
+                        : next.scheduleYear == days[i].scheduleYear + 1)
+            ++days[i].scheduleYear;
     }
 }
 
@@ -119,13 +70,11 @@ std::string_view HolidayKindName(HolidayKind kind) {
 HolidayList ParseHolidayText(std::string_view text) {
     HolidayList list;
     std::vector<int> lineOf;  // the line of each day read, for a repeated date's report
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    for (int number = 1; !text.empty(); ++number) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        const std::string_view content = Trimmed(line);
+    const UserText lines = SplitUserText(text);
+    for (int number = 1; number <= static_cast<int>(lines.lines.size()); ++number) {
+        const std::string& line = lines.lines[static_cast<std::size_t>(number - 1)];
+        const std::optional<std::string> showable = ShowableLine(line);
+        const std::string_view content = TrimBlanks(showable ? *showable : line);
         if (content.empty() || content.starts_with('#')) continue;
         HolidayDay day;
         if (const auto problem = ReadLine(line, day)) {
@@ -192,6 +141,8 @@ HolidaySchedule::HolidaySchedule(const HolidayList& user) : HolidaySchedule() {
     std::vector<int> userYears;
     for (const HolidayDay& day : user.days) userYears.push_back(day.scheduleYear);
     std::sort(userYears.begin(), userYears.end());
+    userYears.erase(std::unique(userYears.begin(), userYears.end()), userYears.end());
+    userYears_ = userYears;
     const auto replaced = [&](const HolidayDay& day) {
         return std::binary_search(userYears.begin(), userYears.end(), day.scheduleYear) ||
                std::binary_search(

@@ -4,9 +4,9 @@
 // and the schedule in which the user's years replace the built-in ones whole.
 //
 // The text form, one day a line: "yyyy-mm-dd", 休 or 班, the holiday's name, separated by a
-// tab (or any run of blanks and tabs, as an editor may turn a tab into blanks). Lines that
-// begin with "#" and blank lines are skipped; CR LF line ends and a leading byte-order mark
-// are accepted.
+// tab (or any run of blanks, tabs and ideographic spaces, as an editor or an input method may
+// type them). Lines that begin with "#" and blank lines are skipped; the file is read as
+// calendar/user_text.h describes.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,10 +73,13 @@ public:
     const HolidayDay* On(sys_days date) const;
     // Whether the schedule of that year is known.
     bool HasYear(int year) const;
+    // The years the user's days replaced, ascending: what the view names as the user's.
+    const std::vector<int>& UserYears() const { return userYears_; }
 
 private:
     std::vector<HolidayDay> days_;  // in date order, one per date
     std::vector<int> years_;        // schedule years, ascending
+    std::vector<int> userYears_;    // the user's schedule years, ascending
 };
 
 // "休 春节", "班 春节", or "" for an ordinary day.

@@ -81,6 +81,15 @@ std::string QuoteArgument(std::string_view text) {
     return quoted;
 }
 
+std::string FileNameOf(std::string_view path) {
+#ifdef _WIN32
+    const std::size_t slash = path.find_last_of("/\\");
+#else
+    const std::size_t slash = path.rfind('/');
+#endif
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
 int UsageError(const Invocation& call, std::string_view problem) {
     call.err << "tavelon-cal " << call.command.name << ": " << problem << '\n'
              << UsageLine(call.command) << '\n';

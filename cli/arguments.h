@@ -23,6 +23,9 @@ int UsageError(const Invocation& call, std::string_view problem);
 // pasted escape sequence cannot drive the terminal, and long input cut short.
 std::string QuoteArgument(std::string_view text);
 
+// The last part of a path, as a message names a file (after the last "/", or "\" on Windows).
+std::string FileNameOf(std::string_view path);
+
 // False, after writing the matching range message to err, when the date falls outside the
 // days that have a lunar date.
 bool CheckLunarRange(calendar::sys_days date, std::ostream& err);

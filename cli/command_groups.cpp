@@ -10,11 +10,12 @@ std::span<const Command> CalendarCommands();
 std::span<const Command> SweepCommands();
 std::span<const Command> HelpCommands();
 std::span<const Command> MonthCommands();
+std::span<const Command> RemindCommands();
 
 std::span<const CommandGroup> CommandGroups() {
     static constexpr CommandGroup kGroups[] = {
-        CalendarCommands, SweepCommands, FaceCommands, ToolsCommands,
-        InfoCommands,     MonthCommands, HelpCommands,
+        CalendarCommands, SweepCommands, FaceCommands,   ToolsCommands,
+        InfoCommands,     MonthCommands, RemindCommands, HelpCommands,
     };
     return kGroups;
 }

@@ -1,8 +1,5 @@
 // The month view and the public holidays on the command line.
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <ostream>
 
@@ -16,6 +13,7 @@
 #include "cli/json_text.h"
 #include "month/holiday_source.h"
 #include "month/month_page.h"
+#include "settings/user_file.h"
 
 namespace cli {
 
@@ -30,22 +28,17 @@ using namespace std::chrono;
 std::optional<month::Holidays> HolidaysFor(const Invocation& call, const std::string* path) {
     if (!path) return month::LoadHolidays({});
     const std::string prefix = "tavelon-cal " + std::string(call.command.name) + ": ";
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(*path, error);
-    if (!error && size > month::kMaxHolidayFileBytes) {
+    const month::HolidayFile file = settings::ReadUserFile(*path, month::kMaxHolidayFileBytes);
+    if (file.state == month::HolidayFileState::TooBig) {
         call.err << prefix << QuoteArgument(*path) << " is over 1 MB, not read\n";
         return std::nullopt;
     }
-    std::ifstream in(*path, std::ios::binary);
-    month::HolidayFile file{month::HolidayFileState::Read, {}};
-    if (!error && in) file.text.assign(std::istreambuf_iterator<char>(in), {});
-    if (error || !in) {
+    if (file.state != month::HolidayFileState::Read) {
         call.err << prefix << "cannot read " << QuoteArgument(*path) << '\n';
         return std::nullopt;
     }
     // The file's name is enough to find the line; a long path would be cut short.
-    const std::string name = std::filesystem::path(*path).filename().string();
-    month::Holidays holidays = month::LoadHolidays(file, QuoteArgument(name));
+    month::Holidays holidays = month::LoadHolidays(file, QuoteArgument(FileNameOf(*path)));
     for (const std::string& problem : holidays.problems) call.err << prefix << problem << '\n';
     return holidays;
 }

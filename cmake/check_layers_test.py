@@ -57,6 +57,7 @@ BREACHES = [
     ('"windows.h" in quotes, on the window side', "ui/window.cpp", ['"windows.h"']),
     ("an unlisted Windows header", "sticker/compose.cpp", ["<winreg.h>"]),
     ("a platform header", "tools/queries.cpp", ["<unistd.h>"]),
+    ("a Windows header in a POSIX file", "settings/file_posix.cpp", ["<windows.h>"]),
     ("a Windows header in a subfolder", "calendar/detail/clock.h", ["<windows.h>"]),
     ("a sibling from a subfolder", "sticker/detail/pick.cpp", ['"tools/queries.h"']),
     ("an .hpp that climbs", "calendar/date_text.hpp", ['"settings/store.h"']),

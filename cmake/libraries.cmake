@@ -28,8 +28,15 @@ add_custom_command(
   COMMENT "Embedding the holiday schedule")
 target_sources(calendar PRIVATE ${HOLIDAY_SOURCE})
 tavelon_core_library(settings_core settings calendar)
+# Reading a user's file is the one platform service the command line shares with the program,
+# so its Win32 half lives in settings_core itself.
+if(WIN32)
+  target_sources(settings_core PRIVATE ${CMAKE_SOURCE_DIR}/settings/user_file_win.cpp)
+  list(FILTER settings_WIN_SOURCES EXCLUDE REGEX "/user_file_win\\.cpp$")
+endif()
 tavelon_core_library(sticker_core sticker settings_core calendar)
 tavelon_core_library(tools_core tools settings_core calendar)
 tavelon_core_library(info_core info calendar)
 tavelon_core_library(month_core month settings_core calendar)
-tavelon_core_library(app_core app sticker_core tools_core info_core month_core settings_core calendar)
+tavelon_core_library(remind_core remind settings_core calendar)
+tavelon_core_library(app_core app sticker_core tools_core info_core month_core remind_core settings_core calendar)

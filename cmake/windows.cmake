@@ -3,10 +3,11 @@
 # (app/winmain_win.cpp) stays out of it.
 file(GLOB UI_SOURCES CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/ui/*.cpp")
 set(TAVELON_WIN_SOURCES ${UI_SOURCES} ${settings_WIN_SOURCES} ${sticker_WIN_SOURCES}
-    ${tools_WIN_SOURCES} ${info_WIN_SOURCES} ${month_WIN_SOURCES} ${app_WIN_SOURCES})
+    ${tools_WIN_SOURCES} ${info_WIN_SOURCES} ${month_WIN_SOURCES} ${remind_WIN_SOURCES}
+    ${app_WIN_SOURCES})
 list(FILTER TAVELON_WIN_SOURCES EXCLUDE REGEX "/winmain_win\\.cpp$")
 
-set(TAVELON_WIN_LIBS app_core tools_core sticker_core info_core month_core settings_core calendar
+set(TAVELON_WIN_LIBS app_core tools_core sticker_core info_core month_core remind_core settings_core calendar
     gdiplus comctl32 comdlg32 winmm ole32 oleaut32 uuid advapi32 gdi32 user32 shell32)
 
 add_library(tavelon_win STATIC ${TAVELON_WIN_SOURCES})

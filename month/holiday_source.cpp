@@ -5,6 +5,8 @@ namespace month {
 Holidays LoadHolidays(const HolidayFile& file, std::string_view shownName) {
     if (file.state == HolidayFileState::TooBig)
         return {calendar::HolidaySchedule(), {std::string(shownName) + " 超过1 MB，未读取"}};
+    if (file.state == HolidayFileState::Unreadable)
+        return {calendar::HolidaySchedule(), {std::string(shownName) + " 无法读取，未使用"}};
     if (file.state == HolidayFileState::Absent) return {calendar::HolidaySchedule(), {}};
     const calendar::HolidayList user = calendar::ParseHolidayText(file.text);
     Holidays holidays{calendar::HolidaySchedule(user), {}};

@@ -9,28 +9,21 @@
 #include <vector>
 
 #include "calendar/holidays.h"
+#include "calendar/user_text.h"
 #include "month/month_page.h"
 
 namespace month {
 
 inline constexpr std::string_view kHolidayFileName = "holidays.txt";
-// A schedule file is a few kilobytes; anything this large is not one, and is not read.
-inline constexpr std::uintmax_t kMaxHolidayFileBytes = 1024 * 1024;
+inline constexpr std::uintmax_t kMaxHolidayFileBytes = calendar::kMaxUserFileBytes;
 
-enum class HolidayFileState {
-    Absent,  // missing or unreadable: the built-in schedule alone, and no complaint
-    Read,
-    TooBig,  // over kMaxHolidayFileBytes, not read
-};
-
-struct HolidayFile {
-    HolidayFileState state = HolidayFileState::Absent;
-    std::string text;
-};
+// Absent: the built-in schedule alone, and no complaint; TooBig and Unreadable are said.
+using HolidayFileState = calendar::UserFileState;
+using HolidayFile = calendar::UserFile;
 
 struct Holidays {
     calendar::HolidaySchedule schedule;
-    // "holidays.txt 第3行：日期无效，已跳过", one per skipped line; or the file's size.
+    // "holidays.txt 第3行：日期无效，已跳过", one per skipped line; or why the file was not read.
     std::vector<std::string> problems;
 };
 

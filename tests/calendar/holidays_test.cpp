@@ -78,19 +78,19 @@ INSTANTIATE_TEST_SUITE_P(
                 HolidayProblem::TooLong},
         BadLine{"invalid_utf8", "2027-02-06\t休\t\xE6\x98", HolidayProblem::InvalidUtf8},
         BadLine{"overlong_utf8", "2027-02-06\t休\t\xC0\xAF", HolidayProblem::InvalidUtf8},
-        BadLine{"control_character", "2027-02-06\t休\t春\x1B[2J节", HolidayProblem::InvalidUtf8},
         BadLine{"repeated_date", "2027-01-01\t班\t元旦", HolidayProblem::Repeated}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(ParseHolidayText, TakesWhatAnEditorSavesAndCountsEveryLine) {
     const HolidayList list = ParseHolidayText(
         "\xEF\xBB\xBF# 2027年放假安排\r\n"
-        "\r\n"
-        "2027-02-06   休   春节\r\n"
-        "  2027-2-7\t班\t国庆节 中秋节  \r\n"
-        "bad\r\n");
+        "\r\r\n"
+        "2027-02-06　休　春\x1B节\r"
+        "  2027-2-7\t班\t国庆节 中秋节\xE2\x80\xAE  \r\n"
+        "bad\r\n"
+        "\x1A");
     ASSERT_EQ(list.days.size(), 2u);
-    EXPECT_EQ(list.days[0].name, "春节");
+    EXPECT_EQ(list.days[0].name, "春 节");
     EXPECT_EQ(list.days[1].date, Day("2027-02-07"));
     EXPECT_EQ(list.days[1].kind, HolidayKind::Work);
     EXPECT_EQ(list.days[1].name, "国庆节 中秋节");
@@ -118,6 +118,26 @@ TEST(HolidaySchedule, ANewYearsBreakFromDecemberBelongsToTheNewYear) {
     // The year the break begins in keeps its built-in schedule.
     EXPECT_EQ(TextOn(schedule, "2026-02-17"), "休 春节");
     EXPECT_EQ(TextOn(schedule, "2026-10-01"), "休 国庆节");
+}
+
+// A December day opens the next year's schedule only as part of the break that runs into its
+// 1 January, whatever the names say; a make-up day right before the break counts with it.
+TEST(HolidaySchedule, ADecemberDayBelongsToTheNextYearOnlyInABreakIntoItsFirstDay) {
+    const HolidaySchedule renamed(
+        ParseHolidayText("2026-12-30\t班\t元旦\n2026-12-31\t休\t元旦假期\n2027-01-01\t休\t元旦\n"));
+    EXPECT_EQ(renamed.UserYears(), std::vector<int>{2027});
+    EXPECT_EQ(TextOn(renamed, "2026-10-01"), "休 国庆节");  // built-in 2026 stays whole
+    EXPECT_EQ(TextOn(renamed, "2026-12-31"), "休 元旦假期");
+
+    const HolidaySchedule apart(ParseHolidayText("2026-12-30\t休\t元旦\n2027-01-01\t休\t元旦\n"));
+    EXPECT_EQ(apart.UserYears(), (std::vector<int>{2026, 2027}));
+    // The built-in schedule's own new-year breaks and make-up days stay with the new year.
+    for (const HolidayDay& day : ParseHolidayText(BuiltInHolidayText()).days) {
+        const year_month_day ymd{day.date};
+        if (ymd.month() == December && ymd.day() >= 29d) {
+            EXPECT_EQ(day.scheduleYear, static_cast<int>(ymd.year()) + 1) << FormatDate(day.date);
+        }
+    }
 }
 
 TEST(HolidaySchedule, BadLinesLeaveTheBuiltInYearsAlone) {

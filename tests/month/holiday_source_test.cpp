@@ -9,7 +9,7 @@ using namespace std::chrono;
 
 sys_days Day(int y, unsigned m, unsigned d) { return sys_days{year{y} / m / d}; }
 
-TEST(LoadHolidays, AMissingFileIsNoErrorAndATooBigOneIsSaidOnce) {
+TEST(LoadHolidays, AMissingFileIsNoErrorAndATooBigOrUnreadableOneIsSaidOnce) {
     const Holidays missing = LoadHolidays({HolidayFileState::Absent, ""});
     EXPECT_TRUE(missing.problems.empty());
     EXPECT_EQ(calendar::HolidayText(missing.schedule.On(Day(2025, 1, 26))), "班 春节");
@@ -17,6 +17,9 @@ TEST(LoadHolidays, AMissingFileIsNoErrorAndATooBigOneIsSaidOnce) {
     const Holidays big = LoadHolidays({HolidayFileState::TooBig, ""});
     EXPECT_EQ(big.problems, std::vector<std::string>{"holidays.txt 超过1 MB，未读取"});
     EXPECT_TRUE(big.schedule.HasYear(2026));
+
+    const Holidays locked = LoadHolidays({HolidayFileState::Unreadable, ""});
+    EXPECT_EQ(locked.problems, std::vector<std::string>{"holidays.txt 无法读取，未使用"});
 }
 
 TEST(LoadHolidays, TheUsersYearsCountAndTheirBadLinesAreListed) {

@@ -372,13 +372,13 @@ TEST(MonthWindow, EveryTextFitsItsPlace) {
     EXPECT_EQ(tavelon_test::ClientSize(view.hwnd()).cx, 858);  // 572 at 150 %
 }
 
-TEST(HolidayFile, IsReadWhenThereAndSmallAndNeverAnError) {
+TEST(HolidayFile, IsReadWhenThereAndSmallAndAFolderIsNamedAsUnreadable) {
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
     const std::wstring path = std::wstring(folder) + L"tavelon-holidays-test.txt";
     EXPECT_EQ(app::ReadHolidayFile(path).state, month::HolidayFileState::Absent);
     EXPECT_EQ(app::ReadHolidayFile(L"").state, month::HolidayFileState::Absent);
-    EXPECT_EQ(app::ReadHolidayFile(folder).state, month::HolidayFileState::Absent);
+    EXPECT_EQ(app::ReadHolidayFile(folder).state, month::HolidayFileState::Unreadable);
     const auto write = [&](const std::string& text) {
         std::ofstream(std::filesystem::path(path), std::ios::binary) << text;
     };

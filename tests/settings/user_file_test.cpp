@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 using calendar::UserFileState;
 
+#ifndef _WIN32
+// The Windows reading is tested under Wine with the windows' tests.
 // What the command line meets when a user names a file: none, a folder, a FIFO (which must not
 // hang the command), a file that reports no size (/proc), and files on both sides of the limit.
 TEST(ReadUserFile, NamesWhatItFindsWithoutBlockingOrReadingPastTheLimit) {
@@ -35,6 +39,7 @@ TEST(ReadUserFile, NamesWhatItFindsWithoutBlockingOrReadingPastTheLimit) {
     EXPECT_EQ(ReadUserFile("/proc/self/status").state, UserFileState::Read);
     fs::remove_all(folder);
 }
+#endif
 
 }  // namespace
 }  // namespace settings

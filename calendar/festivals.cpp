@@ -24,7 +24,7 @@ std::string DayFestivals(int year, sys_days date) {
 
     // 1. A leap month keeps the festivals of the month it repeats.
     std::string_view lunarSlot;
-    const auto lunar = LunarDateOf(date);
+    const auto lunar = LunarOf(date);
     if (lunar) lunarSlot = LunarFestivalName(lunar->month, lunar->day);
 
     // 2. 寒食 takes the place of a fixed festival; no term date, no 寒食.

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <chrono>
-#include <limits>
 #include <vector>
 
 #include "calendar/name_tables.h"
@@ -128,8 +127,9 @@ void Form3::OnControlEvent(ui::Control& control, ui::ControlEvent event) {
 }
 
 void Form3::ShowInterval() {
-    SetLabel("Label3",
-             IntervalText(PickerSerial("DateTimePicker1"), PickerSerial("DateTimePicker2")));
+    const auto start = PickerValue("DateTimePicker1");
+    const auto end = PickerValue("DateTimePicker2");
+    SetLabel("Label3", start && end ? IntervalText(start->day, end->day) : "");
 }
 
 void Form3::ShowDayBefore() {
@@ -150,12 +150,14 @@ void Form3::ShowDayLists() {
 void Form3::ShowDayLine(DayDirection direction, bool wide) {
     const bool before = direction == DayDirection::Before;
     const std::string count = Text(before ? "Text4" : "Text5");
+    const auto reference = PickerValue("DateTimePicker3");
     SetLabel(before ? "Label7" : "Label8",
-             DayLineText(PickerSerial("DateTimePicker3"), count, direction, wide));
+             reference ? DayLineText(*reference, count, direction, wide) : "");
 }
 
 void Form3::ShowFourPillars() {
-    SetText("Text1", FourPillarsText(PickerSerial("DateTimePicker6")));
+    const auto value = PickerValue("DateTimePicker6");
+    SetText("Text1", value ? FourPillarsText(value->day, value->timeOfDay) : "");
 }
 
 void Form3::ShowWeekRange() {
@@ -209,12 +211,6 @@ std::optional<PickerMoment> Form3::PickerValue(std::string_view picker) const {
                                       std::chrono::minutes{t.wMinute} +
                                       std::chrono::seconds{t.wSecond};
     return PickerMoment{sys_days{ymd}, time};
-}
-
-double Form3::PickerSerial(std::string_view picker) const {
-    // NaN makes every tool show its empty text, as for a day the pickers do not offer.
-    const auto value = PickerValue(picker);
-    return value ? SerialOf(*value) : std::numeric_limits<double>::quiet_NaN();
 }
 
 int Form3::PickerYear(std::string_view picker) const {

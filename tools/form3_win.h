@@ -68,7 +68,6 @@ private:
     void ShowDayLine(DayDirection direction, bool wide);
     // A picker's value; nothing when it cannot be read.
     std::optional<PickerMoment> PickerValue(std::string_view picker) const;
-    double PickerSerial(std::string_view picker) const;
     int PickerYear(std::string_view picker) const;
     void SetPickerValue(std::string_view picker, const PickerMoment& value);
     void SetLabel(std::string_view label, std::string_view text);

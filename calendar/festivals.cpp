@@ -62,9 +62,4 @@ std::string DayFestivals(int year, sys_days date) {
     return text;
 }
 
-std::string DayFestivals(int year, std::string_view date) {
-    const auto day = ParseDate(date);
-    return day ? DayFestivals(year, *day) : std::string{};
-}
-
 }  // namespace calendar

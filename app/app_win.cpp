@@ -20,9 +20,17 @@ App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
       voice(voiceService),
       sound(soundService),
       store(settingsStore),
-      faces{clock, voice, sound, store, schedule, proposals, program, dialogs, windows, {}, {}},
+      ticks(clock),
+      announcements(voice, sound),
+      faces{clock, ticks, store, schedule, proposals, program, dialogs, windows, {}, {}},
       tools{clock, store, schedule, proposals, dialogs},
-      month{clock, ReadUserHolidayFile} {}
+      month{clock, ticks, ReadUserHolidayFile} {
+    ticks.Subscribe(chimes_);
+}
+
+void App::Chimes::OnSecond(const calendar::Moment& now) {
+    sticker::CheckChimeAndAlarms(now, app.schedule, app.announcements);
+}
 
 void RegisterWindows(App& app) {
     app.windows.SetFactory(sticker::kForm4Class,

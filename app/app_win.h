@@ -1,9 +1,13 @@
 #pragma once
-// The program shell: the platform's services, what the program keeps for the whole run, and its
-// windows, each opened at most once. The faces, the tools window and the month view reach what
-// they need of it through their hosts; the notes and about windows need nothing.
+// The program shell: the platform's services, what the program keeps for the whole run, the
+// program clock with the worker queue that announces the chimes and alarms, and the windows,
+// each opened at most once. The faces, the tools window and the month view reach what they need
+// of it through their hosts; the notes and about windows need nothing. A feature that needs the
+// clock subscribes to `ticks` through its host.
 #include <string>
 
+#include "app/announcement_queue.h"
+#include "app/ticker.h"
 #include "calendar/moment.h"
 #include "month/month_win.h"
 #include "settings/forms.h"
@@ -30,6 +34,8 @@ public:
     sticker::SoundPlayer& sound;
     settings::SettingsStore& store;
 
+    Ticker ticks;                     // driven by the main face's timer
+    AnnouncementQueue announcements;  // the only caller of voice and sound
     settings::ProgramPath program;       // where the program lives, for the start-with-system entry
     settings::Schedule schedule;         // read by the main face's tick, edited by the tools window
     settings::AlarmProposals proposals;  // the settings page's suggestions for absent alarms
@@ -38,6 +44,15 @@ public:
     sticker::FaceHost faces;
     tools::ToolsHost tools;
     month::MonthHost month;
+
+private:
+    // The chime and the alarms: first to hear each second, so they are queued before any
+    // window repaints.
+    struct Chimes final : calendar::TickListener {
+        explicit Chimes(App& app) : app(app) {}
+        void OnSecond(const calendar::Moment& now) override;
+        App& app;
+    } chimes_{*this};
 };
 
 // Gives every window but the main face its factory, and the faces their way to the others.

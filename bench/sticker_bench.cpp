@@ -34,7 +34,7 @@ void BM_MainFaceTick(benchmark::State& state) {
     fakes::FixedClock clock(kMoment);
     for (auto _ : state) {
         const calendar::Moment now = clock.Now();
-        sticker::CheckChimeAndAlarms(now, schedule, recorder, recorder);
+        sticker::CheckChimeAndAlarms(now, schedule, recorder);
         auto labels = sticker::ComposeMainClockTexts(now);
         benchmark::DoNotOptimize(labels);
         clock.Advance(1s);

@@ -22,12 +22,12 @@ std::string DayFestivals(int year, sys_days date) {
     const int month = static_cast<int>(static_cast<unsigned>(ymd.month()));
     const int dayOfMonth = static_cast<int>(static_cast<unsigned>(ymd.day()));
 
-    // 1. A leap month keeps the festivals of the month it repeats.
+    // A leap month keeps the festivals of the month it repeats.
     std::string_view lunarSlot;
     const auto lunar = LunarOf(date);
     if (lunar) lunarSlot = LunarFestivalName(lunar->month, lunar->day);
 
-    // 2. 寒食 takes the place of a fixed festival; no term date, no 寒食.
+    // 寒食 takes the place of a fixed festival; no term date, no 寒食.
     std::string_view gregorianSlot;
     const auto clearBright = SolarTermDay(year, kClearAndBright);
     const year_month_day coldFood{clearBright ? *clearBright - days{1} : sys_days{}};
@@ -37,7 +37,7 @@ std::string DayFestivals(int year, sys_days date) {
         gregorianSlot = GregorianFestivalName(month, dayOfMonth);
     }
 
-    // 3, 4. The year's own Spring Festival and its eve. Where the caller's clamped year
+    // The year's own Spring Festival and its eve. Where the caller's clamped year
     // misses them (1901 and 2100), the lunar date still knows a year's first and last day.
     const sys_days springFestival = SpringFestivalDay(year);
     if (date == springFestival || (lunar && lunar->month == 1 && lunar->day == 1 && !lunar->leap)) {
@@ -48,7 +48,7 @@ std::string DayFestivals(int year, sys_days date) {
         lunarSlot = "除夕";
     }
 
-    // 5. The floating festivals of the date's own year.
+    // The floating festivals of the date's own year.
     std::string_view floatingSlot;
     if (date == NthWeekday(ymd.year(), May, Sunday, 2)) floatingSlot = "母亲节";
     if (date == NthWeekday(ymd.year(), June, Sunday, 3)) floatingSlot = "父亲节";

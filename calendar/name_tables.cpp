@@ -80,7 +80,8 @@ constexpr std::array<Name, 12> kHourDescriptions = {"子zǐ时 子夜/夜半 三
                                                     "戌xū时 黄昏/日暮 一更",
                                                     "亥hài时 人定/人静 二更"};
 
-// Intended: the first quarter runs to 15:59 and the second starts at 16:00.
+// The traditional quarters: the first runs to 15:59 and the second starts at 16:00, so they
+// last 16 and 14 minutes.
 constexpr std::array<Name, 4> kQuarterStartTimes = {"00:00", "16:00", "30:00", "45:00"};
 constexpr std::array<Name, 4> kQuarterEndTimes = {"15:59", "29:59", "44:59", "59:59"};
 constexpr std::array<Name, 4> kQuarterNames = {"初刻", "一刻", "二刻", "三刻"};

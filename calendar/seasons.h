@@ -7,7 +7,8 @@
 namespace calendar {
 
 // Weeks run Sunday to Saturday and week 1 holds 1 January, so the count reaches 53, and 54
-// on 31 December of a leap year that begins on a Saturday (intended, not an off-by-one).
+// on 31 December of a leap year that begins on a Saturday: its first week is that one
+// Saturday, 52 whole weeks end on 30 December, and the year's last day opens one more.
 int WeekOfYear(sys_days d);
 // The weeks-in-year figure of the sticker; it comes to 53 for every year.
 int WeeksInYear(int year);

@@ -23,22 +23,22 @@ int MonthIndex(const year_month_day& ymd) {
 }  // namespace
 
 WholeSpan WholeIntervalOf(sys_days a, sys_days b) {
-    // 1.
+    // The span is the same whichever day comes first.
     const sys_days lo = a <= b ? a : b;
     const sys_days hi = a <= b ? b : a;
     const year_month_day loYmd{lo};
     const year_month_day hiYmd{hi};
-    // 2. A year has at least 365 days, so the estimate never falls short; every century it
+    // Whole years: a year has at least 365 days, so the estimate never falls short; every century it
     // runs ahead by about a day per four years, which is why it is corrected in a loop.
     WholeSpan span;
     span.years = static_cast<int>((hi - lo).count() / 365);
     while (span.years > 0 && AddMonths(loYmd, span.years * 12) > hi) --span.years;
-    // 3. The month-number difference is never short either.
+    // Whole months: the month-number difference is never short either.
     const sys_days mid = AddMonths(loYmd, span.years * 12);
     const year_month_day midYmd{mid};
     span.months = MonthIndex(hiYmd) - MonthIndex(midYmd);
     while (span.months > 0 && AddMonths(midYmd, span.months) > hi) --span.months;
-    // 4.
+    // What the whole months leave over is days.
     span.days = static_cast<int>((hi - AddMonths(midYmd, span.months)).count());
     return span;
 }

@@ -63,6 +63,20 @@ void MonthWindow::OnCreate() {
     selection_ = StartAt(today_);
     FitClientArea();
     ui::CentreUnderCursor(hwnd());
+    host_.ticks.Subscribe(*this);
+}
+
+// Either may come first: the window closed by the user, or the object destroyed with it open.
+void MonthWindow::OnDestroy() { host_.ticks.Unsubscribe(*this); }
+MonthWindow::~MonthWindow() { host_.ticks.Unsubscribe(*this); }
+
+void MonthWindow::OnNewDay(const calendar::Moment& now) {
+    if (!composed_ || now.today == today_) return;
+    // A selection on the old today follows it; one the user moved elsewhere stays.
+    MonthSelection next = selection_;
+    if (selection_.selected == today_) next = StartAt(now.today);
+    today_ = now.today;
+    Show(next, true);
 }
 
 void MonthWindow::OnReady() { Show(selection_, true); }
@@ -190,17 +204,6 @@ bool MonthWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             OnClick(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             result = 0;
             return true;
-        case WM_ACTIVATE:
-        case WM_TIMECHANGE:
-            // A view left open over midnight marks the new day once it is looked at again.
-            if ((msg == WM_TIMECHANGE || LOWORD(wp) != WA_INACTIVE) && composed_) {
-                const sys_days now = host_.clock.Now().today;
-                if (now != today_) {
-                    today_ = now;
-                    Show(selection_, true);
-                }
-            }
-            return false;
         default:
             return false;
     }

@@ -5,7 +5,8 @@
 // buttons and clicks move the selection (see month/navigation.h).
 //
 // The user's holiday file is read at each opening, so an edit shows the next time the view
-// opens; today follows the clock whenever the window is activated.
+// opens; today follows the program clock's new-day event, so a view left open over midnight
+// moves its today mark (and a selection on today) to the new day.
 #include <windows.h>
 
 #include <functional>
@@ -13,6 +14,7 @@
 #include <string_view>
 
 #include "calendar/moment.h"
+#include "calendar/program_clock.h"
 #include "month/holiday_source.h"
 #include "month/month_page.h"
 #include "month/navigation.h"
@@ -25,12 +27,14 @@ inline constexpr std::string_view kMonthClass = "Tavelon.Month";
 // What the month view needs of the program around it, provided by the program shell.
 struct MonthHost {
     calendar::Clock& clock;
+    calendar::ProgramClock& ticks;
     std::function<HolidayFile()> readHolidays;  // the user's schedule file, as it is now
 };
 
-class MonthWindow final : public ui::Window {
+class MonthWindow final : public ui::Window, public calendar::TickListener {
 public:
     explicit MonthWindow(MonthHost& host);
+    ~MonthWindow() override;
 
     const MonthSelection& selection() const { return selection_; }
     const MonthPage& page() const { return page_; }
@@ -54,6 +58,8 @@ protected:
     void OnDpiChanged() override;
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void OnPaint(HDC dc, const RECT& dirty) override;
+    void OnDestroy() override;
+    void OnNewDay(const calendar::Moment& now) override;
 
 private:
     // Shows a selection: the month composed again when it changed, the labels, the buttons.

@@ -74,19 +74,23 @@ std::vector<Action> ChimeAndAlarmActions(seconds timeOfDay, const settings::Sche
     return actions;
 }
 
-void CheckChimeAndAlarms(const calendar::Moment& now, const settings::Schedule& schedule,
-                         Voice& voice, SoundPlayer& sound) {
-    // Most ticks announce nothing; skip building the list then, as the tick runs every second.
-    const seconds t = now.timeOfDay;
-    const bool maybeChime = t % minutes{30} == seconds{0};
-    const bool maybeAlarm = schedule.AlarmTime1 == t || schedule.AlarmTime2 == t;
-    if (!maybeChime && !maybeAlarm) return;
-    for (const Action& action : ChimeAndAlarmActions(t, schedule)) {
+void PlayActions(std::span<const Action> actions, Voice& voice, SoundPlayer& sound) {
+    for (const Action& action : actions) {
         if (action.kind == Action::Kind::Play)
             sound.Play(action.text);
         else
             voice.Speak(action.text);
     }
+}
+
+void CheckChimeAndAlarms(const calendar::Moment& now, const settings::Schedule& schedule,
+                         Announcer& announcer) {
+    // Most ticks announce nothing; skip building the list then, as the tick runs every second.
+    const seconds t = now.timeOfDay;
+    const bool maybeChime = t % minutes{30} == seconds{0};
+    const bool maybeAlarm = schedule.AlarmTime1 == t || schedule.AlarmTime2 == t;
+    if (!maybeChime && !maybeAlarm) return;
+    announcer.Announce(ChimeAndAlarmActions(t, schedule));
 }
 
 }  // namespace sticker

@@ -1,6 +1,7 @@
 #pragma once
 // The hourly chime and the two daily alarms: what one tick plays and says, and in which order.
 #include <chrono>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,7 @@ std::vector<Action> ChimeAndAlarmActions(std::chrono::seconds timeOfDay,
                                          const settings::Schedule& schedule);
 
 // Speaks one sentence and returns when it has been spoken or dropped; never reports failure.
+// Called on the worker queue, never on a window's thread.
 class Voice {
 public:
     virtual ~Voice() = default;
@@ -44,7 +46,19 @@ public:
     virtual void Play(std::string_view name) = 0;
 };
 
+// Runs actions one after the other through the services; on the worker queue in the program.
+void PlayActions(std::span<const Action> actions, Voice& voice, SoundPlayer& sound);
+
+// Takes what one tick plays and says, to be played off the window's thread, after whatever it
+// was given before and in the order given.
+class Announcer {
+public:
+    virtual ~Announcer() = default;
+    virtual void Announce(std::vector<Action> actions) = 0;
+};
+
+// Hands the actions due at this second, if any, to the announcer.
 void CheckChimeAndAlarms(const calendar::Moment& now, const settings::Schedule& schedule,
-                         Voice& voice, SoundPlayer& sound);
+                         Announcer& announcer);
 
 }  // namespace sticker

@@ -8,8 +8,9 @@
 
 namespace sticker {
 
-// The first quarter runs to 15:59 and the second starts at 16:00: a 16-minute quarter is the
-// traditional division, not an off-by-one. Empty for a minute or second outside the hour.
+// The first quarter runs to 15:59 and the second starts at 16:00: the traditional division
+// gives the first quarter of the hour 16 minutes and the second 14. Empty for a minute or
+// second outside the hour.
 std::string_view QuarterOfHour(int minute, int second);
 
 // "hh:mm:ss" on the 24-hour clock.

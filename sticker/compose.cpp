@@ -62,8 +62,10 @@ DatePieces PiecesOf(sys_days today, int workingYear, const calendar::LunarDate& 
     p.lunarDay = calendar::ChineseYearDigits(lunar.year) + calendar::LunarMonthAndDayText(lunar);
     // The term search uses the year of today itself, never the clamped working year.
     p.term = calendar::SolarTermName(calendar::SolarTermIndexOn(today));
-    p.yearText = calendar::YearPillar(workingYear, PillarKind::StemBranch);
-    p.zodiac = calendar::YearZodiac(workingYear);
+    // The year is named as users know it: it changes at the Spring Festival, with the lunar
+    // date shown beside it, not on 1 January.
+    p.yearText = calendar::YearPillar(lunar.year, PillarKind::StemBranch);
+    p.zodiac = calendar::YearZodiac(lunar.year);
     p.leapNote = calendar::LeapMonthNote(lunar.year);
     p.festivals = calendar::DayFestivals(workingYear, today);
     p.nineNines = calendar::NineNinesMarker(today, workingYear);

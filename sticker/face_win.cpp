@@ -74,7 +74,12 @@ bool OnAWorkArea(POINT point) {
 
 Face::Face(FaceHost& host, ui::WindowDesc desc) : ui::Window(std::move(desc)), host_(host) {}
 
+// Either may come first: the window destroyed, or the object destroyed with its window open.
+Face::~Face() { host_.ticks.Unsubscribe(*this); }
+
 void Face::OnCreate() {
+    host_.ticks.Subscribe(*this);
+    if (!DrivesClock()) return;
     timer_.Attach(hwnd(), kTimer1);
     timer_.Enable(NextTickDelay(MillisecondsIntoSecond()));
 }
@@ -160,21 +165,20 @@ void Face::RefreshDate(const Moment& now) {
 }
 
 void Face::OnTimer(UINT_PTR id) {
-    if (id == kTimer1) Tick();
+    if (id != kTimer1) return;
+    timer_.Suspend();
+    host_.ticks.Tick();
+    timer_.Resume(NextTickDelay(MillisecondsIntoSecond()));
 }
 
-void Face::Tick() {
-    timer_.Suspend();
-    const Moment now = host_.clock.Now();
-    // A timer that fires just before its second boundary would tick the same second twice.
-    if (lastTick_ != now) {
-        lastTick_ = now;
-        const Moment shown = OnNewSecond(now);
-        if (composedFor_ && *composedFor_ != shown.today) RefreshDate(shown);
-        WriteClock(shown);
-        if (!minimised_) UpdateWindow(hwnd());
-    }
-    timer_.Resume(NextTickDelay(MillisecondsIntoSecond()));
+void Face::OnSecond(const Moment& now) {
+    if (composedFor_ && *composedFor_ != now.today) RefreshDate(now);
+    WriteClock(now);
+    if (!minimised_) UpdateWindow(hwnd());
+}
+
+void Face::OnNewDay(const Moment& now) {
+    if (composedFor_) RefreshDate(now);
 }
 
 void Face::OnCommand(UINT id) {
@@ -299,12 +303,14 @@ bool Face::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         case kComeIntoViewMessage:
             KeepOnScreen(true);
             return true;
+        // Every top-level window hears these; the face that drives the clock tells the program.
+        // A change of the time zone arrives as a change of the time.
         case WM_TIMECHANGE:
-            if (composedFor_) RefreshDate(host_.clock.Now());
+            if (DrivesClock()) host_.ticks.DateMayHaveChanged();
             return false;
         case WM_POWERBROADCAST:
-            if ((wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) && composedFor_)
-                RefreshDate(host_.clock.Now());
+            if ((wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) && DrivesClock())
+                host_.ticks.DateMayHaveChanged();
             result = TRUE;
             return true;
         default:
@@ -312,6 +318,9 @@ bool Face::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     }
 }
 
-void Face::OnDestroy() { timer_.Disable(); }
+void Face::OnDestroy() {
+    timer_.Disable();
+    host_.ticks.Unsubscribe(*this);
+}
 
 }  // namespace sticker

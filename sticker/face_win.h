@@ -1,8 +1,8 @@
 #pragma once
-// What the two faces share: a one-second timer, the tooltip over the whole face, a popup menu
-// under the cursor, dragging (which moves FaceCentre with the window), a date block composed
-// again once the date is stale, on a tick, a time change or a resume, and a place on a screen
-// kept when the screens change. A face fills in what it shows, where its place is, which of
+// What the two faces share: a tick each second of the program clock, the tooltip over the whole
+// face, a popup menu under the cursor, dragging (which moves FaceCentre with the window), a date
+// block composed again once the date is stale, on a tick or a new-day event, and a place on a
+// screen kept when the screens change. The main face's timer drives the program clock. A face fills in what it shows, where its place is, which of
 // its controls drag it or open its menu, and what its own commands do.
 #include <windows.h>
 
@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "calendar/moment.h"
+#include "calendar/program_clock.h"
 #include "settings/schedule.h"
 #include "settings/forms.h"
 #include "settings/start_with_system.h"
@@ -44,8 +45,7 @@ enum class FaceAction {
 // run. The faces read the schedule the tools window edits, and keep FaceCentre between them.
 struct FaceHost {
     calendar::Clock& clock;
-    Voice& voice;
-    SoundPlayer& sound;
+    calendar::ProgramClock& ticks;
     settings::SettingsStore& store;
     settings::Schedule& schedule;
     settings::AlarmProposals& proposals;
@@ -92,7 +92,7 @@ struct FaceCommand {
     const char* caption;
 };
 
-class Face : public ui::Window {
+class Face : public ui::Window, public calendar::TickListener {
 public:
     static constexpr UINT_PTR kTimer1 = 1;
 
@@ -107,6 +107,8 @@ public:
     // The work area of the monitor the face was last placed on.
     const RECT& placedOn() const { return placedOn_; }
 
+    ~Face() override;
+
 protected:
     Face(FaceHost& host, ui::WindowDesc desc);
 
@@ -114,12 +116,12 @@ protected:
     // Switching faces and closing differ per face, and so does anything else a face adds.
     // These may destroy the window and with it this object.
     virtual void OnFaceAction(FaceAction action) = 0;
+    // The main face's timer is the program's one clock; the other face only listens to it.
+    virtual bool DrivesClock() const { return false; }
     virtual bool DragsFrom(const ui::Control& /*hit*/) const { return true; }
     virtual bool OpensMenuFrom(const ui::Control& /*hit*/) const { return true; }
     // A double click there opens the month view.
     virtual bool OpensMonthFrom(const ui::Control& /*hit*/) const { return false; }
-    // Runs first in each new second; returns the moment the face then shows.
-    virtual calendar::Moment OnNewSecond(const calendar::Moment& now) { return now; }
     virtual void WriteClock(const calendar::Moment& now) = 0;
     // newDate is false when the same date is written again, as after a time change.
     virtual void WriteDate(const calendar::Moment& now, bool newDate) = 0;
@@ -152,11 +154,12 @@ protected:
     void OnDpiChanged() override;
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void OnDestroy() override;
+    void OnSecond(const calendar::Moment& now) override;
+    void OnNewDay(const calendar::Moment& now) override;
 
     FaceHost& host_;
 
 private:
-    void Tick();
     void RefreshDate(const calendar::Moment& now);
     void ShowMenuAtCursor();
     void OnLeftButton(POINT at, bool doubleClick);
@@ -170,7 +173,6 @@ private:
     ui::PopupMenu menu_;
     ui::Tooltip tooltip_;
     std::optional<std::chrono::sys_days> composedFor_;
-    std::optional<calendar::Moment> lastTick_;
     std::optional<POINT> armedAt_;  // a press that drags once the mouse moves (client point)
     bool minimised_ = false;
     bool placed_ = false;

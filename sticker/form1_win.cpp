@@ -151,12 +151,6 @@ void Form1::ApplyTextColour(std::uint32_t colour) {
     SetBackground(colours.background);
 }
 
-Moment Form1::OnNewSecond(const Moment& now) {
-    CheckChimeAndAlarms(now, host_.schedule, host_.voice, host_.sound);
-    // Sounds and speech take seconds: the labels show the time after them.
-    return host_.clock.Now();
-}
-
 void Form1::WriteClock(const Moment& now) {
     const MainClockTexts texts = ComposeMainClockTexts(now);
     SetText("Label1", texts.label1);

@@ -1,7 +1,8 @@
 #pragma once
 // The main face: a borderless, colour-keyed window on which only the clock, the date block
-// and the stem-branch/quarter lines are seen. Its one-second tick drives the chime and the
-// alarms; minimising it shows the alternate face, and closing it ends the program.
+// and the stem-branch/quarter lines are seen. Its one-second timer drives the program clock (and
+// so the chime and the alarms); minimising it shows the alternate face, and closing it ends
+// the program.
 #include <windows.h>
 
 #include <cstdint>
@@ -53,7 +54,7 @@ private:
     bool DragsFrom(const ui::Control& hit) const override;
     bool OpensMenuFrom(const ui::Control& hit) const override;
     bool OpensMonthFrom(const ui::Control& hit) const override;
-    calendar::Moment OnNewSecond(const calendar::Moment& now) override;
+    bool DrivesClock() const override { return true; }
     void WriteClock(const calendar::Moment& now) override;
     void WriteDate(const calendar::Moment& now, bool newDate) override;
     void OnMinimised() override;

@@ -13,7 +13,7 @@ TEST(WeekOfYear, CountsSundayWeeksFromTheWeekOfFirstJanuary) {
     EXPECT_EQ(WeekOfYear(Day("2028-01-01")), 1);  // a Saturday
     EXPECT_EQ(WeekOfYear(Day("2028-01-02")), 2);
     EXPECT_EQ(WeekOfYear(Day("2028-12-30")), 53);
-    EXPECT_EQ(WeekOfYear(Day("2028-12-31")), 54);  // intended: week 54 of 53
+    EXPECT_EQ(WeekOfYear(Day("2028-12-31")), 54);  // its first week was one day
     EXPECT_EQ(WeekOfYear(Day("2023-01-01")), 1);   // a Sunday
     EXPECT_EQ(WeekOfYear(Day("2023-01-07")), 1);
     EXPECT_EQ(WeekOfYear(Day("2023-01-08")), 2);

@@ -105,7 +105,10 @@ TEST(LoadStickerSettings, StoredValuesFillTheSchedule) {
     EXPECT_EQ(s.proposals.alarm2, "2026-12-07 16:50:00");
 }
 
-TEST(LoadStickerSettings, BadStoredValuesNeverRingAndKeepTheDefaultColour) {
+// A stored text counts by its leading number, as every value the program ever wrote does: a
+// time beyond any day never rings, a text with no number reads as 0, which is midnight, an
+// unknown chime mode stays silent, and a colour beyond 24 bits keeps the default.
+TEST(LoadStickerSettings, BadStoredValuesCountByTheirLeadingNumber) {
     MemorySettingsStore store;
     store.Write("Software\\Tavelon", "L1", "1e999");
     store.Write("Software\\Tavelon", "L2", "junk");

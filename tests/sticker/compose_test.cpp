@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "calendar/lunar.h"
 #include "settings/forms.h"
 
 namespace sticker {
@@ -49,11 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
             "甲jiǎ辰chén[龙]无闰月春节"},
         MainCase{"EveCountsOne", "2024-02-09",
                  "星期五 6/53周 1天后春节\r\n2024 年 02 月 09 日\r\n 二〇二三(暮岁)腊月大 三十 \r\n"
-                 "甲jiǎ辰chén[龙]闰2月除夕"},
+                 "癸guǐ卯mǎo[兔]闰2月除夕"},
         MainCase{
             "JanuaryTermBeforeSpringFestival", "2024-01-20",
             "星期六 3/53周 21天后春节\r\n2024 年 01 月 20 日\r\n 二〇二三(暮岁)腊月大 初十 大寒\r\n"
-            "甲jiǎ辰chén[龙]闰2月"},
+            "癸guǐ卯mǎo[兔]闰2月"},
         MainCase{
             "Week54Of53", "2028-12-31",
             "星期日 54/53周 44天后春节\r\n2028 年 12 月 31 日\r\n 二〇二八(隆冬)冬月大 十六 \r\n"
@@ -61,13 +62,13 @@ INSTANTIATE_TEST_SUITE_P(
         // The year text follows the clamped working year 1902; the festival follows the
         // lunar date, which knows the first day of its year.
         MainCase{
-            "FirstDayUsesWorkingYear1902", "1901-02-19",
+            "FirstDayNamesLunarYear1901", "1901-02-19",
             "星期二 8/53周 354天后春节\r\n1901 年 02 月 19 日\r\n 一九〇一(孟春)正月小 初一 雨水\r\n"
-            "壬rén寅yín[虎]无闰月春节"},
+            "辛xīn丑chǒu[牛]无闰月春节"},
         MainCase{
             "SolsticeIn1901", "1901-12-22",
             "星期日 52/53周 48天后春节\r\n1901 年 12 月 22 日\r\n 一九〇一(隆冬)冬月大 十二 冬至\r\n"
-            "壬rén寅yín[虎]无闰月入九"},
+            "辛xīn丑chǒu[牛]无闰月入九"},
         MainCase{"LastDay", "2100-02-08",
                  "星期一 7/53周 1天后春节\r\n2100 年 02 月 08 日\r\n 二〇九九(暮岁)腊月大 三十 \r\n"
                  "己jǐ未wèi[羊]闰2月除夕"},
@@ -141,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
             "一九〇一(孟春)正月小 初一\r\n辛xīn丑chǒu[牛]无闰月雨水春节 \r\n庚gēng寅yín月 戊wù辰chén日"},
         AlternateCase{
             "LastDayIsTheEve", "2100-02-08 12:00", "2100年02月08日", "星期一 7/53周 1天后春节",
-            "二〇九九(暮岁)腊月大 三十\r\n庚gēng申shēn[猴]闰2月除夕 \r\n戊wù寅yín月 辛xīn巳sì日"},
+            "二〇九九(暮岁)腊月大 三十\r\n己jǐ未wèi[羊]闰2月除夕 \r\n戊wù寅yín月 辛xīn巳sì日"},
         AlternateCase{"BeforeTheTable", "1901-02-18 12:00", "1901年02月18日", kEarly, kEarly},
         AlternateCase{"AfterTheTable", "2100-02-09 12:00", "2100年02月09日", kLate, kLate}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -175,9 +176,19 @@ std::size_t LineCount(const std::string& text) {
 }
 
 // Every day of the table and a year beyond each end: the blocks keep their shape, the
-// countdown never reaches 0, and nothing outside the table is passed off as a date.
+// countdown never reaches 0, nothing outside the table is passed off as a date, and both faces
+// name a new year (and zodiac) on the Spring Festival and on no other day.
 TEST(ComposeFaceTextsSweep, EveryDayHasItsLinesOrTheMessage) {
     using namespace std::chrono;
+    // The year's name with its zodiac: the last line of the main face's block up to "]", and
+    // the alternate face's second line.
+    auto yearName = [](const std::string& block, size_t line) {
+        size_t start = 0;
+        for (size_t i = 0; i < line; ++i) start = block.find("\r\n", start) + 2;
+        return block.substr(start, block.find(']', start) - start + 1);
+    };
+    std::string mainYear;
+    int newYears = 0;
     for (sys_days d = sys_days{1900y / 1 / 1}; d <= sys_days{2101y / 12 / 31}; d += days{1}) {
         const Moment now{d, hours{12}};
         const MainFaceTexts main = sticker::ComposeMainFaceTexts(now);
@@ -193,7 +204,18 @@ TEST(ComposeFaceTextsSweep, EveryDayHasItsLinesOrTheMessage) {
         ASSERT_EQ(main.label2.find(" 0天后春节"), std::string::npos) << main.label2;
         ASSERT_EQ(alternate.label3.find(" 0天后春节"), std::string::npos) << alternate.label3;
         ASSERT_EQ(alternate.label3.find(" -"), std::string::npos) << alternate.label3;
+        const std::string mainNow = yearName(main.label2, 3);
+        const std::string alternateNow = yearName(alternate.label4, 1);
+        ASSERT_EQ(mainNow, alternateNow) << main.label2;
+        const bool springFestival = calendar::SpringFestivalDay(int(year_month_day{d}.year())) == d;
+        ASSERT_EQ(mainNow != mainYear, springFestival || mainYear.empty()) << main.label2;
+        newYears += springFestival;
+        mainYear = mainNow;
     }
+    EXPECT_EQ(newYears, 2099 - 1901 + 1);
+    // Before the Spring Festival the year is still the one of the lunar date above it.
+    EXPECT_EQ(yearName(sticker::ComposeMainFaceTexts(At("2026-01-10")).label2, 3), "乙yǐ巳sì[蛇]");
+    EXPECT_EQ(yearName(sticker::ComposeMainFaceTexts(At("1901-06-01")).label2, 3), "辛xīn丑chǒu[牛]");
 }
 
 }  // namespace

@@ -14,9 +14,15 @@
 namespace fakes {
 
 // Records sounds and sentences in one list, so that their order can be checked together;
-// `during` runs while each one "plays", to look at the program at that moment.
-class Recorder final : public sticker::Voice, public sticker::SoundPlayer {
+// `during` runs while each one "plays", to look at the program at that moment. As an announcer
+// it plays what it is given at once.
+class Recorder final : public sticker::Voice,
+                       public sticker::SoundPlayer,
+                       public sticker::Announcer {
 public:
+    void Announce(std::vector<sticker::Action> given) override {
+        sticker::PlayActions(given, *this, *this);
+    }
     void Speak(std::string_view sentence) override { Record(sticker::SpeakAction(sentence)); }
     void Play(std::string_view name) override { Record(sticker::PlayAction(name)); }
 

@@ -51,7 +51,7 @@ TEST(FaceScreenshots, BothFacesAtTheChosenMomentOnTwoScreens) {
         Shoot(*out, L"main-face-" + size + L"-detail", corner);
         s.Command(main.hwnd(), sticker::Form1::kSwitchFace);
         ASSERT_NE(s.Form4(), nullptr);
-        SendMessageW(s.Form4()->hwnd(), WM_TIMER, sticker::Form4::kTimer1, 0);
+        s.Tick();
         Settle();
         Shoot(*out, L"alternate-face-" + size, whole);
         Shoot(*out, L"alternate-face-" + size + L"-detail", corner);

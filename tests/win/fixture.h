@@ -25,8 +25,8 @@ inline calendar::Moment At(int y, int mo, int d, int h, int mi, int s) {
     return *calendar::MomentOf(y, mo, d, h, mi, s);
 }
 
-// The faces' one-second timers are armed toward the real clock's next second, which can be a
-// few milliseconds away; the tests tick the faces themselves, against their own clock.
+// The main face's one-second timer is armed toward the real clock's next second, which can be a
+// few milliseconds away; the tests tick the program clock themselves, against their own clock.
 inline bool IsFaceTick(const MSG& msg) {
     if (msg.message != WM_TIMER || msg.wParam != sticker::Face::kTimer1 || !msg.hwnd) return false;
     const ui::Window* window = ui::Window::FromHandle(msg.hwnd);
@@ -105,7 +105,12 @@ public:
         return window;
     }
 
-    void Tick() { SendMessageW(form1->hwnd(), WM_TIMER, sticker::Face::kTimer1, 0); }
+    // Ticks the program clock through the main face's timer, and lets what the tick announced
+    // play before the test looks at the recording.
+    void Tick() {
+        SendMessageW(form1->hwnd(), WM_TIMER, sticker::Face::kTimer1, 0);
+        app.announcements.WaitUntilIdle();
+    }
     void Command(HWND hwnd, UINT id) {
         SendMessageW(hwnd, WM_COMMAND, id, 0);
         Pump();

@@ -264,6 +264,28 @@ TEST(MonthWindow, KeysMoveTheSelectionAndTurnTheMonth) {
     EXPECT_EQ(MonthView(s), nullptr);
 }
 
+// The program clock's new day moves the today mark, and a selection on today, at midnight;
+// a selection the user moved elsewhere stays where it is.
+TEST(MonthWindow, TodayMovesOnAtMidnight) {
+    Sticker s(At(2026, 2, 28, 23, 59, 59));
+    s.Start();
+    month::MonthWindow& view = OpenMonth(s);
+    s.Tick();
+    s.clock.Advance(std::chrono::seconds(1));
+    s.Tick();
+    EXPECT_EQ(view.selection(), (month::MonthSelection{2026y / 3, Day(2026, 3, 1)}));
+    const calendar::HolidaySchedule builtIn;
+    EXPECT_EQ(view.Text("Label2"), month::DayDetails(Day(2026, 3, 1), Day(2026, 3, 1), builtIn));
+    Key(view, VK_RIGHT);
+    s.clock.Set(At(2026, 3, 3, 0, 0, 0));
+    s.Tick();
+    EXPECT_EQ(view.selection(), (month::MonthSelection{2026y / 3, Day(2026, 3, 2)}));
+    int marked = 0;
+    for (const month::MonthCell& cell : view.page().cells)
+        if (cell.today) marked += cell.date == Day(2026, 3, 3) ? 1 : 100;
+    EXPECT_EQ(marked, 1);
+}
+
 TEST(MonthWindow, TheWheelTurnsAMonthPerNotchAndAClickSelects) {
     Sticker s(At(2026, 2, 17, 9, 0, 0));
     month::MonthWindow& view = OpenMonth(s);

@@ -5,7 +5,9 @@
 #include "calendar/festivals.h"
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
+#include "calendar/moon.h"
 #include "calendar/solar_terms.h"
+#include "calendar/term_moments.h"
 #include "calendar/whole_interval.h"
 
 namespace {
@@ -62,6 +64,26 @@ void BM_SolarTermDate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SolarTermDate);
+
+// One year's 24 moments, as the month view and the tools compute them on demand.
+void BM_SolarTermMomentsOfAYear(benchmark::State& state) {
+    int year = 1901;
+    for (auto _ : state) {
+        for (int index = 1; index <= 24; ++index)
+            benchmark::DoNotOptimize(calendar::SolarTermMoment(year, index));
+        year = year == 2100 ? 1901 : year + 1;
+    }
+}
+BENCHMARK(BM_SolarTermMomentsOfAYear)->Unit(benchmark::kMicrosecond);
+
+void BM_NewMoonNear(benchmark::State& state) {
+    sys_days d = calendar::kFirstLunarDay;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(calendar::NewMoonNear(d));
+        d = NextDay(d);
+    }
+}
+BENCHMARK(BM_NewMoonNear);
 
 void BM_DayAndHourPillar(benchmark::State& state) {
     using calendar::PillarKind;

@@ -8,7 +8,9 @@
 #include "calendar/name_tables.h"
 #include "calendar/pillars.h"
 #include "calendar/solar_terms.h"
+#include "calendar/term_moments.h"
 #include "cli/arguments.h"
+#include "cli/json_text.h"
 #include "cli/pillar_letters.h"
 
 namespace cli {
@@ -94,6 +96,34 @@ int RunTerms(const Invocation& call) {
     return kExitOk;
 }
 
+// One term a line, its moment as "yyyy-mm-dd hh:mm:ss"; --json: one object a line, the time
+// "" where the day is shown alone.
+int RunMoments(const Invocation& call) {
+    ArgReader args(call);
+    const auto year = args.Year("YEAR");
+    args.Options({}, {"--json"});
+    if (!args.Done()) return kExitUsage;
+    if (!CheckTermYear(call, *year)) return kExitUsage;
+    const bool json = args.Flag("--json");
+    for (int index = 1; index <= calendar::kTermCount; ++index) {
+        const std::string text = calendar::ShownSolarTermText(*year, index);
+        if (!json) {
+            call.out << index << '\t' << calendar::SolarTermName(index) << '\t' << text << '\n';
+            continue;
+        }
+        const std::size_t blank = text.find(' ');
+        std::string line = "{\"index\":" + std::to_string(index) + ",\"name\":";
+        AppendJsonString(line, calendar::SolarTermName(index));
+        line += ",\"date\":";
+        AppendJsonString(line, std::string_view(text).substr(0, blank));
+        line += ",\"time\":";
+        AppendJsonString(line, blank == std::string::npos ? std::string_view()
+                                                          : std::string_view(text).substr(blank + 1));
+        call.out << line << "}\n";
+    }
+    return kExitOk;
+}
+
 int RunYearPillar(const Invocation& call) {
     ArgReader args(call);
     const auto year = args.Year("YEAR");
@@ -173,6 +203,8 @@ std::span<const Command> CalendarCommands() {
         {"spring", "YEAR", "the Spring Festival that opens a lunar year", RunSpring},
         {"term", "YEAR INDEX", "the date of solar term INDEX (1 立春 .. 24 大寒)", RunTerm},
         {"terms", "YEAR", "the 24 solar terms of a year: index, name, date", RunTerms},
+        {"moments", "YEAR [--json]",
+         "the 24 solar terms with their moments in Beijing time", RunMoments},
         {"pillar year", "YEAR KIND", "the year pillar (KIND D, W, F, L)", RunYearPillar},
         {"pillar month", "DATE KIND", "the month pillar (KIND D, W, F, L)", RunMonthPillar},
         {"pillar dayhour", "DATE HOUR MINUTE KIND",

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "calendar/date.h"
+#include "settings/desktop.h"
 
 namespace settings {
 
@@ -76,6 +77,8 @@ StickerSettings LoadStickerSettings(SettingsStore& store, sys_days today) {
     loaded.schedule.ChimeMode = ChimeModeFromText(ReadSetting(store, kSettingsKey, kChimeValue));
     loaded.textColour =
         ColourFromText(ReadSetting(store, kSettingsKey, kColourValue)).value_or(kDefaultTextColour);
+    loaded.schedule.quietHours =
+        QuietHoursFromText(ReadSetting(store, kSettingsKey, kQuietHoursValue));
     return loaded;
 }
 

@@ -49,7 +49,7 @@ struct StickerSettings {
     std::uint32_t textColour = 0;  // kDefaultTextColour when ZS is absent
     AlarmProposals proposals;
 };
-// Reads L1, L2, BS and ZS of kSettingsKey, in that order, each on its own.
+// Reads L1, L2, BS, ZS and QH of kSettingsKey, in that order, each on its own.
 StickerSettings LoadStickerSettings(SettingsStore& store, std::chrono::sys_days today);
 
 }  // namespace settings

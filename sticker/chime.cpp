@@ -49,7 +49,9 @@ std::vector<Action> ChimeAndAlarmActions(seconds timeOfDay, const settings::Sche
 
     const bool onHour = m == 0 && s == 0;
     const bool onHalfHour = m == 30 && s == 0;
-    switch (schedule.ChimeMode) {
+    const bool quiet =
+        schedule.quietHours && settings::InQuietHours(*schedule.quietHours, timeOfDay);
+    switch (quiet ? 0 : schedule.ChimeMode) {
         case 1:
             if (onHour) AddHourChime(actions, h);
             break;

@@ -27,7 +27,8 @@ Action SpeakAction(std::string_view sentence);
 
 // The chime first, then at most one alarm (alarm 1 wins a tie). Only the exact second counts:
 // a tick that misses it announces nothing and nothing is caught up later. A time of day
-// outside one day gives nothing.
+// outside one day gives nothing. Inside the schedule's quiet hours the chime keeps silent;
+// the alarms, which the user set for that very time, still ring.
 std::vector<Action> ChimeAndAlarmActions(std::chrono::seconds timeOfDay,
                                          const settings::Schedule& schedule);
 

@@ -29,6 +29,21 @@ PickerMoment LoadAlarm(settings::SettingsStore& store, std::string_view value,
     return PickerOf(now);
 }
 
+// Removes what the page's tooltip names (the alarms, the chime and the text colour) and
+// nothing else: the desktop options beside them survive. True when at least one of them was
+// stored and none is left; a value that was not stored is no failure.
+bool RemoveAlarmValues(settings::SettingsStore& store) {
+    bool removed = false, left = false;
+    for (const std::string_view name : {settings::kAlarm1Value, settings::kAlarm2Value,
+                                        settings::kChimeValue, settings::kColourValue}) {
+        if (settings::DeleteSetting(store, settings::kSettingsKey, name))
+            removed = true;
+        else if (!settings::ReadSetting(store, settings::kSettingsKey, name).empty())
+            left = true;
+    }
+    return removed && !left;
+}
+
 }  // namespace
 
 AlarmPage LoadAlarmSettings(settings::SettingsStore& store, settings::Schedule& schedule,
@@ -58,8 +73,11 @@ std::optional<PageMessage> ApplyAlarmSettings(bool checked, const AlarmPage& pag
                                               settings::Schedule& schedule) {
     using settings::kSettingsKey;
     if (!checked) {
-        if (!settings::DeleteSetting(store, kSettingsKey, "")) return std::nullopt;
+        if (!RemoveAlarmValues(store)) return std::nullopt;
+        // The quiet hours are a setting of their own and outlive the alarms.
+        const auto quietHours = schedule.quietHours;
         schedule = settings::Schedule{};
+        schedule.quietHours = quietHours;
         return PageMessage{std::string(kAlarmsCancelledMessage)};
     }
     schedule.ChimeMode = page.chimeOption;

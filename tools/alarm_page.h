@@ -41,8 +41,10 @@ struct PageMessage {
 
 // Run after Check1 has toggled; checked is its new state. Checked: the page's values go into
 // the schedule at once, then to L1, L2 and BS; the message comes only when all three writes
-// succeeded. Unchecked: the whole settings key goes, the text colour with it; only when that
-// succeeded are the chime and both alarms switched off and the message given.
+// succeeded. Unchecked: L1, L2, BS and ZS go (the text colour with the alarms, as the page's
+// tooltip says) and every other stored setting stays; only when at least one of them was
+// stored and none is left are the chime and both alarms switched off and the message given.
+// The quiet hours stay in the schedule either way.
 std::optional<PageMessage> ApplyAlarmSettings(bool checked, const AlarmPage& page,
                                               settings::SettingsStore& store,
                                               settings::Schedule& schedule);

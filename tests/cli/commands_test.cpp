@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cli/arguments.h"
 #include "tests/cli/run_cli.h"
 
@@ -80,6 +82,21 @@ TEST(TermsCommand, ListsIndexNameAndDateOfAllTwentyFourTerms) {
         "13\t立秋\t2024-8-7\n14\t处暑\t2024-8-22\n15\t白露\t2024-9-7\n16\t秋分\t2024-9-22\n"
         "17\t寒露\t2024-10-8\n18\t霜降\t2024-10-23\n19\t立冬\t2024-11-7\n20\t小雪\t2024-11-22\n"
         "21\t大雪\t2024-12-6\n22\t冬至\t2024-12-21\n23\t小寒\t2024-1-6\n24\t大寒\t2024-1-20\n");
+}
+
+// The terms in the order and on the days of `terms`, each with its moment; 1923 雨水 falls
+// seconds before midnight of the day before its table day, so its day stands alone.
+TEST(MomentsCommand, GivesEachTermItsMomentOrItsDayAlone) {
+    const CliRun text = RunCli({"moments", "1923"});
+    EXPECT_EQ(text.status, cli::kExitOk);
+    EXPECT_EQ(text.out.substr(0, text.out.find("4\t")),
+              "1\t立春\t1923-02-05 04:00:15\n2\t雨水\t1923-02-20\n3\t惊蛰\t1923-03-06 22:24:24\n");
+    const CliRun json = RunCli({"moments", "1923", "--json"});
+    EXPECT_EQ(json.status, cli::kExitOk);
+    EXPECT_EQ(json.out.substr(0, json.out.find("{\"index\":3")),
+              "{\"index\":1,\"name\":\"立春\",\"date\":\"1923-02-05\",\"time\":\"04:00:15\"}\n"
+              "{\"index\":2,\"name\":\"雨水\",\"date\":\"1923-02-20\",\"time\":\"\"}\n");
+    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 24);
 }
 
 }  // namespace

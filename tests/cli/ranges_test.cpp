@@ -81,7 +81,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal("term_before", {"term", "1900", "1"}, Line("term: YEAR \"1900\"" + kTermYears)),
         Refusal("term_after", {"term", "2101", "24"}, Line("term: YEAR \"2101\"" + kTermYears)),
         Refusal("terms_before", {"terms", "1800"}, Line("terms: YEAR \"1800\"" + kTermYears)),
-        Refusal("terms_far_after", {"terms", "32767"}, Line("terms: YEAR \"32767\"" + kTermYears))),
+        Refusal("terms_far_after", {"terms", "32767"}, Line("terms: YEAR \"32767\"" + kTermYears)),
+        Refusal("moments_before", {"moments", "1900"}, Line("moments: YEAR \"1900\"" + kTermYears)),
+        Refusal("moments_after_as_json", {"moments", "2101", "--json"},
+                Line("moments: YEAR \"2101\"" + kTermYears))),
     [](const auto& info) { return std::string(info.param.label); });
 
 INSTANTIATE_TEST_SUITE_P(

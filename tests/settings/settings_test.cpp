@@ -95,11 +95,13 @@ TEST(LoadStickerSettings, StoredValuesFillTheSchedule) {
     store.Write("Software\\Tavelon", "L1", "0.4513888888888889");
     store.Write("Software\\Tavelon", "BS", "3");
     store.Write("Software\\Tavelon", "ZS", "0");
+    store.Write("Software\\Tavelon", "QH", "23:00-06:30");
     store.Write("Software\\Other", "L2", "0.5");  // another key is not read
     const StickerSettings s = LoadStickerSettings(store, kToday);
     EXPECT_EQ(s.schedule.AlarmTime1, 10h + 50min);
     EXPECT_EQ(s.schedule.AlarmTime2, std::nullopt);
     EXPECT_EQ(s.schedule.ChimeMode, 3);
+    EXPECT_EQ(s.schedule.quietHours, (QuietHours{23h, 6h + 30min}));
     EXPECT_EQ(s.textColour, 0u);
     EXPECT_EQ(s.proposals.alarm1, "");
     EXPECT_EQ(s.proposals.alarm2, "2026-12-07 16:50:00");
@@ -114,11 +116,13 @@ TEST(LoadStickerSettings, BadStoredValuesCountByTheirLeadingNumber) {
     store.Write("Software\\Tavelon", "L2", "junk");
     store.Write("Software\\Tavelon", "BS", "-7");
     store.Write("Software\\Tavelon", "ZS", "99999999999");
+    store.Write("Software\\Tavelon", "QH", "23:00-24:00");
     const StickerSettings s = LoadStickerSettings(store, kToday);
     EXPECT_EQ(s.schedule.AlarmTime1, std::nullopt);
     EXPECT_EQ(s.schedule.AlarmTime2, 0s);
     EXPECT_EQ(s.schedule.ChimeMode, -7);
     EXPECT_EQ(s.textColour, 0x80FF00u);
+    EXPECT_EQ(s.schedule.quietHours, std::nullopt);
 }
 
 TEST(SettingsStore, DeletingTheKeyRemovesTheColourToo) {

@@ -48,6 +48,11 @@ Schedule Alarms(std::optional<seconds> a1, std::optional<seconds> a2, int mode =
     return Schedule{mode, a1, a2};
 }
 
+// Chime mode 3 with quiet hours, and an alarm if given.
+Schedule Quiet(minutes start, minutes end, std::optional<seconds> alarm = std::nullopt) {
+    return Schedule{3, alarm, std::nullopt, settings::QuietHours{start, end}};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Table, ChimeAndAlarmActions,
     testing::Values(
@@ -71,7 +76,14 @@ INSTANTIATE_TEST_SUITE_P(
         ChimeCase{"AlarmNeedsTheExactSecond", 7h + 1s, Alarms(7h, 7h), {}},
         ChimeCase{"AbsentAlarmsNeverRingAtMidnight", 0s, Alarms(std::nullopt, std::nullopt), {}},
         ChimeCase{"AlarmAtMidnight", 0s, Alarms(std::nullopt, 0s), Alarm("0点0分到了")},
-        ChimeCase{"TimeBeyondTheDay", 24h, Alarms(24h, std::nullopt, 1), {}}),
+        ChimeCase{"TimeBeyondTheDay", 24h, Alarms(24h, std::nullopt, 1), {}},
+        ChimeCase{"QuietFromItsStart", 22h, Quiet(22h, 7h), {}},
+        ChimeCase{"QuietPastMidnight", 6h + 30min, Quiet(22h, 7h), {}},
+        ChimeCase{"ChimesAgainAtTheEnd", 7h, Quiet(22h, 7h), HourChime("现在是7点整")},
+        ChimeCase{"ChimesBeforeTheStart", 21h + 30min, Quiet(22h, 7h),
+                  HalfHourChime("现在是21点三十分")},
+        ChimeCase{"AlarmRingsInQuietHours", 23h, Quiet(22h, 7h, 23h), Alarm("23点0分到了")},
+        ChimeCase{"EmptyQuietSpanHoldsNothing", 9h, Quiet(9h, 9h), HourChime("现在是9点整")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckChimeAndAlarms, SevenOClockWithModeOneAndAlarmOne) {

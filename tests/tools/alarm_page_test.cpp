@@ -55,22 +55,34 @@ TEST_F(AlarmPageTest, FailedWriteShowsNothingButScheduleTakesTheValues) {
     EXPECT_EQ(schedule, (Schedule{3, 6h, 18h + 5min}));
 }
 
-TEST_F(AlarmPageTest, UncheckingRemovesEverySettingWithTheColour) {
-    Store("L1", "0.3125");
-    Store("BS", "1");
-    Store("ZS", "255");
-    schedule = Schedule{1, 7h + 30min, std::nullopt};
+TEST_F(AlarmPageTest, UncheckingRemovesTheAlarmsChimeAndColourOnly) {
+    for (const char* name : {"L1", "L2", "BS", "ZS"}) Store(name, "1");
+    for (const char* name : {"CT", "LK", "OP", "FS", "MP", "P1", "P4", "QH"}) Store(name, "kept");
+    const settings::QuietHours night{22h, 7h};
+    schedule = Schedule{1, 7h + 30min, std::nullopt, night};
     const auto message = ApplyAlarmSettings(false, AlarmPage{}, store, schedule);
     ASSERT_TRUE(message);
     EXPECT_EQ(message->text, "闹钟与报时已成功取消！");
     EXPECT_EQ(message->caption, "Tavelon");
-    EXPECT_EQ(Stored("ZS"), "<no key>");
-    EXPECT_EQ(schedule, Schedule{});
+    for (const char* name : {"L1", "L2", "BS", "ZS"}) EXPECT_EQ(Stored(name), "<no value>");
+    EXPECT_EQ(store.keys.at(std::string(settings::kSettingsKey)).size(), 8u);
+    EXPECT_EQ(schedule, (Schedule{0, std::nullopt, std::nullopt, night}));
+
+    // Some of the four suffice; once none is left, unchecking again finds nothing to remove.
+    Store("ZS", "255");
+    EXPECT_TRUE(ApplyAlarmSettings(false, AlarmPage{}, store, schedule));
+    schedule.ChimeMode = 3;
+    EXPECT_FALSE(ApplyAlarmSettings(false, AlarmPage{}, store, schedule));
+    EXPECT_EQ(schedule.ChimeMode, 3);
 }
 
-TEST_F(AlarmPageTest, UncheckingWithNothingStoredChangesNothing) {
+TEST_F(AlarmPageTest, UncheckingThatCannotRemoveShowsNothingAndChangesNothing) {
     schedule = Schedule{3, 7h, 8h};
+    EXPECT_FALSE(ApplyAlarmSettings(false, AlarmPage{}, store, schedule));  // nothing stored
+    Store("BS", "3");
+    store.failDeletes = true;
     EXPECT_FALSE(ApplyAlarmSettings(false, AlarmPage{}, store, schedule));
+    EXPECT_EQ(Stored("BS"), "3");
     EXPECT_EQ(schedule, (Schedule{3, 7h, 8h}));
 }
 

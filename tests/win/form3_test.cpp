@@ -466,6 +466,7 @@ TEST_F(Form3Test, DatesOutsideTheLunarRangeNeitherCrashNorShowWrongLines) {
 
 TEST_F(Form3Test, Check1StoresAndDeletesTheSettings) {
     store_.Write(settings::kSettingsKey, settings::kColourValue, "255");
+    store_.Write(settings::kSettingsKey, "QH", "22:00-07:00");
     Open();
     SYSTEMTIME alarm1 = At(kYear, kMonth, kDay, 7, 30);
     alarm1.wSecond = 42;  // shown without seconds, and not stored
@@ -487,7 +488,8 @@ TEST_F(Form3Test, Check1StoresAndDeletesTheSettings) {
     EXPECT_EQ(messages_[0].caption, "Tavelon");
 
     Click("Check1");
-    EXPECT_FALSE(store_.HasKey(settings::kSettingsKey));  // the text colour goes with it
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "ZS"), "");  // the text colour goes with them
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "QH"), "22:00-07:00");  // the rest stays
     EXPECT_EQ(app_.schedule, settings::Schedule{});
     ASSERT_EQ(messages_.size(), 2u);
     EXPECT_EQ(messages_[1].text, "闹钟与报时已成功取消！");

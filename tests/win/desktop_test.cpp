@@ -1,0 +1,337 @@
+// The desktop building blocks against Wine's real windows, shell and monitors: the icon in the
+// notification area, the full-screen detector, the layered look, the monitor list and the
+// remembered place.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "settings/desktop.h"
+#include "sticker/place_win.h"
+#include "tests/win/fixture.h"
+#include "ui/layered.h"
+#include "ui/monitors.h"
+#include "ui/notify_icon.h"
+#include "ui/unique.h"
+
+namespace {
+
+using UniqueWindow = ui::Unique<HWND, &::DestroyWindow>;
+
+constexpr wchar_t kFullScreenTitle[] = L"Tavelon test: full screen";
+
+// A plain top-level window; not a static control, which lets the mouse through to what lies
+// below.
+UniqueWindow PlainWindow(RECT r, DWORD exStyle = 0, const wchar_t* title = L"") {
+    static const ATOM kClass = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        wc.lpszClassName = L"TavelonDesktopTest";
+        return RegisterClassExW(&wc);
+    }();
+    return UniqueWindow(CreateWindowExW(exStyle, MAKEINTATOM(kClass), title, WS_POPUP | WS_VISIBLE,
+                                        r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr,
+                                        nullptr, GetModuleHandleW(nullptr), nullptr));
+}
+
+RECT PrimaryScreen() {
+    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void PumpFor(DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    MSG msg;
+    do {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(10);
+    } while (GetTickCount64() < end);
+}
+
+// Run in a second process by the detector's test: a window of another program that covers
+// the primary monitor and takes the foreground, until it is closed.
+TEST(FullScreenProgram, DISABLED_CoversThePrimaryMonitorUntilClosed) {
+    UniqueWindow full = PlainWindow(PrimaryScreen(), WS_EX_TOPMOST, kFullScreenTitle);
+    ASSERT_TRUE(full.get());
+    SetForegroundWindow(full.get());
+    const ULONGLONG end = GetTickCount64() + 30000;
+    MSG msg;
+    while (IsWindow(full.get()) && GetTickCount64() < end) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    if (!IsWindow(full.get())) full.release();
+}
+
+class ForegroundCoversMonitorOf : public testing::Test {
+protected:
+    // Starts this test program again, running only the full-screen window above, and waits
+    // until that window is in front.
+    HWND StartFullScreenProgram() {
+        wchar_t path[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring command = L"\"" + std::wstring(path) +
+                               L"\" --gtest_also_run_disabled_tests "
+                               L"--gtest_filter=FullScreenProgram.*";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION info{};
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &info)) {
+            return nullptr;
+        }
+        process_.reset(info.hProcess);
+        CloseHandle(info.hThread);
+        for (int i = 0; i < 200; ++i) {
+            const HWND full = FindWindowW(nullptr, kFullScreenTitle);
+            if (full && GetForegroundWindow() == full) return full;
+            PumpFor(50);
+        }
+        return nullptr;
+    }
+    void TearDown() override {
+        if (!process_) return;
+        if (const HWND full = FindWindowW(nullptr, kFullScreenTitle))
+            PostMessageW(full, WM_CLOSE, 0, 0);
+        WaitForSingleObject(process_.get(), 10000);
+    }
+
+    ui::UniqueHandle process_;
+};
+
+TEST_F(ForegroundCoversMonitorOf, SeesAnotherProgramsFullScreenWindowComeAndGo) {
+    UniqueWindow face = PlainWindow({100, 100, 433, 268});
+    const RECT screen = PrimaryScreen();
+    const HWND full = StartFullScreenProgram();
+    ASSERT_TRUE(full) << "the full-screen window did not come to the front";
+    EXPECT_TRUE(ui::ForegroundCoversMonitorOf(face.get()));
+
+    // One pixel short of the monitor is no full screen; grown back, it is again.
+    SetWindowPos(full, nullptr, 0, 0, screen.right - 1, screen.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_FALSE(ui::ForegroundCoversMonitorOf(face.get()));
+    SetWindowPos(full, nullptr, -10, -10, screen.right + 20, screen.bottom + 20,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(ui::ForegroundCoversMonitorOf(face.get()));
+    // Minimised, it covers nothing.
+    ShowWindowAsync(full, SW_MINIMIZE);
+    for (int i = 0; i < 100 && !IsIconic(full); ++i) PumpFor(20);
+    EXPECT_FALSE(ui::ForegroundCoversMonitorOf(face.get()));
+    ShowWindowAsync(full, SW_RESTORE);
+    for (int i = 0; i < 100 && IsIconic(full); ++i) PumpFor(20);
+    SetForegroundWindow(full);
+    PumpFor(50);
+
+    PostMessageW(full, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process_.get(), 10000), WAIT_OBJECT_0);
+    EXPECT_FALSE(ui::ForegroundCoversMonitorOf(face.get()));
+}
+
+TEST_F(ForegroundCoversMonitorOf, NeverCountsOurOwnWindowsOrTheDesktop) {
+    UniqueWindow face = PlainWindow({100, 100, 433, 268});
+    UniqueWindow ours = PlainWindow(PrimaryScreen());
+    SetForegroundWindow(ours.get());
+    PumpFor(50);
+    ASSERT_EQ(GetForegroundWindow(), ours.get());
+    EXPECT_FALSE(ui::ForegroundCoversMonitorOf(face.get()));
+    SetForegroundWindow(GetDesktopWindow());
+    EXPECT_FALSE(ui::ForegroundCoversMonitorOf(face.get()));
+    EXPECT_FALSE(ui::ForegroundCoversMonitorOf(nullptr));
+}
+
+TEST(SetLayeredLook, SetsTheConstantAlphaBesideTheColourKey) {
+    UniqueWindow window = PlainWindow({50, 50, 250, 150});
+    constexpr COLORREF kKey = 0x4ECD32;
+    for (const auto& [percent, alpha] :
+         {std::pair{60, 153}, std::pair{40, 102}, std::pair{80, 204}, std::pair{100, 255}}) {
+        ASSERT_TRUE(ui::SetLayeredLook(window.get(), kKey, BYTE(settings::OpacityAlpha(percent))));
+        EXPECT_TRUE(GetWindowLongPtrW(window.get(), GWL_EXSTYLE) & WS_EX_LAYERED);
+        COLORREF key = 0;
+        BYTE read = 0;
+        DWORD flags = 0;
+        ASSERT_TRUE(GetLayeredWindowAttributes(window.get(), &key, &read, &flags));
+        EXPECT_EQ(key, kKey) << percent;
+        // Fully opaque keeps the colour key alone, as the faces always had it.
+        EXPECT_EQ(flags, percent == 100 ? DWORD{LWA_COLORKEY} : DWORD{LWA_COLORKEY | LWA_ALPHA})
+            << percent;
+        if (percent != 100) {
+            EXPECT_EQ(read, alpha) << percent;
+        }
+    }
+}
+
+TEST(SetClickThrough, ClicksReachTheWindowBelowAndComeBack) {
+    const RECT r{200, 200, 500, 400};
+    const POINT centre{350, 300};
+    UniqueWindow below = PlainWindow(r);
+    UniqueWindow face = PlainWindow(r, WS_EX_TOPMOST);
+    ASSERT_TRUE(ui::SetLayeredLook(face.get(), 0x4ECD32, 255));
+    ASSERT_EQ(WindowFromPoint(centre), face.get());
+
+    ASSERT_TRUE(ui::SetClickThrough(face.get(), true));
+    EXPECT_TRUE(GetWindowLongPtrW(face.get(), GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    EXPECT_EQ(WindowFromPoint(centre), below.get());
+
+    ASSERT_TRUE(ui::SetClickThrough(face.get(), false));
+    const LONG_PTR ex = GetWindowLongPtrW(face.get(), GWL_EXSTYLE);
+    EXPECT_FALSE(ex & WS_EX_TRANSPARENT);
+    EXPECT_TRUE(ex & WS_EX_LAYERED);  // still see-through by its colour key
+    EXPECT_EQ(WindowFromPoint(centre), face.get());
+}
+
+TEST(Monitors, ListTheScreenWithDeviceNamesAndWorkAreas) {
+    const std::vector<ui::Monitor> monitors = ui::Monitors();
+    ASSERT_FALSE(monitors.empty());
+    std::set<std::string> devices;
+    int primaries = 0;
+    for (const ui::Monitor& m : monitors) {
+        EXPECT_FALSE(m.device.empty());
+        devices.insert(m.device);
+        EXPECT_GE(m.work.left, m.bounds.left);
+        EXPECT_GE(m.work.top, m.bounds.top);
+        EXPECT_LE(m.work.right, m.bounds.right);
+        EXPECT_LE(m.work.bottom, m.bounds.bottom);
+        if (m.primary) {
+            ++primaries;
+            EXPECT_TRUE(EqualRect(&m.bounds, &static_cast<const RECT&>(PrimaryScreen())));
+        }
+    }
+    EXPECT_EQ(primaries, 1);
+    EXPECT_EQ(devices.size(), monitors.size());
+    UniqueWindow window = PlainWindow({100, 100, 200, 200});
+    const auto on = ui::MonitorOf(window.get());
+    ASSERT_TRUE(on);
+    EXPECT_TRUE(on->primary);
+}
+
+TEST(RestoredPlace, BringsAFaceBackToItsPlaceOnItsMonitor) {
+    UniqueWindow face = PlainWindow({240, 130, 573, 298});
+    const auto primary = ui::MonitorOf(face.get());
+    ASSERT_TRUE(primary);
+    const auto place = sticker::PlaceOfWindow(face.get());
+    ASSERT_TRUE(place);
+    EXPECT_EQ(*place, (settings::Place{240 - primary->work.left, 130 - primary->work.top,
+                                       primary->device}));
+
+    SetWindowPos(face.get(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto back = sticker::RestoredPlace(face.get(), place);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->x, 240);
+    EXPECT_EQ(back->y, 130);
+
+    // Far beyond the work area's corner: the whole face comes back inside it.
+    const auto pulled =
+        sticker::RestoredPlace(face.get(), settings::Place{100000, 100000, primary->device});
+    ASSERT_TRUE(pulled);
+    EXPECT_EQ(pulled->x, primary->work.right - 333);
+    EXPECT_EQ(pulled->y, primary->work.bottom - 168);
+
+    EXPECT_FALSE(sticker::RestoredPlace(face.get(), settings::Place{0, 0, "\\\\.\\NOSUCH9"}));
+    EXPECT_FALSE(sticker::RestoredPlace(face.get(), std::nullopt));
+}
+
+// The shell holds an icon of ours exactly when it accepts a change to it.
+bool ShellHolds(HWND hwnd) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = hwnd;
+    data.uID = ui::NotifyIcon::kIconId;
+    data.uFlags = NIF_TIP;
+    return Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+TEST(NotifyIcon, ComesBackWhenTheTaskbarIsCreatedAndGoesWithItsOwner) {
+    HWND hwnd = nullptr;
+    {
+        ui::NotifyIcon icon;
+        ASSERT_TRUE(icon.Show("AAAAA_APPICON", "Tavelon\r\n丙午年冬月初八", {}));
+        hwnd = icon.hwnd();
+        EXPECT_TRUE(ShellHolds(hwnd));
+        EXPECT_FALSE(IsWindowVisible(hwnd));
+
+        // Explorer restarted: the icon is gone until the announcement.
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof(data);
+        data.hWnd = hwnd;
+        data.uID = ui::NotifyIcon::kIconId;
+        ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+        ASSERT_FALSE(ShellHolds(hwnd));
+        // A broadcast, as Explorer sends it, reaches the hidden window.
+        SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0,
+                            SMTO_ABORTIFHUNG, 2000, nullptr);
+        EXPECT_TRUE(ShellHolds(hwnd));
+        EXPECT_TRUE(icon.shown());
+        // Announced while the shell still holds it (a new DPI): it stays.
+        SendMessageW(hwnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        EXPECT_TRUE(ShellHolds(hwnd));
+        // A tooltip longer than the shell keeps, its cut falling inside a surrogate pair.
+        EXPECT_TRUE(icon.SetTip(std::string(126, 'x') + "\xF0\xA0\x80\x80" + "tail"));
+    }
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_FALSE(ShellHolds(hwnd));
+}
+
+TEST(NotifyIcon, ClicksOnTheIconReachTheirHandlers) {
+    int selected = 0;
+    POINT menuAt{-1, -1};
+    ui::NotifyIcon icon;
+    ASSERT_TRUE(icon.Show("AAAAA_APPICON", "Tavelon",
+                          {[&] { ++selected; }, [&](POINT at) { menuAt = at; }}));
+    const HWND hwnd = icon.hwnd();
+    const UINT id = ui::NotifyIcon::kIconId;
+    // The events in the form the shell sends once the icon asked for its newer version.
+    SendMessageW(hwnd, ui::NotifyIcon::kCallbackMessage, MAKEWPARAM(30, 40),
+                 MAKELPARAM(NIN_SELECT, id));
+    SendMessageW(hwnd, ui::NotifyIcon::kCallbackMessage, MAKEWPARAM(30, 40),
+                 MAKELPARAM(NIN_KEYSELECT, id));
+    SendMessageW(hwnd, ui::NotifyIcon::kCallbackMessage, MAKEWPARAM(700, 580),
+                 MAKELPARAM(WM_CONTEXTMENU, id));
+    EXPECT_EQ(selected, 2);
+    EXPECT_EQ(menuAt.x, 700);
+    EXPECT_EQ(menuAt.y, 580);
+    // Mouse movement over the icon does nothing.
+    SendMessageW(hwnd, ui::NotifyIcon::kCallbackMessage, 0, MAKELPARAM(WM_MOUSEMOVE, id));
+    EXPECT_EQ(selected, 2);
+
+    // Its menu returns the command chosen, here by the keyboard once it is open.
+    ui::UniqueMenu menu(CreatePopupMenu());
+    AppendMenuW(menu.get(), MF_STRING, 41, L"设置");
+    AppendMenuW(menu.get(), MF_STRING, 42, L"关闭");
+    SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+        KillTimer(nullptr, timer);
+        const HWND open = FindWindowW(L"#32768", nullptr);
+        for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+            PostMessageW(open, WM_KEYDOWN, key, 0);
+        }
+    });
+    EXPECT_EQ(icon.TrackMenu(menu.get(), POINT{300, 300}), 42u);
+}
+
+// The stored quiet hours reach the main face's tick: the chime keeps silent inside them and
+// the alarm still rings; at their end the chime comes back.
+TEST(QuietHours, SilenceTheFacesChimeButNotTheAlarm) {
+    tavelon_test::Sticker s(tavelon_test::At(2026, 12, 7, 22, 59, 59));
+    s.store.Write(settings::kSettingsKey, settings::kChimeValue, "3");
+    s.store.Write(settings::kSettingsKey, settings::kAlarm1Value, "0.9583333333333334");  // 23:00
+    s.store.Write(settings::kSettingsKey, settings::kQuietHoursValue, "22:00-07:00");
+    s.Start();
+    s.clock.Advance(std::chrono::seconds(1));
+    s.Tick();
+    using sticker::PlayAction;
+    using sticker::SpeakAction;
+    EXPECT_EQ(s.recorder.actions,
+              (std::vector<sticker::Action>{PlayAction("WAV_BAOSHI"), SpeakAction("23点0分到了"),
+                                            PlayAction("WAV_RING")}));
+    s.recorder.actions.clear();
+    s.clock.Set(tavelon_test::At(2026, 12, 8, 7, 0, 0));
+    s.Tick();
+    EXPECT_EQ(s.recorder.actions,
+              (std::vector<sticker::Action>{PlayAction("WAV_ZDSEN"), SpeakAction("现在是7点整")}));
+}
+
+}  // namespace

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include <benchmark/benchmark.h>
 
 #include "calendar/festivals.h"
@@ -18,27 +20,37 @@ sys_days NextDay(sys_days d) {
     return d > calendar::kLastLunarDay ? calendar::kFirstLunarDay : d;
 }
 
-void BM_LunarDateTextOf(benchmark::State& state) {
+void BM_LunarOf(benchmark::State& state) {
     sys_days d = calendar::kFirstLunarDay;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(calendar::LunarDateTextOf(d));
+        benchmark::DoNotOptimize(calendar::LunarOf(d));
         d = NextDay(d);
     }
 }
-BENCHMARK(BM_LunarDateTextOf);
+BENCHMARK(BM_LunarOf);
 
-// The calling convention spelled out, as callers holding a year and an offset use it.
 void BM_LunarDateText(benchmark::State& state) {
     sys_days d = calendar::kFirstLunarDay;
     for (auto _ : state) {
-        int y = static_cast<int>(year_month_day{d}.year());
-        y = y < 1902 ? 1902 : (y > 2099 ? 2099 : y);
-        const int offset = static_cast<int>((d - calendar::SpringFestivalDay(y - 1)).count());
-        benchmark::DoNotOptimize(calendar::LunarDateText(y, offset));
+        benchmark::DoNotOptimize(calendar::LunarDateText(d));
         d = NextDay(d);
     }
 }
 BENCHMARK(BM_LunarDateText);
+
+// The dates are read off the walk first, so that only the conversion is timed; the last
+// months of a year are the longest walk through its month lengths.
+void BM_GregorianOf(benchmark::State& state) {
+    std::vector<calendar::LunarDate> dates;
+    for (sys_days d = calendar::kFirstLunarDay; d <= calendar::kLastLunarDay; d += days{1})
+        dates.push_back(*calendar::LunarOf(d));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(calendar::GregorianOf(dates[i]));
+        i = i + 1 == dates.size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_GregorianOf);
 
 void BM_SolarTermDate(benchmark::State& state) {
     int year = 1901;
@@ -73,31 +85,29 @@ void BM_NewMoonNear(benchmark::State& state) {
 }
 BENCHMARK(BM_NewMoonNear);
 
-void BM_DayHourPillar(benchmark::State& state) {
+void BM_DayAndHourPillar(benchmark::State& state) {
+    using calendar::PillarKind;
     sys_days d = calendar::kFirstLunarDay;
     int minute = 0;
-    const char* kinds[] = {"D", "T", "L", "N"};
     int k = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(calendar::DayHourPillar(d, minute / 60, minute % 60, kinds[k]));
+        const PillarKind kind = calendar::kPillarKinds[static_cast<std::size_t>(k)];
+        if (k % 2 == 0) {
+            benchmark::DoNotOptimize(calendar::DayPillar(d, kind));
+        } else {
+            benchmark::DoNotOptimize(calendar::HourPillar(d, minutes{minute}, kind));
+        }
         minute = (minute + 7) % 1440;
         k = (k + 1) & 3;
         d = NextDay(d);
     }
 }
-BENCHMARK(BM_DayHourPillar);
-
-void BM_DayHourPillarText(benchmark::State& state) {
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(calendar::DayHourPillar("2024-02-10", 0, 30, "T"));
-    }
-}
-BENCHMARK(BM_DayHourPillarText);
+BENCHMARK(BM_DayAndHourPillar);
 
 void BM_MonthPillar(benchmark::State& state) {
     sys_days d = calendar::kFirstLunarDay;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(calendar::MonthPillar(d, "D"));
+        benchmark::DoNotOptimize(calendar::MonthPillar(d, calendar::PillarKind::StemBranch));
         d = NextDay(d);
     }
 }

@@ -16,26 +16,28 @@ namespace {
 
 using namespace std::chrono_literals;
 
-double SerialOf(const char* date, double fraction) {
-    return calendar::DateSerialOf(*calendar::ParseDate(date)) + fraction;
+calendar::sys_days DayOf(const char* date) { return *calendar::ParseDate(date); }
+
+tools::PickerMoment At(const char* date, std::chrono::seconds timeOfDay) {
+    return {DayOf(date), timeOfDay};
 }
 
 void BM_IntervalText(benchmark::State& state) {
-    const double start = SerialOf("2004-01-29", 0.45);
-    const double end = SerialOf("2026-03-05", 0.6);
+    const calendar::sys_days start = DayOf("2004-01-29");
+    const calendar::sys_days end = DayOf("2026-03-05");
     for (auto _ : state) benchmark::DoNotOptimize(tools::IntervalText(start, end));
 }
 BENCHMARK(BM_IntervalText);
 
 void BM_IntervalTextWholePickerRange(benchmark::State& state) {
-    const double start = SerialOf("1601-01-01", 0);
-    const double end = SerialOf("9999-12-31", 0);
+    const calendar::sys_days start = DayOf("1601-01-01");
+    const calendar::sys_days end = DayOf("9999-12-31");
     for (auto _ : state) benchmark::DoNotOptimize(tools::IntervalText(start, end));
 }
 BENCHMARK(BM_IntervalTextWholePickerRange);
 
 void BM_DayLineText(benchmark::State& state) {
-    const double reference = SerialOf("2023-04-19", 0.45);
+    const tools::PickerMoment reference = At("2023-04-19", 10h + 48min);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             tools::DayLineText(reference, "1.5", tools::DayDirection::Before, false));
@@ -45,7 +47,7 @@ BENCHMARK(BM_DayLineText);
 
 // A count box holds up to 32767 characters; the longest number it can hold must not be slow.
 void BM_DayLineTextLongestCount(benchmark::State& state) {
-    const double reference = SerialOf("2023-04-19", 0.45);
+    const tools::PickerMoment reference = At("2023-04-19", 10h + 48min);
     const std::string count = "0." + std::string(32765, '9');
     for (auto _ : state) {
         benchmark::DoNotOptimize(
@@ -56,7 +58,7 @@ BENCHMARK(BM_DayLineTextLongestCount);
 
 // ShowDayLists recomputes both lines at once.
 void BM_DayListsBothLines(benchmark::State& state) {
-    const double reference = SerialOf("2024-12-21", 0.45);
+    const tools::PickerMoment reference = At("2024-12-21", 10h + 48min);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             tools::DayLineText(reference, "1000", tools::DayDirection::Before, true));
@@ -67,8 +69,8 @@ void BM_DayListsBothLines(benchmark::State& state) {
 BENCHMARK(BM_DayListsBothLines);
 
 void BM_FourPillarsText(benchmark::State& state) {
-    const double moment = SerialOf("2016-03-03", 0.2313);
-    for (auto _ : state) benchmark::DoNotOptimize(tools::FourPillarsText(moment));
+    const calendar::sys_days day = DayOf("2016-03-03");
+    for (auto _ : state) benchmark::DoNotOptimize(tools::FourPillarsText(day, 5h + 33min));
 }
 BENCHMARK(BM_FourPillarsText);
 

@@ -24,7 +24,7 @@ std::string DayFestivals(int year, sys_days date) {
 
     // A leap month keeps the festivals of the month it repeats.
     std::string_view lunarSlot;
-    const auto lunar = LunarDateOf(date);
+    const auto lunar = LunarOf(date);
     if (lunar) lunarSlot = LunarFestivalName(lunar->month, lunar->day);
 
     // 寒食 takes the place of a fixed festival; no term date, no 寒食.
@@ -60,11 +60,6 @@ std::string DayFestivals(int year, sys_days date) {
     text += gregorianSlot;
     text += floatingSlot;
     return text;
-}
-
-std::string DayFestivals(int year, std::string_view date) {
-    const auto day = ParseDate(date);
-    return day ? DayFestivals(year, *day) : std::string{};
 }
 
 }  // namespace calendar

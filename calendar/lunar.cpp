@@ -126,22 +126,6 @@ std::string SpringFestivalDate(int year) {
                     static_cast<int>(FestivalDayOfCode(code)), 2);
 }
 
-std::optional<LunarDate> LunarDateAt(int year, int dayOffset) {
-    const int y = WorkingYear(year);
-    if (dayOffset < 0) return std::nullopt;
-    const YearInfo& prev = InfoOf(y - 1);
-    if (dayOffset < prev.length) return DateInYear(prev, y - 1, dayOffset);
-    const YearInfo& self = InfoOf(y);
-    dayOffset -= prev.length;
-    if (dayOffset < self.length) return DateInYear(self, y, dayOffset);
-    return std::nullopt;
-}
-
-std::string LunarDateText(int year, int dayOffset) {
-    const auto date = LunarDateAt(year, dayOffset);
-    return date ? FormatLunarDate(*date) : std::string{};
-}
-
 std::string FormatLunarDate(const LunarDate& date) {
     return DateText(date.year, date.month, date.day, 2, date.leap ? "闰" : "");
 }
@@ -171,24 +155,17 @@ std::optional<LunarDate> ParseLunarDate(std::string_view text) {
     return date;
 }
 
-std::optional<LunarDate> LunarDateOf(sys_days d) {
-    const int y = WorkingYear(static_cast<int>(year_month_day{d}.year()));
-    const long long offset = (d.time_since_epoch().count()) - InfoOf(y - 1).firstDay;
-    if (offset < 0 || offset > 800) return std::nullopt;
-    return LunarDateAt(y, static_cast<int>(offset));
-}
-
-std::string LunarDateTextOf(sys_days d) {
-    const auto date = LunarDateOf(d);
-    return date ? FormatLunarDate(*date) : std::string{};
-}
-
 std::optional<LunarDate> LunarOf(sys_days d) {
     if (!InLunarRange(d)) return std::nullopt;
     const int serial = static_cast<int>(d.time_since_epoch().count());
     int y = static_cast<int>(year_month_day{d}.year());
     if (y > kLastLunarYear || serial < InfoOf(y).firstDay) --y;
     return DateInYear(InfoOf(y), y, serial - InfoOf(y).firstDay);
+}
+
+std::string LunarDateText(sys_days d) {
+    const auto date = LunarOf(d);
+    return date ? FormatLunarDate(*date) : std::string{};
 }
 
 std::optional<sys_days> GregorianOf(const LunarDate& date) {

@@ -29,23 +29,14 @@ struct LunarDate {
     friend bool operator==(const LunarDate&, const LunarDate&) = default;
 };
 
-// The day dayOffset days after the Spring Festival of lunar year (year - 1), year clamped to
-// 1902..2099 first. Nothing when the offset names no day of those two lunar years.
-std::optional<LunarDate> LunarDateAt(int year, int dayOffset);
-// The same in the lunar date form, "yyyy-mm-dd" or "yyyy-闰mm-dd"; "" when there is no day.
-std::string LunarDateText(int year, int dayOffset);
-
+// The lunar date form: "yyyy-mm-dd", or "yyyy-闰mm-dd" in a leap month.
 std::string FormatLunarDate(const LunarDate& date);
 std::optional<LunarDate> ParseLunarDate(std::string_view text);
 
-// The calling convention every caller uses: the Gregorian year clamped to 1902..2099, the
-// offset counted from the Spring Festival of the year before. Nothing outside the two lunar
-// years that the clamp reaches (callers check InLunarRange first where they must).
-std::optional<LunarDate> LunarDateOf(sys_days d);
-std::string LunarDateTextOf(sys_days d);
-
 // The lunar date of a day, for every day of kFirstLunarDay..kLastLunarDay; nothing outside.
 std::optional<LunarDate> LunarOf(sys_days d);
+// The same in the lunar date form; "" outside the range.
+std::string LunarDateText(sys_days d);
 // The day a lunar date names: nothing for a year outside the table, a month the year does not
 // have (a leap month it lacks) or a day past the month's end.
 std::optional<sys_days> GregorianOf(const LunarDate& date);

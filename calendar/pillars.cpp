@@ -39,66 +39,39 @@ int BranchOfMonth(int monthNumber) { return (monthNumber + 1) % 12 + 1; }
 // Days since 1970-01-01 of 2000-01-01, a 戊午 day: stem 5, branch 7.
 constexpr long long kAnchorDay = 10957;
 
-std::string HourPiece(int dayStem, int hour, int minute, char kind) {
-    const int period = HourPeriod(hour, minute);
-    if (period == 0) return {};
-    // 4. The 子 hour of a 甲 day is 甲子; each later day stem moves it on by two.
-    int base = 2 * dayStem - 1;
-    if (base <= 0) base += 10;
-    int stem = period + base - 1;
-    if (stem > 10) {
-        stem %= 10;
-        if (stem == 0) stem = 10;
-    }
-    switch (kind) {
-        case 'T':
-            return Join(StemName(stem), HourDescription(period));
-        case 'X':
-            return Join(StemElement(stem), BranchElement(period), "时");
-        case 'V':
-            return Join(StemDirection(stem), BranchDirection(period), "时");
-        case 'L':
-            return Join(NayinName(CyclePosition(stem, period)), "时");
-        default:
-            return {};
-    }
-}
-
 }  // namespace
 
-std::string YearPillar(int year, std::string_view kind) {
+std::string YearPillar(int year, PillarKind kind) {
     // Year 4 of the common era is 甲子.
     const int n = PositiveMod(static_cast<long long>(year) - 4, 60);
     const int stem = n % 10 + 1;
     const int branch = n % 12 + 1;
-    switch (KindLetter(kind)) {
-        case 'D':
+    switch (kind) {
+        case PillarKind::StemBranch:
             return Join(StemName(stem), BranchName(branch));
-        case 'W':
+        case PillarKind::Element:
             return Join(StemElement(stem), BranchElement(branch));
-        case 'F':
+        case PillarKind::Direction:
             return Join(StemDirection(stem), BranchDirection(branch));
-        case 'L':
+        case PillarKind::Nayin:
             return std::string(NayinName(n + 1));
-        default:
-            return {};
     }
+    return {};
 }
 
 std::string YearZodiac(int year) {
     return std::string(ZodiacName(PositiveMod(static_cast<long long>(year) - 4, 12) + 1));
 }
 
-std::string MonthPillar(sys_days date, std::string_view kind) {
-    const char letter = KindLetter(kind);
-    if (letter != 'D' && letter != 'W' && letter != 'F' && letter != 'L') return {};
-    // 1. An empty term (year outside the table) is never reached, so no boundary is crossed.
+std::string MonthPillar(sys_days date, PillarKind kind) {
+    // A term the table does not hold (a year outside it) is never reached, so no boundary is
+    // crossed.
     const int y = static_cast<int>(year_month_day{date}.year());
     auto reached = [&](int index) {
         const auto term = SolarTermDay(y, index);
         return term && date >= *term;
     };
-    // 2. The latest 节 term of the year already reached opens the month.
+    // The latest 节 term of the year already reached opens the month.
     int q = 12;
     for (int t = kGreaterSnow; t >= kStartOfSpring; t -= 2) {
         if (reached(t)) {
@@ -106,7 +79,7 @@ std::string MonthPillar(sys_days date, std::string_view kind) {
             break;
         }
     }
-    // 3. Before 立春 the month is that of 小寒, or still the 子 month of December.
+    // Before 立春 the month is that of 小寒, or still the 子 month of December.
     const auto lesserCold = SolarTermDay(y, kLesserCold);
     const auto springBegins = SolarTermDay(y, kStartOfSpring);
     const bool beforeSpring = springBegins && date < *springBegins;
@@ -115,29 +88,24 @@ std::string MonthPillar(sys_days date, std::string_view kind) {
     } else if (lesserCold && date < *lesserCold) {
         q = 11;
     }
-    // 4. The year of the stems changes at 立春.
+    // The year of the stems changes at 立春.
     const int stemYear = beforeSpring ? y - 1 : y;
-    // 5. The 寅 month of a 甲 or 己 year is 丙寅; each later year stem moves it on by two.
+    // The 寅 month of a 甲 or 己 year is 丙寅; each later year stem moves it on by two.
     const int k = PositiveMod(static_cast<long long>(stemYear) - 3, 10);
     const int v = 2 * k + q;
     int stem = v < 10 ? v : v % 10;
     if (stem == 0) stem = 10;
-    // 6.
-    switch (letter) {
-        case 'D':
+    switch (kind) {
+        case PillarKind::StemBranch:
             return Join(StemName(stem), MonthBranchName(q), "月");
-        case 'W':
+        case PillarKind::Element:
             return Join(StemElement(stem), MonthBranchElement(q), "月");
-        case 'F':
+        case PillarKind::Direction:
             return Join(StemDirection(stem), MonthBranchDirection(q), "月");
-        default:
+        case PillarKind::Nayin:
             return Join(NayinName(CyclePosition(stem, BranchOfMonth(q))), "月");
     }
-}
-
-std::string MonthPillar(std::string_view date, std::string_view kind) {
-    const auto day = ParseDate(date);
-    return day ? MonthPillar(*day, kind) : std::string{};
+    return {};
 }
 
 int DayStem(sys_days date) {
@@ -154,33 +122,47 @@ int HourPeriod(int hour, int minute) {
     return (hour + 1) / 2 % 12 + 1;
 }
 
-std::string DayHourPillar(sys_days date, int hour, int minute, std::string_view kind) {
-    const char letter = KindLetter(kind);
+std::string DayPillar(sys_days date, PillarKind kind) {
     const int stem = DayStem(date);
     const int branch = DayBranch(date);
-    switch (letter) {
-        case 'D':
+    switch (kind) {
+        case PillarKind::StemBranch:
             return Join(StemName(stem), BranchName(branch), "日");
-        case 'W':
+        case PillarKind::Element:
             return Join(StemElement(stem), BranchElement(branch), "日");
-        case 'F':
+        case PillarKind::Direction:
             return Join(StemDirection(stem), BranchDirection(branch), "日");
-        case 'N':
+        case PillarKind::Nayin:
             return Join(NayinName(CyclePosition(stem, branch)), "日");
-        // The hour stays on the date passed: from 23:00 the day pillar does not move on.
-        case 'T':
-        case 'X':
-        case 'V':
-        case 'L':
-            return HourPiece(stem, hour, minute, letter);
-        default:
-            return {};
     }
+    return {};
 }
 
-std::string DayHourPillar(std::string_view date, int hour, int minute, std::string_view kind) {
-    const auto day = ParseDate(date);
-    return day ? DayHourPillar(*day, hour, minute, kind) : std::string{};
+std::string HourPillar(sys_days date, seconds timeOfDay, PillarKind kind) {
+    if (timeOfDay < seconds{0} || timeOfDay >= days{1}) return {};
+    const hh_mm_ss<seconds> time{timeOfDay};
+    const int period = HourPeriod(static_cast<int>(time.hours().count()),
+                                  static_cast<int>(time.minutes().count()));
+    // The hour stays on the date passed: from 23:00 the day's stem does not move on. The 子
+    // hour of a 甲 day is 甲子; each later day stem moves it on by two.
+    int base = 2 * DayStem(date) - 1;
+    if (base <= 0) base += 10;
+    int stem = period + base - 1;
+    if (stem > 10) {
+        stem %= 10;
+        if (stem == 0) stem = 10;
+    }
+    switch (kind) {
+        case PillarKind::StemBranch:
+            return Join(StemName(stem), HourDescription(period));
+        case PillarKind::Element:
+            return Join(StemElement(stem), BranchElement(period), "时");
+        case PillarKind::Direction:
+            return Join(StemDirection(stem), BranchDirection(period), "时");
+        case PillarKind::Nayin:
+            return Join(NayinName(CyclePosition(stem, period)), "时");
+    }
+    return {};
 }
 
 }  // namespace calendar

@@ -1,27 +1,36 @@
 #pragma once
 // Year, month, day and hour in the sixty-pair cycle, with elements, directions and nayin.
-// The kind is one letter compared case-insensitively ("D", "W", "F", "L", "N", "T", "X",
-// "V"); a kind the operation does not know gives "".
+#include <array>
+#include <chrono>
 #include <string>
-#include <string_view>
 
 #include "calendar/date.h"
 
 namespace calendar {
 
-std::string YearPillar(int year, std::string_view kind);  // "D", "W", "F", "L"
+// What a pillar's text tells of its stem and branch.
+enum class PillarKind {
+    StemBranch,  // the pair's names with their pinyin; the hour's runs on with the period's
+                 // description ("甲jiǎ子zǐ时 子夜/夜半 三更")
+    Element,     // the element of the stem and of the branch
+    Direction,   // the direction of the stem and of the branch
+    Nayin,       // the nayin of the pair
+};
+inline constexpr std::array<PillarKind, 4> kPillarKinds = {
+    PillarKind::StemBranch, PillarKind::Element, PillarKind::Direction, PillarKind::Nayin};
+
+// The year is used as passed: the callers choose whether it is a lunar or a Gregorian year.
+std::string YearPillar(int year, PillarKind kind);
 std::string YearZodiac(int year);
 
 // The solar month opened by a 节 term. A year outside 1901..2100 has no term dates, so
 // no boundary is crossed and the month stays the 丑 month of the stem year.
-std::string MonthPillar(sys_days date, std::string_view kind);          // "D", "W", "F", "L"
-std::string MonthPillar(std::string_view date, std::string_view kind);  // "" for a bad date
+std::string MonthPillar(sys_days date, PillarKind kind);
 
-// Day kinds "D", "W", "F", "N"; hour kinds "T", "X", "V", "L". The hour stays on the date
-// passed: 23:00-23:59 is the 子 period of that same day. An hour outside 0..23 or a minute
-// outside 0..59 gives "" for the hour kinds.
-std::string DayHourPillar(sys_days date, int hour, int minute, std::string_view kind);
-std::string DayHourPillar(std::string_view date, int hour, int minute, std::string_view kind);
+std::string DayPillar(sys_days date, PillarKind kind);
+// The hour stays on the date passed: 23:00-23:59 is the 子 period of that same day. Only the
+// hour and minute count; a time outside 0:00 .. 23:59:59 gives "".
+std::string HourPillar(sys_days date, std::chrono::seconds timeOfDay, PillarKind kind);
 
 // Numbers behind the texts, for callers that need the cycle position itself.
 int DayStem(sys_days date);            // 1..10

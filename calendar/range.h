@@ -21,9 +21,10 @@ inline constexpr sys_days kFirstLunarDay = sys_days{1901y / 2 / 19};
 inline constexpr sys_days kLastLunarDay = sys_days{2100y / 2 / 8};
 constexpr bool InLunarRange(sys_days d) { return d >= kFirstLunarDay && d <= kLastLunarDay; }
 
-// The calling convention counts a Gregorian year's lunar days from the Spring Festival of the
-// year before, so the Gregorian years it works with are those whose previous lunar year is in
-// the table: 1902..2099. Other years are clamped to them.
+// The main face takes its Gregorian pieces (the weeks of the year, the festivals, the
+// nine-nines) of a working year: the Gregorian year clamped to 1902..2099, the years whose
+// previous lunar year is in the table. Its days in 1901 and 2100 therefore take these pieces
+// from 1902 and 2099, as the main face is defined to; the alternate face takes the year as it is.
 inline constexpr int kFirstWorkingYear = kFirstLunarYear + 1;
 inline constexpr int kLastWorkingYear = kLastLunarYear;
 constexpr int WorkingYear(int year) {

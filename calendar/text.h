@@ -1,7 +1,7 @@
 #pragma once
 // The small text pieces every composition shares: zero-padded numbers and date texts, Chinese
 // year digits, weekday names, the cut of an hour text after its "时", code-point cuts of UTF-8
-// and the one-letter kind selectors.
+// and the one-letter unit selector.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,8 +41,8 @@ std::size_t CodePointCount(std::string_view utf8);
 // The first n code points (all of them when there are fewer).
 std::string_view CodePointPrefix(std::string_view utf8, std::size_t n);
 
-// The pillar and interval selectors are one letter compared without regard to case; 0 for
-// anything that is not a single ASCII letter.
+// The interval's unit is one letter compared without regard to case; 0 for anything that is
+// not a single ASCII letter.
 char KindLetter(std::string_view kind);
 
 }  // namespace calendar

@@ -11,6 +11,7 @@
 #include "calendar/term_moments.h"
 #include "cli/arguments.h"
 #include "cli/json_text.h"
+#include "cli/pillar_letters.h"
 
 namespace cli {
 
@@ -49,12 +50,18 @@ bool CheckTermYear(const Invocation& call, int year) {
                      "the solar terms are known for ");
 }
 
+// KIND, one of a pillar's letters.
+std::optional<calendar::PillarKind> ReadKind(ArgReader& args, std::string_view letters) {
+    const auto letter = args.Kind("KIND", letters);
+    return letter ? PillarKindOf(*letter, letters) : std::nullopt;
+}
+
 int RunLunar(const Invocation& call) {
     ArgReader args(call);
     const auto date = args.Date("DATE");
     if (!args.Done()) return kExitUsage;
     if (!CheckLunarRange(*date, call.err)) return kExitUsage;
-    call.out << calendar::LunarDateTextOf(*date) << '\n';
+    call.out << calendar::LunarDateText(*date) << '\n';
     return kExitOk;
 }
 
@@ -120,8 +127,8 @@ int RunMoments(const Invocation& call) {
 int RunYearPillar(const Invocation& call) {
     ArgReader args(call);
     const auto year = args.Year("YEAR");
-    const auto kind = args.Kind("KIND", "DWFL");
-    if (!args.Done()) return kExitUsage;
+    const auto kind = ReadKind(args, kYearLetters);
+    if (!args.Done() || !kind) return kExitUsage;
     call.out << calendar::YearPillar(*year, *kind) << '\n';
     return kExitOk;
 }
@@ -129,8 +136,8 @@ int RunYearPillar(const Invocation& call) {
 int RunMonthPillar(const Invocation& call) {
     ArgReader args(call);
     const auto date = args.Date("DATE");
-    const auto kind = args.Kind("KIND", "DWFL");
-    if (!args.Done()) return kExitUsage;
+    const auto kind = ReadKind(args, kMonthLetters);
+    if (!args.Done() || !kind) return kExitUsage;
     // A date's month follows the 节 terms of its own Gregorian year alone: before 小寒 it is
     // the 子 month, whatever the year before holds.
     const int year = GregorianYear(*date);
@@ -149,9 +156,15 @@ int RunDayHourPillar(const Invocation& call) {
     const auto date = args.Date("DATE");
     const auto hour = args.Integer("HOUR", 0, 23);
     const auto minute = args.Integer("MINUTE", 0, 59);
-    const auto kind = args.Kind("KIND", "DWFNTXVL");
+    // The day's letters and the hour's have none in common.
+    const auto letter = args.Kind("KIND", std::string(kDayLetters) + std::string(kHourLetters));
     if (!args.Done()) return kExitUsage;
-    call.out << calendar::DayHourPillar(*date, *hour, *minute, *kind) << '\n';
+    const std::chrono::minutes time = std::chrono::hours{*hour} + std::chrono::minutes{*minute};
+    if (const auto dayKind = PillarKindOf(*letter, kDayLetters)) {
+        call.out << calendar::DayPillar(*date, *dayKind) << '\n';
+    } else if (const auto hourKind = PillarKindOf(*letter, kHourLetters)) {
+        call.out << calendar::HourPillar(*date, time, *hourKind) << '\n';
+    }
     return kExitOk;
 }
 

@@ -115,7 +115,7 @@ std::string MonthDayJson(sys_days day, const calendar::HolidaySchedule& holidays
     const int year = static_cast<int>(year_month_day{day}.year());
     std::string out = "{";
     AppendField(out, "date", calendar::FormatDate(day));
-    AppendField(out, "lunar", lunar ? calendar::LunarDateTextOf(day) : std::string());
+    AppendField(out, "lunar", calendar::LunarDateText(day));
     AppendField(out, "line", month::CellLine(day));
     AppendField(out, "term", term > 0 ? calendar::SolarTermName(term) : std::string_view());
     AppendField(out, "festivals", lunar ? calendar::DayFestivals(year, day) : std::string());

@@ -15,6 +15,7 @@ namespace cli {
 
 namespace {
 
+using calendar::PillarKind;
 using calendar::sys_days;
 
 // Whole chunks keep the write calls few; the size only has to dwarf one line (~1.5 kB).
@@ -28,13 +29,13 @@ void AppendField(std::string& out, std::string_view key, const Text& text) {
     AppendJsonString(out, text);
 }
 
-// An array of texts, one per kind letter, each made by pieceOf(kind).
+// An array of texts, one per pillar kind, each made by pieceOf(kind).
 template <class PieceOf>
-void AppendKinds(std::string& out, std::string_view kinds, PieceOf pieceOf) {
+void AppendKinds(std::string& out, PieceOf pieceOf) {
     out += '[';
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        if (i > 0) out += ',';
-        AppendJsonString(out, pieceOf(kinds.substr(i, 1)));
+    for (const calendar::PillarKind kind : calendar::kPillarKinds) {
+        if (kind != calendar::kPillarKinds.front()) out += ',';
+        AppendJsonString(out, pieceOf(kind));
     }
     out += ']';
 }
@@ -73,25 +74,24 @@ void AppendSweepLine(std::string& out, sys_days day) {
     out += '{';
     AppendField(out, "date", calendar::FormatDate(day));
     out += ',';
-    AppendField(out, "lunar", calendar::LunarDateTextOf(day));
+    AppendField(out, "lunar", calendar::LunarDateText(day));
     out += ',';
     AppendField(out, "term", term > 0 ? calendar::SolarTermName(term) : std::string_view());
     out += ',';
     AppendField(out, "festivals", calendar::DayFestivals(year, day));
     out += ",\"year\":";
-    AppendKinds(out, "DWFL", [&](std::string_view k) { return calendar::YearPillar(year, k); });
+    AppendKinds(out, [&](PillarKind k) { return calendar::YearPillar(year, k); });
     out += ',';
     AppendField(out, "zodiac", calendar::YearZodiac(year));
     out += ",\"month\":";
-    AppendKinds(out, "DWFL", [&](std::string_view k) { return calendar::MonthPillar(day, k); });
+    AppendKinds(out, [&](PillarKind k) { return calendar::MonthPillar(day, k); });
     out += ",\"day\":";
-    AppendKinds(out, "DWFN",
-                [&](std::string_view k) { return calendar::DayHourPillar(day, 0, 0, k); });
+    AppendKinds(out, [&](PillarKind k) { return calendar::DayPillar(day, k); });
     out += ",\"hours\":[";
     for (int hour = 0; hour < 24; hour += 2) {
         if (hour > 0) out += ',';
-        AppendKinds(out, "TXVL",
-                    [&](std::string_view k) { return calendar::DayHourPillar(day, hour, 0, k); });
+        const std::chrono::hours time{hour};
+        AppendKinds(out, [&](PillarKind k) { return calendar::HourPillar(day, time, k); });
     }
     out += "]}\n";
 }

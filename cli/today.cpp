@@ -18,6 +18,7 @@ namespace cli {
 
 namespace {
 
+using calendar::PillarKind;
 using calendar::sys_days;
 
 int GregorianYear(sys_days day) {
@@ -55,9 +56,10 @@ std::string TermLine(sys_days day) {
 
 }  // namespace
 
-std::string TodayCalendarText(sys_days day, int hour, int minute) {
+std::string TodayCalendarText(const calendar::Moment& now) {
+    const sys_days day = now.today;
     const int year = GregorianYear(day);
-    const std::optional<calendar::LunarDate> lunar = calendar::LunarDateOf(day);
+    const std::optional<calendar::LunarDate> lunar = calendar::LunarOf(day);
     std::string festivals = calendar::DayFestivals(year, day);
     if (festivals.empty()) festivals = "无";
 
@@ -66,9 +68,10 @@ std::string TodayCalendarText(sys_days day, int hour, int minute) {
     text += "农历 " + (lunar ? LunarLine(*lunar) : std::string()) + "\n";
     text += "节气 " + TermLine(day) + "\n";
     // The year pillar follows the Gregorian year, as the sticker shows it.
-    text += "干支 " + calendar::YearPillar(year, "D") + "年 " + calendar::MonthPillar(day, "D") +
-            " " + calendar::DayHourPillar(day, hour, minute, "D") + " " +
-            calendar::DayHourPillar(day, hour, minute, "T") + "\n";
+    text += "干支 " + calendar::YearPillar(year, PillarKind::StemBranch) + "年 " +
+            calendar::MonthPillar(day, PillarKind::StemBranch) + " " +
+            calendar::DayPillar(day, PillarKind::StemBranch) + " " +
+            calendar::HourPillar(day, now.timeOfDay, PillarKind::StemBranch) + "\n";
     text += "生肖 " + calendar::YearZodiac(year) + "\n";
     text += "节日 " + festivals + "\n";
     return text;
@@ -94,9 +97,7 @@ int RunTodayCalendar(std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
     if (!CheckLunarRange(now->today, err)) return kExitUsage;
-    const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(now->timeOfDay).count();
-    out << TodayCalendarText(now->today, static_cast<int>(minutes / 60),
-                             static_cast<int>(minutes % 60));
+    out << TodayCalendarText(*now);
     return kExitOk;
 }
 

@@ -9,9 +9,9 @@
 
 namespace cli {
 
-// The lines for a day with a lunar date and a local time of day, each ending in a newline:
+// The lines for a local date with a lunar date and a time of day, each ending in a newline:
 // date and weekday, lunar date, solar term, the four pillars, zodiac, festivals.
-std::string TodayCalendarText(calendar::sys_days day, int hour, int minute);
+std::string TodayCalendarText(const calendar::Moment& now);
 
 // tavelon-cal today: the text above for the local date and time, or the range message when
 // the clock stands outside the days that have a lunar date.

@@ -74,13 +74,12 @@ std::optional<calendar::sys_days> DayLineDay(const tools::PickerMoment& referenc
                                              const std::string& count,
                                              tools::DayDirection direction) {
     if (!tools::IsCountText(count)) return std::nullopt;
-    const double days = calendar::NumberValue(count);
-    const double from = tools::SerialOf(reference);
-    const double to = from + (direction == tools::DayDirection::Before ? -days : days);
-    if (const std::optional<tools::PickerMoment> target = tools::MomentOfSerial(to)) {
+    const double value = calendar::NumberValue(count);
+    const double days = direction == tools::DayDirection::Before ? -value : value;
+    if (const std::optional<tools::PickerMoment> target = tools::MomentAfter(reference, days)) {
         return target->day;
     }
-    return to < from ? tools::kFirstPickerDay : tools::kLastPickerDay;
+    return days < 0 ? tools::kFirstPickerDay : tools::kLastPickerDay;
 }
 
 int RunDayLine(const Invocation& call) {
@@ -107,8 +106,7 @@ int RunDayLine(const Invocation& call) {
         *side == "before" ? tools::DayDirection::Before : tools::DayDirection::After;
     const std::optional<calendar::sys_days> day = DayLineDay(*reference, *count, direction);
     if (day && !CheckLunarRange(*day, call.err)) return kExitUsage;
-    PrintWindowText(call, tools::DayLineText(tools::SerialOf(*reference), *count, direction,
-                                             args.Flag("--wide")));
+    PrintWindowText(call, tools::DayLineText(*reference, *count, direction, args.Flag("--wide")));
     return kExitOk;
 }
 
@@ -133,8 +131,7 @@ int RunBazi(const Invocation& call) {
     }
     if (!args.Done()) return kExitUsage;
     if (!CheckLunarRange(moment->today, call.err)) return kExitUsage;
-    const auto hour = std::chrono::duration_cast<std::chrono::hours>(moment->timeOfDay).count();
-    PrintWindowText(call, tools::FourPillarsText(moment->today, static_cast<int>(hour)));
+    PrintWindowText(call, tools::FourPillarsText(moment->today, moment->timeOfDay));
     return kExitOk;
 }
 

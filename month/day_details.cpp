@@ -65,7 +65,7 @@ std::string NineNinesCount(sys_days day) {
 
 std::string DayDetails(sys_days day, sys_days today, const calendar::HolidaySchedule& holidays) {
     std::string text = DateLine(day, today);
-    const auto lunar = calendar::InLunarRange(day) ? calendar::LunarDateOf(day) : std::nullopt;
+    const auto lunar = calendar::LunarOf(day);
     if (!lunar) {
         text += std::string(kLineBreak) + "农历日期只在1901-02-19至2100-02-08之间";
         return text;
@@ -73,9 +73,11 @@ std::string DayDetails(sys_days day, sys_days today, const calendar::HolidaySche
     text += std::string(kLineBreak) + "农历" + calendar::ChineseYearDigits(lunar->year) + "年" +
             calendar::LunarMonthAndDayText(*lunar);
     // The year pillar follows the lunar year, as in the tools: it turns at the Spring Festival.
-    text += std::string(kLineBreak) + calendar::YearPillar(lunar->year, "D") + "[" +
-            calendar::YearZodiac(lunar->year) + "]年 " + calendar::MonthPillar(day, "D") + " " +
-            calendar::DayHourPillar(day, 0, 0, "D");
+    text += std::string(kLineBreak) +
+            calendar::YearPillar(lunar->year, calendar::PillarKind::StemBranch) + "[" +
+            calendar::YearZodiac(lunar->year) + "]年 " +
+            calendar::MonthPillar(day, calendar::PillarKind::StemBranch) + " " +
+            calendar::DayPillar(day, calendar::PillarKind::StemBranch);
 
     std::vector<std::string> pieces;
     if (const int term = calendar::SolarTermIndexOn(day))

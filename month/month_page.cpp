@@ -26,7 +26,8 @@ year_month MonthOf(sys_days d) {
 
 // "丙午马年": the year's stem and branch without their pinyin, and its animal.
 std::string LunarYearName(int lunarYear) {
-    const int position = calendar::JiaziPosition(calendar::YearPillar(lunarYear, "D"));
+    const int position =
+        calendar::JiaziPosition(calendar::YearPillar(lunarYear, calendar::PillarKind::StemBranch));
     if (position == 0) return {};
     const int stem = (position - 1) % 10 + 1;
     const int branch = (position - 1) % 12 + 1;
@@ -68,7 +69,7 @@ Line LineOf(sys_days day) {
     if (!festivals.empty()) return {std::move(festivals), LineKind::Festival};
     if (const int term = calendar::SolarTermIndexOn(day))
         return {std::string(calendar::SolarTermName(term)), LineKind::Term};
-    const auto lunar = calendar::LunarDateOf(day);
+    const auto lunar = calendar::LunarOf(day);
     if (!lunar) return {};
     if (lunar->day == 1) return {LunarMonthLabel(*lunar), LineKind::MonthName};
     return {std::string(calendar::LunarDayName(lunar->day)), LineKind::LunarDay};
@@ -84,8 +85,7 @@ std::string MonthHeader(year_month m) {
     std::vector<std::string> years, months;
     const sys_days firstDay{m / 1}, lastDay{m / last};
     for (sys_days d = firstDay; d <= lastDay; d += days{1}) {
-        if (!calendar::InLunarRange(d)) continue;
-        const auto lunar = calendar::LunarDateOf(d);
+        const auto lunar = calendar::LunarOf(d);
         if (!lunar) continue;
         AddOnce(years, LunarYearName(lunar->year));
         AddOnce(months, LunarMonthLabel(*lunar));

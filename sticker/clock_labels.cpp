@@ -8,6 +8,7 @@ namespace sticker {
 
 using namespace std::chrono;
 using calendar::Moment;
+using calendar::PillarKind;
 
 namespace {
 
@@ -58,9 +59,9 @@ MainClockTexts ComposeMainClockTexts(const Moment& now) {
     const ClockFields f = FieldsOf(now.timeOfDay);
     MainClockTexts texts;
     texts.clock = ClockText(now.timeOfDay);
-    texts.pillarLines = calendar::MonthPillar(now.today, "D") + " " +
-                        calendar::DayHourPillar(now.today, f.hour, f.minute, "D") + "\r\n" +
-                        calendar::DayHourPillar(now.today, f.hour, f.minute, "T") +
+    texts.pillarLines = calendar::MonthPillar(now.today, PillarKind::StemBranch) + " " +
+                        calendar::DayPillar(now.today, PillarKind::StemBranch) + "\r\n" +
+                        calendar::HourPillar(now.today, now.timeOfDay, PillarKind::StemBranch) +
                         std::string(QuarterOfHour(f.minute, f.second));
     return texts;
 }
@@ -69,7 +70,8 @@ AlternateClockTexts ComposeAlternateClockTexts(const Moment& now) {
     const ClockFields f = FieldsOf(now.timeOfDay);
     AlternateClockTexts texts;
     texts.clock = ClockText(now.timeOfDay);
-    const std::string hourText = calendar::DayHourPillar(now.today, f.hour, f.minute, "T");
+    const std::string hourText =
+        calendar::HourPillar(now.today, now.timeOfDay, PillarKind::StemBranch);
     const std::string_view quarter = QuarterOfHour(f.minute, f.second);
     const auto cut = calendar::CutHourText(hourText);
     if (!cut) {

@@ -13,6 +13,7 @@ namespace sticker {
 
 using namespace std::chrono;
 using calendar::Moment;
+using calendar::PillarKind;
 
 namespace {
 
@@ -63,7 +64,7 @@ DatePieces PiecesOf(sys_days today, int workingYear, const calendar::LunarDate& 
     p.term = calendar::SolarTermName(calendar::SolarTermIndexOn(today));
     // The year is named as users know it: it changes at the Spring Festival, with the lunar
     // date shown beside it, not on 1 January.
-    p.yearText = calendar::YearPillar(lunar.year, "D");
+    p.yearText = calendar::YearPillar(lunar.year, PillarKind::StemBranch);
     p.zodiac = calendar::YearZodiac(lunar.year);
     p.leapNote = calendar::LeapMonthNote(lunar.year);
     p.festivals = calendar::DayFestivals(workingYear, today);
@@ -81,8 +82,7 @@ std::string WeekAndCountdownLine(const DatePieces& p) {
 
 MainFaceTexts ComposeMainFaceTexts(const Moment& now) {
     const sys_days today = now.today;
-    std::optional<calendar::LunarDate> lunar;
-    if (calendar::InLunarRange(today)) lunar = calendar::LunarDateOf(today);
+    const std::optional<calendar::LunarDate> lunar = calendar::LunarOf(today);
     if (!lunar) return {{}, std::string(calendar::RangeMessage(today))};
 
     const DayFields f = FieldsOf(today);
@@ -115,10 +115,8 @@ AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now) {
     AlternateFaceTexts texts;
     texts.date = f.yyyy + "年" + f.mm + "月" + f.dd + "日";
 
-    // The lunar date comes through the same calling convention as everywhere else, so 1901
-    // and early 2100 convert correctly; outside the table there is nothing true to show.
-    std::optional<calendar::LunarDate> lunar;
-    if (calendar::InLunarRange(today)) lunar = calendar::LunarDateOf(today);
+    // Outside the table there is nothing true to show.
+    const std::optional<calendar::LunarDate> lunar = calendar::LunarOf(today);
     if (!lunar) {
         texts.weekLine = std::string(calendar::RangeMessage(today));
         texts.lunarBlock = texts.weekLine;
@@ -128,13 +126,10 @@ AlternateFaceTexts ComposeAlternateFaceTexts(const Moment& now) {
     const DatePieces p = PiecesOf(today, f.year, *lunar);
     texts.weekLine = WeekAndCountdownLine(p);
 
-    const auto hm = hh_mm_ss<seconds>{now.timeOfDay};
-    const int hour = int(hm.hours().count());
-    const int minute = int(hm.minutes().count());
     std::string line2 = p.yearText + "[" + p.zodiac + "]" + p.leapNote + std::string(p.term) +
                         p.festivals + " " + std::string(p.nineNines);
-    std::string line3 =
-        calendar::MonthPillar(today, "D") + " " + calendar::DayHourPillar(today, hour, minute, "D");
+    std::string line3 = calendar::MonthPillar(today, PillarKind::StemBranch) + " " +
+                             calendar::DayPillar(today, PillarKind::StemBranch);
     texts.lunarBlock = p.lunarDay;
     texts.lunarBlock.append(kCrLf).append(line2).append(kCrLf).append(line3);
     return texts;

@@ -5,7 +5,6 @@
 #include "calendar/name_tables.h"
 #include "calendar/seasons.h"
 #include "calendar/solar_terms.h"
-#include "tools/picker_moment.h"
 
 namespace tools {
 
@@ -32,11 +31,10 @@ bool IsCountText(std::string_view text) {
 }
 
 std::string LunarDayLine(calendar::sys_days target, bool wide) {
-    if (!calendar::InLunarRange(target)) return "";
-    const auto lunar = calendar::LunarDateOf(target);
+    const auto lunar = calendar::LunarOf(target);
     if (!lunar) return "";
-    // The Gregorian year, not the year the lunar conversion clamps to, governs the term,
-    // the nine-nines and the festivals.
+    // The Gregorian year, not the lunar year, governs the term, the nine-nines and the
+    // festivals.
     const int year = int(std::chrono::year_month_day{target}.year());
 
     const char* separator = lunar->leap ? " 闰" : (wide ? "  " : " ");
@@ -59,18 +57,18 @@ std::string LunarDayLine(calendar::sys_days target, bool wide) {
     return line;
 }
 
-std::string DayInfoLine(double referenceSerial, double offset, bool wide) {
-    const auto moment = MomentOfSerial(referenceSerial + offset);
+std::string DayInfoLine(const PickerMoment& reference, double offset, bool wide) {
+    const auto moment = MomentAfter(reference, offset);
     if (!moment) return "";
     return LunarDayLine(moment->day, wide);
 }
 
-std::string DayLineText(double referenceSerial, std::string_view countText, DayDirection direction,
-                        bool wide) {
+std::string DayLineText(const PickerMoment& reference, std::string_view countText,
+                        DayDirection direction, bool wide) {
     if (!IsCountText(countText)) return "";
     const double count = calendar::NumberValue(countText);
     const double offset = direction == DayDirection::Before ? -count : count;
-    return DayInfoLine(referenceSerial, offset, wide);
+    return DayInfoLine(reference, offset, wide);
 }
 
 }  // namespace tools

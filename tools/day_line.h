@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "calendar/date.h"
+#include "tools/picker_moment.h"
 
 namespace tools {
 
@@ -22,11 +23,11 @@ std::string LunarDayLine(calendar::sys_days target, bool wide);
 // The line for reference + offset days. A fractional offset moves the time of day as well,
 // and the day of the resulting moment is the one shown. "" when that moment is not a day the
 // pickers offer or lies outside the lunar range.
-std::string DayInfoLine(double referenceSerial, double offset, bool wide);
+std::string DayInfoLine(const PickerMoment& reference, double offset, bool wide);
 
 // The line before (Before) or after (After) for the text of its count box: the
 // validity rule, then the number value of the text, subtracted or added.
-std::string DayLineText(double referenceSerial, std::string_view countText, DayDirection direction,
-                        bool wide);
+std::string DayLineText(const PickerMoment& reference, std::string_view countText,
+                        DayDirection direction, bool wide);
 
 }  // namespace tools

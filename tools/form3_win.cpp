@@ -5,7 +5,6 @@
 
 #include <array>
 #include <chrono>
-#include <limits>
 #include <vector>
 
 #include "calendar/name_tables.h"
@@ -128,8 +127,9 @@ void Form3::OnControlEvent(ui::Control& control, ui::ControlEvent event) {
 }
 
 void Form3::ShowInterval() {
-    SetLabel(ToolsPart::Interval, IntervalText(PickerSerial(ToolsPart::IntervalStart),
-                                               PickerSerial(ToolsPart::IntervalEnd)));
+    const auto start = PickerValue(ToolsPart::IntervalStart);
+    const auto end = PickerValue(ToolsPart::IntervalEnd);
+    SetLabel(ToolsPart::Interval, start && end ? IntervalText(start->day, end->day) : "");
 }
 
 void Form3::ShowDayBefore() {
@@ -150,12 +150,14 @@ void Form3::ShowDayLists() {
 void Form3::ShowDayLine(DayDirection direction, bool wide) {
     const bool before = direction == DayDirection::Before;
     const std::string count = Text(before ? ToolsPart::BeforeCount : ToolsPart::AfterCount);
+    const auto reference = PickerValue(ToolsPart::ReferenceDay);
     SetLabel(before ? ToolsPart::BeforeLine : ToolsPart::AfterLine,
-             DayLineText(PickerSerial(ToolsPart::ReferenceDay), count, direction, wide));
+             reference ? DayLineText(*reference, count, direction, wide) : "");
 }
 
 void Form3::ShowFourPillars() {
-    SetText(ToolsPart::Reading, FourPillarsText(PickerSerial(ToolsPart::ReadingMoment)));
+    const auto value = PickerValue(ToolsPart::ReadingMoment);
+    SetText(ToolsPart::Reading, value ? FourPillarsText(value->day, value->timeOfDay) : "");
 }
 
 void Form3::ShowWeekRange() {
@@ -211,12 +213,6 @@ std::optional<PickerMoment> Form3::PickerValue(ToolsPart picker) const {
                                       std::chrono::minutes{t.wMinute} +
                                       std::chrono::seconds{t.wSecond};
     return PickerMoment{sys_days{ymd}, time};
-}
-
-double Form3::PickerSerial(ToolsPart picker) const {
-    // NaN makes every tool show its empty text, as for a day the pickers do not offer.
-    const auto value = PickerValue(picker);
-    return value ? SerialOf(*value) : std::numeric_limits<double>::quiet_NaN();
 }
 
 int Form3::PickerYear(ToolsPart picker) const {

@@ -123,7 +123,6 @@ private:
     void ShowDayLine(DayDirection direction, bool wide);
     // A picker's value; nothing when it cannot be read.
     std::optional<PickerMoment> PickerValue(ToolsPart picker) const;
-    double PickerSerial(ToolsPart picker) const;
     int PickerYear(ToolsPart picker) const;
     void SetPickerValue(ToolsPart picker, const PickerMoment& value);
     void SetLabel(ToolsPart label, std::string_view text);

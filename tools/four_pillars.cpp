@@ -6,7 +6,6 @@
 #include "calendar/pillars.h"
 #include "calendar/range.h"
 #include "calendar/text.h"
-#include "tools/picker_moment.h"
 
 namespace tools {
 
@@ -20,37 +19,34 @@ std::string HourReading(const std::string& hourText) {
 
 }  // namespace
 
-std::string FourPillarsText(calendar::sys_days date, int hour) {
+std::string FourPillarsText(calendar::sys_days date, std::chrono::seconds timeOfDay) {
     if (!calendar::InLunarRange(date)) return std::string(calendar::RangeMessage(date));
-    if (hour < 0 || hour > 23) return "";
-    const auto lunar = calendar::LunarDateOf(date);
+    if (timeOfDay < std::chrono::seconds{0} || timeOfDay >= std::chrono::days{1}) return "";
+    const auto lunar = calendar::LunarOf(date);
     if (!lunar) return "";
-    // The year pillar follows the lunar year, so it turns at the Spring Festival.
+    // The year pillar follows the lunar year, so it turns at the Spring Festival. Minutes never
+    // enter the reading: the hour pillar is that of the hour's first minute.
     const int ly = lunar->year;
-    using calendar::DayHourPillar;
+    const std::chrono::seconds hour = std::chrono::floor<std::chrono::hours>(timeOfDay);
+    using calendar::DayPillar;
+    using calendar::HourPillar;
     using calendar::MonthPillar;
     using calendar::YearPillar;
+    using enum calendar::PillarKind;
 
-    std::string text = "八字：" + YearPillar(ly, "D") + "[" + calendar::YearZodiac(ly) + "]年   " +
-                       MonthPillar(date, "D") + "   " + DayHourPillar(date, hour, 0, "D") + "   " +
-                       HourReading(DayHourPillar(date, hour, 0, "T")) + "\r\n";
-    text += "五行：" + YearPillar(ly, "W") + "年        " + MonthPillar(date, "W") + "        " +
-            DayHourPillar(date, hour, 0, "W") + "        " + DayHourPillar(date, hour, 0, "X") +
+    std::string text = "八字：" + YearPillar(ly, StemBranch) + "[" + calendar::YearZodiac(ly) +
+                       "]年   " + MonthPillar(date, StemBranch) + "   " +
+                       DayPillar(date, StemBranch) + "   " +
+                       HourReading(HourPillar(date, hour, StemBranch)) + "\r\n";
+    text += "五行：" + YearPillar(ly, Element) + "年        " + MonthPillar(date, Element) +
+            "        " + DayPillar(date, Element) + "        " + HourPillar(date, hour, Element) +
             "\r\n";
-    text += "方位：" + YearPillar(ly, "F") + "年         " + MonthPillar(date, "F") + "         " +
-            DayHourPillar(date, hour, 0, "F") + "               " +
-            DayHourPillar(date, hour, 0, "V") + "\r\n";
-    text += "纳音：" + YearPillar(ly, "L") + "年           " + MonthPillar(date, "L") +
-            "           " + DayHourPillar(date, hour, 0, "N") + "            " +
-            DayHourPillar(date, hour, 0, "L");
+    text += "方位：" + YearPillar(ly, Direction) + "年         " + MonthPillar(date, Direction) +
+            "         " + DayPillar(date, Direction) + "               " +
+            HourPillar(date, hour, Direction) + "\r\n";
+    text += "纳音：" + YearPillar(ly, Nayin) + "年           " + MonthPillar(date, Nayin) +
+            "           " + DayPillar(date, Nayin) + "            " + HourPillar(date, hour, Nayin);
     return text;
-}
-
-std::string FourPillarsText(double serial) {
-    const auto moment = MomentOfSerial(serial);
-    if (!moment) return "";
-    const auto hour = std::chrono::duration_cast<std::chrono::hours>(moment->timeOfDay).count();
-    return FourPillarsText(moment->day, static_cast<int>(hour));
 }
 
 }  // namespace tools

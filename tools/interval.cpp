@@ -2,7 +2,6 @@
 
 #include "calendar/text.h"
 #include "calendar/whole_interval.h"
-#include "tools/picker_moment.h"
 
 namespace tools {
 
@@ -13,13 +12,6 @@ std::string IntervalText(calendar::sys_days start, calendar::sys_days end) {
     return "间隔：" + calendar::ZeroPadded(span.years, 2) + "年" +
            calendar::ZeroPadded(span.months, 2) + "月" + calendar::ZeroPadded(span.days, 2) +
            "天(共" + std::to_string(total) + "天)";
-}
-
-std::string IntervalText(double startSerial, double endSerial) {
-    const auto start = MomentOfSerial(startSerial);
-    const auto end = MomentOfSerial(endSerial);
-    if (!start || !end) return "";
-    return IntervalText(start->day, end->day);
 }
 
 }  // namespace tools

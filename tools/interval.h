@@ -10,8 +10,5 @@ namespace tools {
 // days are the whole span whichever date comes first, so they are never negative; the
 // total is signed and goes negative when the end lies before the start.
 std::string IntervalText(calendar::sys_days start, calendar::sys_days end);
-// The same from the two pickers' values; only their days count. "" when either value is not
-// a day the pickers offer.
-std::string IntervalText(double startSerial, double endSerial);
 
 }  // namespace tools

@@ -33,4 +33,8 @@ double SerialOf(const PickerMoment& moment) {
            static_cast<double>(moment.timeOfDay.count()) / kSecondsPerDay;
 }
 
+std::optional<PickerMoment> MomentAfter(const PickerMoment& from, double days) {
+    return MomentOfSerial(SerialOf(from) + days);
+}
+
 }  // namespace tools

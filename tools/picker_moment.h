@@ -1,6 +1,7 @@
 #pragma once
-// A date-time picker's value as the tools read it: a DateSerial (whole days since
-// 1899-12-30, the fraction being the time of day), turned into a day and a time of day.
+// A date-time picker's value as the tools read it: a day and a time of day. The day lists
+// move it by a count of days that may hold a fraction; that count is added to the value as a
+// DateSerial (whole days since 1899-12-30, the fraction being the time of day).
 #include <chrono>
 #include <optional>
 
@@ -30,5 +31,9 @@ struct PickerMoment {
 std::optional<PickerMoment> MomentOfSerial(double serial);
 
 double SerialOf(const PickerMoment& moment);
+
+// The moment a count of days after `from` (before it for a negative count), the fraction
+// moving the time of day; nothing when that is not a moment the pickers offer.
+std::optional<PickerMoment> MomentAfter(const PickerMoment& from, double days);
 
 }  // namespace tools

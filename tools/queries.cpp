@@ -82,7 +82,7 @@ std::string CycleYearsText(int row, int currentYear) {
     if (name.empty() || currentYear < kFirstPickerYear || currentYear > kLastPickerYear) return "";
     // The names repeat every 60 years, so the first 60 years back always hold a match.
     for (int p = currentYear; p > currentYear - 60; --p) {
-        if (calendar::YearPillar(p, "D") != name) continue;
+        if (calendar::YearPillar(p, calendar::PillarKind::StemBranch) != name) continue;
         const int age = currentYear - p + 1;
         return std::to_string(p - 60) + "年虚" + std::to_string(age + 60) + "岁  " +
                std::to_string(p) + "年虚" + std::to_string(age) + "岁";

@@ -21,6 +21,7 @@ namespace {
 using namespace info_test;
 using namespace std::chrono;
 using calendar::sys_days;
+constexpr calendar::PillarKind kStemBranch = calendar::PillarKind::StemBranch;
 
 std::vector<std::string_view> Notes() { return Split(info::NotesText(), "\r\n\r\n"); }
 
@@ -162,12 +163,12 @@ TEST(NotesText, YearCycleRuleGivesTheProgramsYearPillar) {
     const int k = ToInt(*offset);
     for (int y = 1901; y <= 2100; ++y) {
         const int n = ((y - k) % 60 + 60) % 60;
-        ASSERT_EQ(calendar::JiaziName(n + 1), calendar::YearPillar(y, "D")) << y;
+        ASSERT_EQ(calendar::JiaziName(n + 1), calendar::YearPillar(y, kStemBranch)) << y;
     }
     const std::string first = HanOnly(calendar::JiaziName(1));
     const std::size_t anchor = note.find("年是" + first + "年");
     ASSERT_NE(anchor, std::string_view::npos);
-    EXPECT_EQ(HanOnly(calendar::YearPillar(NumberBefore(note, anchor), "D")), first);
+    EXPECT_EQ(HanOnly(calendar::YearPillar(NumberBefore(note, anchor), kStemBranch)), first);
     const std::string stemCount =
         "（0" + HanOnly(calendar::StemName(1)) + "……9" + HanOnly(calendar::StemName(10)) + "）";
     const std::string branchCount = "（0" + HanOnly(calendar::BranchName(1)) + "……11" +
@@ -185,13 +186,13 @@ TEST(NotesText, YearCycleRuleGivesTheProgramsYearPillar) {
     ASSERT_TRUE(nText) << parts[0];
     const int n = ToInt(*nText);
     ASSERT_GE(n, 0) << parts[0];
-    EXPECT_EQ(calendar::JiaziName(n + 1), calendar::YearPillar(y, "D"));
+    EXPECT_EQ(calendar::JiaziName(n + 1), calendar::YearPillar(y, kStemBranch));
     const std::string ns = std::to_string(n);
     EXPECT_EQ(parts[1], ns + " mod 10 = " + std::to_string(n % 10) + " → " +
                             std::string(calendar::StemName(n % 10 + 1)));
     EXPECT_EQ(parts[2], ns + " mod 12 = " + std::to_string(n % 12) + " → " +
                             std::string(calendar::BranchName(n % 12 + 1)));
-    EXPECT_EQ(parts[3], "即" + HanOnly(calendar::YearPillar(y, "D")) + "年");
+    EXPECT_EQ(parts[3], "即" + HanOnly(calendar::YearPillar(y, kStemBranch)) + "年");
     EXPECT_EQ(parts[4], "属" + calendar::YearZodiac(y));
 }
 
@@ -363,7 +364,7 @@ TEST(NotesText, LittleNewYearIsShownOnTheLunarDayTheNoteNames) {
     ASSERT_NE(lunarDay, 0) << *when;
     int seen = 0;
     for (sys_days d{2024y / 12 / 1}; d <= sys_days{2025y / 2 / 28}; d += days{1}) {
-        const auto lunar = calendar::LunarDateOf(d);
+        const auto lunar = calendar::LunarOf(d);
         ASSERT_TRUE(lunar);
         if (lunar->month == month && lunar->day == lunarDay && !lunar->leap) {
             ++seen;

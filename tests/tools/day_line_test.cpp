@@ -12,8 +12,8 @@ namespace {
 using tools::DayDirection;
 using tools::DayLineText;
 using tools::LunarDayLine;
+using tools_test::At;
 using tools_test::Day;
-using tools_test::Serial;
 
 struct LineCase {
     const char* name;
@@ -81,7 +81,7 @@ class DayLineTextTest : public testing::TestWithParam<CountCase> {};
 // The reference picker stands at 2023-04-19 10:50, as a picker keeps the time it was set at.
 TEST_P(DayLineTextTest, ShowsTheDayTheCountReaches) {
     const CountCase& c = GetParam();
-    const std::string line = DayLineText(Serial("2023-04-19", 10, 50), c.count, c.direction, false);
+    const std::string line = DayLineText(At("2023-04-19", 10, 50), c.count, c.direction, false);
     if (c.shownDay == nullptr) {
         EXPECT_EQ(line, "");
     } else {
@@ -119,16 +119,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DayInfoLine, FractionReachingMidnightMovesToTheNextDay) {
     // 10:48 is 0.45 of a day, which a double cannot hold exactly; 10:48 + 0.55 is midnight.
-    EXPECT_EQ(tools::DayInfoLine(Serial("2023-04-19", 10, 48), 0.55, false),
+    EXPECT_EQ(tools::DayInfoLine(At("2023-04-19", 10, 48), 0.55, false),
               LunarDayLine(Day("2023-04-20"), false));
 }
 
 TEST(DayInfoLine, ValuesNoPickerOffersClearTheLine) {
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(tools::DayInfoLine(Serial("2023-04-19"), inf, false), "");
-    EXPECT_EQ(tools::DayInfoLine(Serial("2023-04-19"), -inf, false), "");
-    EXPECT_EQ(tools::DayInfoLine(inf, -inf, false), "");
-    EXPECT_EQ(tools::DayInfoLine(Serial("2023-04-19"), 1e308, false), "");
+    EXPECT_EQ(tools::DayInfoLine(At("2023-04-19"), inf, false), "");
+    EXPECT_EQ(tools::DayInfoLine(At("2023-04-19"), -inf, false), "");
+    EXPECT_EQ(tools::DayInfoLine(At("2023-04-19"), std::numeric_limits<double>::quiet_NaN(), false),
+              "");
+    EXPECT_EQ(tools::DayInfoLine(At("2023-04-19"), 1e308, false), "");
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 
 using tools::FourPillarsText;
 using tools_test::Day;
-using tools_test::Serial;
+using namespace std::chrono_literals;
 
 const std::string kStartUpReading =
     "八字：丙bǐng申shēn[猴]年   庚gēng寅yín月   甲jiǎ申shēn日   丁dīng卯mǎo时 \r\n"
@@ -19,21 +19,20 @@ const std::string kStartUpReading =
     "纳音：山下火年           松柏木月           泉中水日            炉中火时";
 
 TEST(FourPillarsText, StartUpReadingIsExact) {
-    EXPECT_EQ(FourPillarsText(Serial("2016-03-03", 5, 33)), kStartUpReading);
-    EXPECT_EQ(FourPillarsText(Day("2016-03-03"), 5), kStartUpReading);
+    EXPECT_EQ(FourPillarsText(Day("2016-03-03"), 5h + 33min), kStartUpReading);
 }
 
 TEST(FourPillarsText, MinutesNeverEnter) {
-    EXPECT_EQ(FourPillarsText(Serial("2016-03-03", 5, 0)), kStartUpReading);
-    EXPECT_EQ(FourPillarsText(Serial("2016-03-03", 5, 59)), kStartUpReading);
+    EXPECT_EQ(FourPillarsText(Day("2016-03-03"), 5h), kStartUpReading);
+    EXPECT_EQ(FourPillarsText(Day("2016-03-03"), 5h + 59min), kStartUpReading);
     // 06:59 is still the 卯 period; 07:00 begins the 辰 period.
-    EXPECT_EQ(FourPillarsText(Serial("2016-03-03", 6, 59)), kStartUpReading);
-    EXPECT_NE(FourPillarsText(Serial("2016-03-03", 7, 0)), kStartUpReading);
+    EXPECT_EQ(FourPillarsText(Day("2016-03-03"), 6h + 59min + 59s), kStartUpReading);
+    EXPECT_NE(FourPillarsText(Day("2016-03-03"), 7h), kStartUpReading);
 }
 
 TEST(FourPillarsText, YearPillarTurnsAtTheSpringFestival) {
-    const std::string eve = FourPillarsText(Day("2024-02-09"), 12);
-    const std::string festival = FourPillarsText(Day("2024-02-10"), 12);
+    const std::string eve = FourPillarsText(Day("2024-02-09"), 12h);
+    const std::string festival = FourPillarsText(Day("2024-02-10"), 12h);
     EXPECT_EQ(eve.rfind("八字：癸guǐ卯mǎo[兔]年   ", 0), 0u) << eve;
     EXPECT_EQ(festival.rfind("八字：甲jiǎ辰chén[龙]年   ", 0), 0u) << festival;
     EXPECT_NE(festival.find("\r\n纳音：覆灯火年           "), std::string::npos) << festival;
@@ -42,21 +41,21 @@ TEST(FourPillarsText, YearPillarTurnsAtTheSpringFestival) {
 TEST(FourPillarsText, HourTextIsCutAfterItsFirstHourMark) {
     // Every period keeps its name and the blank after "时", never the description.
     for (int hour = 0; hour < 24; ++hour) {
-        const std::string text = FourPillarsText(Day("2024-02-10"), hour);
+        const std::string text = FourPillarsText(Day("2024-02-10"), std::chrono::hours{hour});
         const std::string first = text.substr(0, text.find("\r\n"));
         ASSERT_GE(first.size(), 4u) << hour;
         EXPECT_EQ(first.substr(first.size() - 4), "时 ") << hour;
         EXPECT_EQ(first.find("时"), first.size() - 4) << hour;
     }
     // 甲 days open with the 甲子 hour; 23:00 stays on the date passed.
-    const std::string midnight = FourPillarsText(Day("2024-02-10"), 0);
+    const std::string midnight = FourPillarsText(Day("2024-02-10"), 0h);
     EXPECT_EQ(midnight.substr(0, midnight.find("\r\n")),
               "八字：甲jiǎ辰chén[龙]年   丙bǐng寅yín月   甲jiǎ辰chén日   甲jiǎ子zǐ时 ");
-    EXPECT_EQ(FourPillarsText(Day("2024-02-10"), 23), midnight);
+    EXPECT_EQ(FourPillarsText(Day("2024-02-10"), 23h), midnight);
 }
 
 TEST(FourPillarsText, HasExactlyFourLines) {
-    const std::string text = FourPillarsText(Day("2023-04-19"), 16);
+    const std::string text = FourPillarsText(Day("2023-04-19"), 16h);
     std::size_t breaks = 0;
     for (std::size_t at = text.find("\r\n"); at != std::string::npos;
          at = text.find("\r\n", at + 2)) {
@@ -67,22 +66,21 @@ TEST(FourPillarsText, HasExactlyFourLines) {
 }
 
 TEST(FourPillarsText, OutsideTheLunarTableShowsTheRangeMessage) {
-    EXPECT_EQ(FourPillarsText(Day("1901-02-18"), 23),
+    EXPECT_EQ(FourPillarsText(Day("1901-02-18"), 23h),
               "请检查您的日期，阳历日期最小为 1901-02-19 ！");
-    EXPECT_EQ(FourPillarsText(Serial("1601-01-01")),
+    EXPECT_EQ(FourPillarsText(Day("1601-01-01"), 0s),
               "请检查您的日期，阳历日期最小为 1901-02-19 ！");
-    EXPECT_EQ(FourPillarsText(Day("2100-02-09"), 0),
+    EXPECT_EQ(FourPillarsText(Day("2100-02-09"), 0h),
               "请检查您的日期，阳历日期最大为 2100-02-08 ！");
-    EXPECT_EQ(FourPillarsText(Serial("9999-12-31", 23, 59)),
+    EXPECT_EQ(FourPillarsText(Day("9999-12-31"), 23h + 59min),
               "请检查您的日期，阳历日期最大为 2100-02-08 ！");
-    EXPECT_EQ(FourPillarsText(Day("1901-02-19"), 0).rfind("八字：", 0), 0u);
-    EXPECT_EQ(FourPillarsText(Day("2100-02-08"), 23).rfind("八字：", 0), 0u);
+    EXPECT_EQ(FourPillarsText(Day("1901-02-19"), 0h).rfind("八字：", 0), 0u);
+    EXPECT_EQ(FourPillarsText(Day("2100-02-08"), 23h).rfind("八字：", 0), 0u);
 }
 
 TEST(FourPillarsText, InvalidInputGivesEmptyText) {
-    EXPECT_EQ(FourPillarsText(Day("2024-02-10"), 24), "");
-    EXPECT_EQ(FourPillarsText(Day("2024-02-10"), -1), "");
-    EXPECT_EQ(FourPillarsText(1e308), "");
+    EXPECT_EQ(FourPillarsText(Day("2024-02-10"), 24h), "");
+    EXPECT_EQ(FourPillarsText(Day("2024-02-10"), -1s), "");
 }
 
 }  // namespace

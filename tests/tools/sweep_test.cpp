@@ -36,28 +36,29 @@ std::set<sys_days> SweepDays() {
 }
 
 TEST(ToolsSweep, DayToolsAnswerEveryPickerDay) {
-    const double anchor = tools_test::Serial("2004-01-29", 10, 50);
+    const calendar::sys_days anchor = tools_test::Day("2004-01-29");
     int index = 0;
     for (const sys_days day : SweepDays()) {
         ++index;
         // Vary the time of day so that every hour and fractional count is met along the way.
         const int hour = index % 24;
-        const double serial = calendar::DateSerialOf(day) + (hour * 60 + index % 60) / 1440.0;
+        const tools::PickerMoment moment = {
+            day, std::chrono::hours{hour} + std::chrono::minutes{index % 60}};
         const bool inRange = calendar::InLunarRange(day);
 
-        EXPECT_EQ(tools::IntervalText(anchor, serial).rfind("间隔：", 0), 0u)
+        EXPECT_EQ(tools::IntervalText(anchor, day).rfind("间隔：", 0), 0u)
             << calendar::FormatDate(day);
 
         EXPECT_EQ(
-            tools::DayLineText(serial, "0", tools::DayDirection::Before, index % 2 == 0).empty(),
+            tools::DayLineText(moment, "0", tools::DayDirection::Before, index % 2 == 0).empty(),
             !inRange)
             << calendar::FormatDate(day);
         for (const char* count : {"1000", "0.75", "-1000", "99999999999"}) {
-            (void)tools::DayLineText(serial, count, tools::DayDirection::Before, false);
-            (void)tools::DayLineText(serial, count, tools::DayDirection::After, true);
+            (void)tools::DayLineText(moment, count, tools::DayDirection::Before, false);
+            (void)tools::DayLineText(moment, count, tools::DayDirection::After, true);
         }
 
-        const std::string reading = tools::FourPillarsText(serial);
+        const std::string reading = tools::FourPillarsText(day, moment.timeOfDay);
         if (inRange) {
             EXPECT_EQ(reading.rfind("八字：", 0), 0u) << calendar::FormatDate(day);
             EXPECT_NE(reading.find("\r\n纳音："), std::string::npos) << calendar::FormatDate(day);

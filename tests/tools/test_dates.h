@@ -1,5 +1,6 @@
 #pragma once
 // Helpers shared by the tools' tests: dates and picker values from readable texts.
+#include <chrono>
 #include <string_view>
 
 #include "calendar/date.h"
@@ -11,8 +12,8 @@ namespace tools_test {
 using calendar::testing::Day;
 
 // The picker value of a day at hh:mm.
-inline double Serial(std::string_view date, int hour = 0, int minute = 0) {
-    return calendar::DateSerialOf(Day(date)) + (hour * 60 + minute) / 1440.0;
+inline tools::PickerMoment At(std::string_view date, int hour = 0, int minute = 0) {
+    return {Day(date), std::chrono::hours{hour} + std::chrono::minutes{minute}};
 }
 
 }  // namespace tools_test

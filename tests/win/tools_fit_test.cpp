@@ -161,7 +161,7 @@ TEST_P(ToolsFit, TheReadingShowsAllItsLinesWithoutScrolling) {
     std::vector<Widest> lines(4, WidestIn(ToolsPart::Reading));
     int hour = 0;
     for (sys_days d = kFirstLunarDay; d <= kLastLunarDay; d += days{1}) {
-        const std::string reading = FourPillarsText(d, hour);
+        const std::string reading = FourPillarsText(d, std::chrono::hours{hour});
         hour = (hour + 2) % 24;
         std::size_t start = 0;
         for (Widest& line : lines) {

@@ -1,0 +1,44 @@
+#include "cli/pillar_letters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using calendar::PillarKind;
+using cli::PillarKindOf;
+
+struct LetterRow {
+    const char* name;
+    std::string_view letters;
+    const char* letter;
+    std::optional<PillarKind> kind;
+};
+
+class PillarKindOfTest : public ::testing::TestWithParam<LetterRow> {};
+
+TEST_P(PillarKindOfTest, ReadsOneLetterOfThePillarInEitherCase) {
+    EXPECT_EQ(PillarKindOf(GetParam().letter, GetParam().letters), GetParam().kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PillarKindOf, PillarKindOfTest,
+    ::testing::Values(LetterRow{"YearStemBranch", cli::kYearLetters, "D", PillarKind::StemBranch},
+                      LetterRow{"YearElement", cli::kYearLetters, "W", PillarKind::Element},
+                      LetterRow{"YearDirection", cli::kYearLetters, "F", PillarKind::Direction},
+                      LetterRow{"YearNayin", cli::kYearLetters, "L", PillarKind::Nayin},
+                      LetterRow{"MonthLowerCase", cli::kMonthLetters, "l", PillarKind::Nayin},
+                      LetterRow{"DayNayinIsN", cli::kDayLetters, "n", PillarKind::Nayin},
+                      LetterRow{"DayHasNoL", cli::kDayLetters, "L", std::nullopt},
+                      LetterRow{"YearHasNoN", cli::kYearLetters, "N", std::nullopt},
+                      LetterRow{"HourStemBranch", cli::kHourLetters, "t", PillarKind::StemBranch},
+                      LetterRow{"HourElement", cli::kHourLetters, "X", PillarKind::Element},
+                      LetterRow{"HourDirection", cli::kHourLetters, "v", PillarKind::Direction},
+                      LetterRow{"HourNayin", cli::kHourLetters, "L", PillarKind::Nayin},
+                      LetterRow{"HourHasNoD", cli::kHourLetters, "D", std::nullopt},
+                      LetterRow{"Unknown", cli::kYearLetters, "Q", std::nullopt},
+                      LetterRow{"Empty", cli::kYearLetters, "", std::nullopt},
+                      LetterRow{"TwoLetters", cli::kYearLetters, "DD", std::nullopt},
+                      LetterRow{"NotALetter", cli::kYearLetters, "\xC3", std::nullopt}),
+    [](const ::testing::TestParamInfo<LetterRow>& info) { return std::string(info.param.name); });
+
+}  // namespace

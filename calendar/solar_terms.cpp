@@ -22,14 +22,14 @@ std::optional<TermDay> ComputeTerm(int year, int index) {
     if (year < kFirstTermYear || year > kLastTermYear || index < 1 || index > kTermCount) {
         return std::nullopt;
     }
-    // 1. Y counts within the century, so 2000 and 2100 both give 0.
+    // The year within its century: 2000 and 2100 both give 0.
     const int y = year % 100;
-    // 2. The January and February terms still fall before the leap day of year Y.
+    // The January and February terms still fall before the leap day of that year.
     const bool early = index == 1 || index == 2 || index == 23 || index == 24;
     const int d = early ? y - 1 : y;
-    // 3. Floor division: d = -1 gives -1.
+    // The leap days before the term, by floor division: d = -1 gives -1.
     const int leapDays = d >= 0 ? d / 4 : -((-d + 3) / 4);
-    // 5. The constant and the one-day correction.
+    // The constant and the one-day correction.
     const TermCorrection correction = TermCorrectionOf(year, index);
     bool firstCentury = year <= 1999;
     int k = 0;
@@ -40,7 +40,7 @@ std::optional<TermDay> ComputeTerm(int year, int index) {
     } else if (correction == TermCorrection::dayEarlier) {
         k = -1;
     }
-    // 6. The floor is of Y*D + B in double arithmetic, as the constants were fitted.
+    // The floor is of Y*D + B in double arithmetic, as the constants were fitted.
     const double b = SolarTermConstant(index, firstCentury);
     const int dayOfMonth = static_cast<int>(std::floor(y * 0.2422 + b)) - leapDays + k;
     return TermDay{year, SolarTermMonth(index), dayOfMonth};

@@ -2,6 +2,7 @@
 // The time scales behind the astronomical moments: Julian days, the Earth's clock error ΔT
 // and Beijing time.
 #include <chrono>
+#include <numbers>
 
 namespace calendar {
 
@@ -10,6 +11,8 @@ namespace calendar {
 // Time, the even time the theories of the Sun and the Moon are written in.
 inline constexpr double kJulianDayOfUnixEpoch = 2440587.5;
 inline constexpr double kJ2000 = 2451545.0;  // 2000-01-01 12:00 TT
+
+inline constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
 // Beijing time is UTC+8 all year; the moments are shown in it.
 inline constexpr std::chrono::hours kBeijingOffset{8};

@@ -12,7 +12,6 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 constexpr double kSynodicMonth = 29.530588861;  // days
 constexpr double kFirstNewMoonOf2000 = 2451550.09766;  // JDE, 2000-01-06
 

@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kTwoPi = 2.0 * kPi;
-constexpr double kRadiansPerDegree = kPi / 180.0;
 constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600.0;
 constexpr double kDaysPerMillennium = 365250.0;
 constexpr double kDaysPerCentury = 36525.0;

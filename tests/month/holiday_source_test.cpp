@@ -42,8 +42,9 @@ TEST(MonthNote, TheYearWithoutScheduleTheFilesYearsAndEverySkippedLine) {
     text += "2026-10-01\t休\t国庆节\n2028-01-01\t休\t元旦\n";
     const Holidays holidays = LoadHolidays({HolidayFileState::Read, text});
     const std::string note = MonthNote(page, holidays);
-    EXPECT_TRUE(note.starts_with("暂无2027年放假安排\r\n2026、2028年放假安排取自holidays.txt，"
-                                 "代替内置的2026年安排\r\nholidays.txt 第1行：日期无效，已跳过"))
+    EXPECT_TRUE(
+        note.starts_with("暂无2027年放假安排\r\n2026、2028年放假安排取自holidays.txt，"
+                         "代替内置的2026年安排\r\nholidays.txt 第1行：日期无效，已跳过"))
         << note;
     EXPECT_TRUE(note.ends_with("\r\nholidays.txt 第6行：日期无效，已跳过")) << note;
     EXPECT_TRUE(OffersSchedule(page, holidays));

@@ -19,9 +19,9 @@ std::vector<DayReminder> YearEnds(int y) {
 // The cells of a January that begins on a Friday show the December before: both years' days
 // are marked, and only those.
 TEST(ComposeMonthPage, MarksTheReminderDaysOfBothYearsItShows) {
-    const MonthPage page = ComposeMonthPage(2027y / 1, Day(2026, 2, 17),
-                                            calendar::HolidaySchedule(),
-                                            RemindersOfYears(YearEnds, 2026, 2027));
+    const MonthPage page =
+        ComposeMonthPage(2027y / 1, Day(2026, 2, 17), calendar::HolidaySchedule(),
+                         RemindersOfYears(YearEnds, 2026, 2027));
     std::vector<sys_days> marked;
     for (const MonthCell& cell : page.cells)
         if (cell.reminder) marked.push_back(cell.date);

@@ -565,14 +565,7 @@ TEST(MonthTiming, OpeningToFirstPaintAndChangingMonth) {
     EXPECT_LT(turns[turns.size() / 2], 160.0);
 }
 
-// For a person to look at: February 2026 with the Spring Festival's days off and its two
-// make-up Saturdays, written where TAVELON_SCREENSHOTS points (scripts/screenshots sets it).
-TEST(MonthScreenshot, February2026) {
-    const std::optional<std::wstring> folder = tavelon_test::ScreenshotFolder();
-    if (!folder) GTEST_SKIP() << "TAVELON_SCREENSHOTS names no folder";
-    Sticker s(At(2026, 2, 17, 9, 0, 0));
-    SetCursorPos(960, 540);
-    month::MonthWindow& view = OpenMonth(s);
+void Shoot(month::MonthWindow& view, const std::wstring& folder, const wchar_t* name) {
     SetForegroundWindow(view.hwnd());
     view.RepaintNow();
     // The screen shows what was drawn once the window's surface has been flushed to it.
@@ -580,7 +573,30 @@ TEST(MonthScreenshot, February2026) {
         Pump();
         Sleep(50);
     }
-    tavelon_test::ShootClient(*folder, L"month-view", view.hwnd());
+    tavelon_test::ShootClient(folder, name, view.hwnd());
+}
+
+// For a person to look at, written where TAVELON_SCREENSHOTS points (scripts/screenshots sets
+// it): February 2026 with the Spring Festival's days off, its two make-up Saturdays and three
+// reminders; January 2027, a year without a schedule, with a holiday file of skipped lines.
+TEST(MonthScreenshot, February2026AndJanuary2027) {
+    const std::optional<std::wstring> folder = tavelon_test::ScreenshotFolder();
+    if (!folder) GTEST_SKIP() << "TAVELON_SCREENSHOTS names no folder";
+    Sticker s(At(2026, 2, 17, 9, 0, 0));
+    s.app.month.readReminders = [] { return month::RemindersOfYear(ThreeReminders); };
+    SetCursorPos(960, 540);
+    month::MonthWindow& view = OpenMonth(s);
+    Shoot(view, *folder, L"month-view");
+
+    s.app.windows.Close(month::kMonthClass);
+    Pump();
+    s.app.month.readHolidays = [] {
+        return month::HolidayFile{month::HolidayFileState::Read,
+                                  "2026-10-01\t休\t国庆节\n2027-02-30\t休\t春节\n"
+                                  "2027-02-07\t歇\t春节\n2027-02-08\t休\n"};
+    };
+    s.clock.Set(At(2027, 1, 12, 9, 0, 0));
+    Shoot(OpenMonth(s), *folder, L"month-view-2027");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <knownfolders.h>
+#include <objbase.h>
 
 #include "settings/user_file.h"
 #include "ui/text.h"
@@ -53,8 +54,11 @@ bool CreateUserHolidayFile(std::string_view text) {
 bool OpenUserHolidayFile() {
     const std::wstring path = UserHolidayFilePath();
     if (path.empty()) return false;
+    // The shell may hand the file to an extension, which needs COM on the calling thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const HINSTANCE done =
         ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (SUCCEEDED(com)) CoUninitialize();
     return reinterpret_cast<INT_PTR>(done) > 32;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/holiday_file_win.h"
+#include "app/reminder_days_win.h"
 #include "info/form2_win.h"
 #include "info/form5_win.h"
 #include "sticker/form1_win.h"
@@ -24,7 +25,12 @@ App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
       announcements(voice, sound),
       faces{clock, ticks, store, schedule, proposals, program, dialogs, windows, {}, {}},
       tools{clock, store, schedule, proposals, dialogs},
-      month{clock, ticks, ReadUserHolidayFile} {
+      month{clock,
+            ticks,
+            ReadUserHolidayFile,
+            ReadUserReminders,
+            CreateUserHolidayFile,
+            OpenUserHolidayFile} {
     ticks.Subscribe(chimes_);
 }
 

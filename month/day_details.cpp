@@ -63,11 +63,13 @@ std::string NineNinesCount(sys_days day) {
     return text;
 }
 
-std::string DayDetails(sys_days day, sys_days today, const calendar::HolidaySchedule& holidays) {
+std::string DayDetails(sys_days day, sys_days today, const calendar::HolidaySchedule& holidays,
+                       std::string_view reminderLine) {
     std::string text = DateLine(day, today);
     const auto lunar = calendar::LunarOf(day);
     if (!lunar) {
         text += std::string(kLineBreak) + "农历日期只在1901-02-19至2100-02-08之间";
+        if (!reminderLine.empty()) text += std::string(kLineBreak) + std::string(reminderLine);
         return text;
     }
     text += std::string(kLineBreak) + "农历" + calendar::ChineseYearDigits(lunar->year) + "年" +
@@ -92,6 +94,7 @@ std::string DayDetails(sys_days day, sys_days today, const calendar::HolidaySche
         for (std::size_t i = 0; i < pieces.size(); ++i)
             text += (i > 0 ? std::string(kGap) : std::string()) + pieces[i];
     }
+    if (!reminderLine.empty()) text += std::string(kLineBreak) + std::string(reminderLine);
     return text;
 }
 

@@ -9,7 +9,7 @@ namespace month::layout {
 
 inline constexpr int kMargin = 12;
 inline constexpr int kClientWidth = 572;
-inline constexpr int kClientHeight = 588;
+inline constexpr int kClientHeight = 620;
 inline constexpr int kContentWidth = kClientWidth - 2 * kMargin;
 
 inline constexpr int kButtonTop = 10, kButtonWidth = 52, kButtonHeight = 30;
@@ -27,9 +27,13 @@ inline constexpr int kCellWidth = 74, kCellHeight = 58;
 static_assert(kGridLeft + 7 * kCellWidth == kClientWidth - kMargin);
 
 inline constexpr int kDetailsTop = kGridTop + 6 * kCellHeight + 10;
-inline constexpr int kDetailsHeight = 88;
+inline constexpr int kDetailsHeight = 110;  // five lines, the reminders' the last
 inline constexpr int kNoteTop = kDetailsTop + kDetailsHeight + 4;
-inline constexpr int kNoteHeight = 60;
+inline constexpr int kNoteHeight = 70;  // three lines shown; a longer note scrolls
+// The button that adds a year's schedule stands at the note's right, which gives it room.
+inline constexpr int kAddWidth = 124, kAddHeight = 30;
+inline constexpr int kAddLeft = kClientWidth - kMargin - kAddWidth;
+inline constexpr int kNarrowNoteWidth = kAddLeft - 8 - kMargin;
 static_assert(kNoteTop + kNoteHeight <= kClientHeight);
 
 inline constexpr const char* kTextFont = "Microsoft YaHei,9";
@@ -61,5 +65,6 @@ inline constexpr COLORREF kFestivalText = RGB(205, 70, 20);
 inline constexpr COLORREF kDayOffBadge = RGB(222, 58, 44);
 inline constexpr COLORREF kWorkBadge = RGB(84, 98, 122);
 inline constexpr COLORREF kNoteText = RGB(160, 80, 20);
+inline constexpr COLORREF kReminderMark = RGB(140, 70, 200);
 
 }  // namespace month::layout

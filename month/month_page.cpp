@@ -107,8 +107,8 @@ int RowWeek(sys_days sunday, year_month shown) {
     return calendar::WeekOfYear(sunday);
 }
 
-MonthPage ComposeMonthPage(year_month m, sys_days today,
-                           const calendar::HolidaySchedule& holidays) {
+MonthPage ComposeMonthPage(year_month m, sys_days today, const calendar::HolidaySchedule& holidays,
+                           std::span<const DayReminder> reminders) {
     MonthPage page;
     page.month = m;
     page.header = MonthHeader(m);
@@ -123,6 +123,7 @@ MonthPage ComposeMonthPage(year_month m, sys_days today,
         cell.today = cell.date == today;
         const weekday wd{cell.date};
         cell.weekend = wd == Saturday || wd == Sunday;
+        for (const DayReminder& reminder : reminders) cell.reminder |= reminder.date == cell.date;
         // Outside the lunar range a day shows its number alone.
         if (!calendar::InLunarRange(cell.date)) continue;
         Line line = LineOf(cell.date);

@@ -3,10 +3,12 @@
 // row, each day's one line below its number and its holiday badge, and the header above.
 #include <array>
 #include <chrono>
+#include <span>
 #include <string>
 
 #include "calendar/date.h"
 #include "calendar/holidays.h"
+#include "month/reminder_days.h"
 
 namespace month {
 
@@ -39,6 +41,7 @@ struct MonthCell {
     bool today = false;
     bool weekend = false;  // Saturday or Sunday
     Badge badge = Badge::None;
+    bool reminder = false;  // a reminder falls on the day
 };
 
 struct MonthPage {
@@ -65,6 +68,8 @@ int RowWeek(sys_days sunday, year_month shown);
 // The first cell: the Sunday on or before the 1st of the month.
 sys_days FirstCellDay(year_month m);
 
-MonthPage ComposeMonthPage(year_month m, sys_days today, const calendar::HolidaySchedule& holidays);
+// The reminders mark the cells of their days.
+MonthPage ComposeMonthPage(year_month m, sys_days today, const calendar::HolidaySchedule& holidays,
+                           std::span<const DayReminder> reminders = {});
 
 }  // namespace month

@@ -102,6 +102,18 @@ std::string MonthWindow::HeaderFont(std::string_view header) const {
 
 bool MonthWindow::LinesFit(MonthPart label, std::string_view text) const {
     const ui::Control& c = control(label);
+    if (c.hwnd) {
+        // A box: its lines scroll, and each must fit inside the edges and the scroll bar.
+        RECT inside{};
+        SendMessageW(c.hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inside));
+        const int room = inside.right - inside.left;
+        for (std::string_view rest = text;;) {
+            const std::size_t end = rest.find("\r\n");
+            if (TextWidth(c, ui::Widen(rest.substr(0, end))) > room) return false;
+            if (end == std::string_view::npos) return true;
+            rest.remove_prefix(end + 2);
+        }
+    }
     const ui::WindowDc dc(hwnd());
     const ui::SelectedObject font(dc.get(), ui::CachedFont(FontSpecOf(c), dpi()));
     TEXTMETRICW metrics{};
@@ -197,6 +209,15 @@ void MonthWindow::PaintCell(HDC dc, int index) {
         const ui::SelectedObject font(dc, ui::CachedFont(fontSpec, dpi()));
         const COLORREF colour = LineColour(cell.lineKind);
         DrawCentred(dc, line, lineRect, cell.dimmed ? Faded(colour) : colour);
+    }
+
+    if (cell.reminder) {
+        // A dot in the top-left corner, clear of the number, the today disc and the badge.
+        const int left = r.left + Scaled(5), top = r.top + Scaled(5), size = Scaled(7);
+        SetDCBrushColor(dc, cell.dimmed ? Faded(kReminderMark) : kReminderMark);
+        const ui::SelectedObject brush(dc, GetStockObject(DC_BRUSH));
+        const ui::SelectedObject pen(dc, GetStockObject(NULL_PEN));
+        Ellipse(dc, left, top, left + size + 1, top + size + 1);
     }
 
     if (cell.badge != Badge::None) {

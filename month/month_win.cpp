@@ -48,10 +48,14 @@ ui::WindowDesc MonthDescription() {
                      kContentWidth, kDetailsHeight)
             .Font(kTextFont)
             .Colour(kText),
-        ui::Describe(ControlKind::Label, MonthPart::Note, "Label3", kMargin, kNoteTop,
+        ui::Describe(ControlKind::TextBox, MonthPart::Note, "Text1", kMargin, kNoteTop,
                      kContentWidth, kNoteHeight)
-            .Font(kTextFont)
-            .Colour(kNoteText),
+            .Style(ES_MULTILINE | ES_READONLY | WS_VSCROLL)
+            .Font(kTextFont),
+        ui::Describe(ControlKind::Button, MonthPart::AddSchedule, "Command4", kAddLeft, kNoteTop,
+                     kAddWidth, kAddHeight)
+            .Caption("添加放假安排…")
+            .Tooltip("在编辑器中打开holidays.txt，写入这一年的放假安排"),
     };
     return d;
 }
@@ -59,7 +63,9 @@ ui::WindowDesc MonthDescription() {
 MonthWindow::MonthWindow(MonthHost& host) : WindowOf(MonthDescription()), host_(host) {}
 
 void MonthWindow::OnCreate() {
-    holidays_ = LoadHolidays(host_.readHolidays ? host_.readHolidays() : HolidayFile{});
+    holidayFile_ = host_.readHolidays ? host_.readHolidays() : HolidayFile{};
+    holidays_ = LoadHolidays(holidayFile_);
+    ReadReminders();
     today_ = host_.clock.Now().today;
     selection_ = StartAt(today_);
     FitClientArea();
@@ -77,7 +83,65 @@ void MonthWindow::OnNewDay(const calendar::Moment& now) {
     MonthSelection next = selection_;
     if (selection_.selected == today_) next = StartAt(now.today);
     today_ = now.today;
+    ReadReminders();
     Show(next, true);
+}
+
+void MonthWindow::ReadReminders() {
+    reminders_ = host_.readReminders ? host_.readReminders() : RemindersOfYear{};
+}
+
+// Back from the editor: a changed file shows at once, an unchanged one costs no repaint.
+void MonthWindow::ReadHolidays() {
+    if (!composed_ || !host_.readHolidays) return;
+    HolidayFile file = host_.readHolidays();
+    if (file.state == holidayFile_.state && file.text == holidayFile_.text) return;
+    holidayFile_ = std::move(file);
+    holidays_ = LoadHolidays(holidayFile_);
+    editProblem_.clear();
+    Show(selection_, true);
+}
+
+void MonthWindow::AddSchedule() {
+    const int year = static_cast<int>(page_.month.year());
+    editProblem_.clear();
+    if (!host_.createHolidayFile || !host_.createHolidayFile(HolidayFileTemplate(year)))
+        editProblem_ = kCannotCreateText;
+    else if (!host_.openHolidayFile || !host_.openHolidayFile())
+        editProblem_ = kCannotOpenText;
+    ShowNote();
+}
+
+void MonthWindow::ShowNote() {
+    std::string note = MonthNote(page_, holidays_);
+    if (!editProblem_.empty()) note = editProblem_ + (note.empty() ? "" : "\r\n") + note;
+    const bool offer = OffersSchedule(page_, holidays_);
+    ui::Control& box = control(MonthPart::Note);
+    // The note takes the whole width when the button is not there.
+    const int width = offer ? layout::kNarrowNoteWidth : layout::kContentWidth;
+    if (box.desc.w != width) {
+        box.desc.w = width;
+        box.rect = ScaledRect(box.desc);
+        if (box.hwnd)
+            SetWindowPos(box.hwnd, nullptr, box.rect.left, box.rect.top,
+                         box.rect.right - box.rect.left, box.rect.bottom - box.rect.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (Text(box) != note) SetText(box, note);
+    if (box.hwnd) ShowWindow(box.hwnd, note.empty() ? SW_HIDE : SW_SHOWNA);
+    if (const HWND button = control(MonthPart::AddSchedule).hwnd)
+        ShowWindow(button, offer ? SW_SHOWNA : SW_HIDE);
+}
+
+void MonthWindow::ShowDetails() {
+    const std::vector<std::string> names = RemindersOn(shownReminders_, selection_.selected);
+    ui::Control& details = control(MonthPart::Details);
+    // The label takes a smaller step of its font before a name is left out.
+    for (std::size_t shown = names.size();; --shown) {
+        SetText(details, DayDetails(selection_.selected, today_, holidays_.schedule,
+                                    ReminderLine(names, shown)));
+        if (shown <= 1 || (details.fit.fits && !details.fit.cut)) return;
+    }
 }
 
 void MonthWindow::OnReady() { Show(selection_, true); }
@@ -97,7 +161,11 @@ void MonthWindow::Show(const MonthSelection& next, bool recompose) {
     const bool monthChanged = recompose || !composed_ || next.shown != selection_.shown;
     selection_ = next;
     if (monthChanged) {
-        page_ = ComposeMonthPage(selection_.shown, today_, holidays_.schedule);
+        const sys_days first = FirstCellDay(selection_.shown);
+        const auto yearOf = [](sys_days d) { return static_cast<int>(year_month_day{d}.year()); };
+        shownReminders_ =
+            RemindersOfYears(reminders_, yearOf(first), yearOf(first + days{kCells - 1}));
+        page_ = ComposeMonthPage(selection_.shown, today_, holidays_.schedule, shownReminders_);
         composed_ = true;
         ui::Control& header = control(MonthPart::Header);
         // A header that would not fit its label takes the next smaller font.
@@ -105,13 +173,13 @@ void MonthWindow::Show(const MonthSelection& next, bool recompose) {
         if (header.desc.font.empty()) header.desc.font = layout::kHeaderFonts.back();
         Invalidate(header);
         SetText(header, page_.header);
-        SetText(MonthPart::Note, MonthNote(page_, holidays_));
+        ShowNote();
         for (const auto& [button, step] :
              {std::pair{MonthPart::PreviousMonth, -1}, std::pair{MonthPart::NextMonth, 1}})
             if (const HWND hwnd = control(button).hwnd)
                 EnableWindow(hwnd, CanTurn(selection_, step));
     }
-    SetText(MonthPart::Details, DayDetails(selection_.selected, today_, holidays_.schedule));
+    ShowDetails();
     const RECT grid = GridRect();
     InvalidateRect(hwnd(), &grid, FALSE);
 }
@@ -126,6 +194,7 @@ void MonthWindow::OnControlEvent(ui::Control& control, ui::ControlEvent event) {
     if (Is(control, MonthPart::PreviousMonth)) Show(TurnBy(selection_, -1));
     if (Is(control, MonthPart::NextMonth)) Show(TurnBy(selection_, 1));
     if (Is(control, MonthPart::Today)) ShowToday();
+    if (Is(control, MonthPart::AddSchedule)) AddSchedule();
     // The keys belong to the grid: a button keeps no focus that would take the arrows.
     SetFocus(hwnd());
 }
@@ -199,6 +268,17 @@ bool MonthWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         case WM_MOUSEWHEEL:
             OnWheel(GET_WHEEL_DELTA_WPARAM(wp));
             result = 0;
+            return true;
+        case WM_ACTIVATE:
+            if (LOWORD(wp) != WA_INACTIVE) ReadHolidays();
+            return false;
+        case WM_CTLCOLORSTATIC:
+            // The note is read-only text on the window's background, in the note's colour.
+            if (reinterpret_cast<HWND>(lp) != control(MonthPart::Note).hwnd) return false;
+            SetTextColor(reinterpret_cast<HDC>(wp), layout::kNoteText);
+            SetBkColor(reinterpret_cast<HDC>(wp), layout::kBackground);
+            SetDCBrushColor(reinterpret_cast<HDC>(wp), layout::kBackground);
+            result = reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
             return true;
         case WM_LBUTTONDOWN:
             SetFocus(hwnd());

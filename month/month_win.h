@@ -4,20 +4,23 @@
 // the back buffer its labels are painted into, so nothing flickers. Keys, the wheel, the
 // buttons and clicks move the selection (see month/navigation.h).
 //
-// The user's holiday file is read at each opening, so an edit shows the next time the view
-// opens; today follows the program clock's new-day event, so a view left open over midnight
-// moves its today mark (and a selection on today) to the new day.
+// The user's holiday file is read at each opening and again whenever the view comes back to
+// the front, so an edit shows when the user returns from the editor; the reminders are read at
+// each opening and on each new day. Today follows the program clock's new-day event, so a view
+// left open over midnight moves its today mark (and a selection on today) to the new day.
 #include <windows.h>
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calendar/moment.h"
 #include "calendar/program_clock.h"
 #include "month/holiday_source.h"
 #include "month/month_page.h"
 #include "month/navigation.h"
+#include "month/reminder_days.h"
 #include "ui/window.h"
 
 namespace month {
@@ -28,11 +31,21 @@ inline constexpr std::string_view kMonthClass = "Tavelon.Month";
 struct MonthHost {
     calendar::Clock& clock;
     calendar::ProgramClock& ticks;
-    std::function<HolidayFile()> readHolidays;  // the user's schedule file, as it is now
+    std::function<HolidayFile()> readHolidays;       // the user's schedule file, as it is now
+    std::function<RemindersOfYear()> readReminders;  // the user's reminders, as they are now
+    // Creates the schedule file with the text when there is none (never over one); false
+    // when it is still missing.
+    std::function<bool(std::string_view text)> createHolidayFile;
+    // Opens the schedule file in the user's editor; false when that failed.
+    std::function<bool()> openHolidayFile;
 };
 
-// The month view's buttons and labels, in description order.
-enum class MonthPart { PreviousMonth, Header, NextMonth, Today, Details, Note };
+// The month view's buttons and labels, in description order. The note is a read-only box
+// that scrolls, so that every line it names can be read.
+enum class MonthPart { PreviousMonth, Header, NextMonth, Today, Details, Note, AddSchedule };
+
+inline constexpr std::string_view kCannotCreateText = "无法创建holidays.txt";
+inline constexpr std::string_view kCannotOpenText = "无法打开holidays.txt";
 
 class MonthWindow final : public ui::WindowOf<MonthPart>, public calendar::TickListener {
 public:
@@ -50,7 +63,8 @@ public:
     std::string LineFont(std::string_view line) const;
     // The same for the header's label.
     std::string HeaderFont(std::string_view header) const;
-    // Whether the CR LF lines of text fit one of the labels, each as wide and all as tall.
+    // Whether the CR LF lines of text fit one of the labels, each as wide and all as tall;
+    // for the note, whether each line fits its box's width beside the scroll bar.
     bool LinesFit(MonthPart label, std::string_view text) const;
 
 protected:
@@ -68,6 +82,13 @@ private:
     // Shows a selection: the month composed again when it changed, the labels, the buttons.
     void Show(const MonthSelection& next, bool recompose = false);
     void ShowToday();
+    void ShowNote();
+    // The selected day's details, its reminders all named where they fit, else as many as
+    // fit and the count.
+    void ShowDetails();
+    void ReadHolidays();
+    void ReadReminders();
+    void AddSchedule();
     bool OnKey(WPARAM key);
     void OnWheel(int delta);
     void OnClick(POINT at);
@@ -78,7 +99,11 @@ private:
     int LineRoom() const;  // the width a cell's line may take, in device pixels
 
     MonthHost& host_;
+    HolidayFile holidayFile_;  // as last read, to tell an edit from the same file
     Holidays holidays_;
+    RemindersOfYear reminders_;
+    std::vector<DayReminder> shownReminders_;  // those of the years the page shows
+    std::string editProblem_;  // why the schedule file could not be created or opened
     sys_days today_{};
     MonthSelection selection_{};
     MonthPage page_{};

@@ -16,6 +16,7 @@
 #include "app/holiday_file_win.h"
 #include "month/day_details.h"
 #include "month/month_win.h"
+#include "remind/reminder.h"
 #include "tests/win/fixture.h"
 #include "tests/win/screenshot.h"
 #include "ui/dialogs.h"
@@ -217,7 +218,10 @@ TEST(MonthWindow, OpensOnTodayWithItsDetails) {
     EXPECT_EQ(tavelon_test::TextOf(Button(view, month::MonthPart::NextMonth)), "下月");
     const SIZE client = tavelon_test::ClientSize(view.hwnd());
     EXPECT_EQ(client.cx, 572);
-    EXPECT_EQ(client.cy, 588);
+    EXPECT_EQ(client.cy, 620);
+    // Nothing to note, no year to add: neither box nor button shows.
+    EXPECT_FALSE(IsWindowVisible(view.control(month::MonthPart::Note).hwnd));
+    EXPECT_FALSE(IsWindowVisible(Button(view, month::MonthPart::AddSchedule)));
 }
 
 TEST(MonthWindow, ButtonsTurnTheMonthAndStopAtTheRangesEnd) {
@@ -313,30 +317,121 @@ TEST(MonthWindow, TheWheelTurnsAMonthPerNotchAndAClickSelects) {
               std::string::npos);
 }
 
-TEST(MonthWindow, SaysWhatItSkippedInTheHolidayFileAndWhichYearsItLacks) {
+// Every skipped line with its number, the years the file gave, and a file that could not be
+// read named as such rather than as a year without a schedule.
+TEST(MonthWindow, SaysWhatItMadeOfTheHolidayFile) {
     Sticker s(At(2027, 2, 3, 9, 0, 0));
     s.app.month.readHolidays = [] {
-        return month::HolidayFile{
-            month::HolidayFileState::Read,
-            "2027-02-06\t休\t春节\n2027-02-30\t休\t春节\n2027-02-07 歇 春节\n"};
+        std::string text = "2027-02-06\t休\t春节\n2026-10-01\t休\t国庆节\n";
+        for (int i = 0; i < 6; ++i) text += "2027-02-3" + std::to_string(i) + " 休 春节\n";
+        return month::HolidayFile{month::HolidayFileState::Read, text};
     };
     month::MonthWindow& view = OpenMonth(s);
-    EXPECT_EQ(
-        view.Text(month::MonthPart::Note),
-        "holidays.txt 第2行：日期无效，已跳过\r\nholidays.txt 第3行：类别须为“休”或“班”，已跳过");
+    std::string expected = "2026、2027年放假安排取自holidays.txt，代替内置的2026年安排";
+    for (int line = 3; line <= 8; ++line)
+        expected += "\r\nholidays.txt 第" + std::to_string(line) + "行：日期无效，已跳过";
+    EXPECT_EQ(view.Text(month::MonthPart::Note), expected);
+    const HWND note = view.control(month::MonthPart::Note).hwnd;
+    EXPECT_TRUE(IsWindowVisible(note));
+    // Seven lines in a box of three: it scrolls to the last.
+    EXPECT_EQ(SendMessageW(note, EM_GETLINECOUNT, 0, 0), 7);
+    SendMessageW(note, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_GT(SendMessageW(note, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     EXPECT_EQ(view.page().cells[6].badge, month::Badge::Off);  // 2027-02-06, a Saturday
-    Key(view, VK_PRIOR);
-    Key(view, VK_PRIOR);
-    EXPECT_TRUE(
-        view.Text(month::MonthPart::Note).starts_with("holidays.txt 第2行：日期无效，已跳过"));
+    EXPECT_FALSE(IsWindowVisible(Button(view, month::MonthPart::AddSchedule)));
 
-    Sticker plain(At(2027, 2, 3, 9, 0, 0));
-    plain.app.month.readHolidays = [] {
-        return month::HolidayFile{month::HolidayFileState::TooBig, ""};
+    Sticker locked(At(2027, 2, 3, 9, 0, 0));
+    locked.app.month.readHolidays = [] {
+        return month::HolidayFile{month::HolidayFileState::Unreadable, ""};
     };
-    month::MonthWindow& other = OpenMonth(plain);
-    EXPECT_EQ(other.Text(month::MonthPart::Note),
-              "暂无2027年放假安排\r\nholidays.txt 超过1 MB，未读取");
+    month::MonthWindow& other = OpenMonth(locked);
+    EXPECT_EQ(other.Text(month::MonthPart::Note), "holidays.txt 无法读取，未使用");
+    EXPECT_FALSE(IsWindowVisible(Button(other, month::MonthPart::AddSchedule)));
+}
+
+// A year without a schedule offers the button: it creates the file from the template, opens
+// it, and the view shows the edit when it comes back to the front.
+TEST(MonthWindow, AddingAYearsScheduleCreatesTheTemplateAndShowsTheEdit) {
+    Sticker s(At(2027, 2, 3, 9, 0, 0));
+    month::HolidayFile file;
+    std::vector<std::string> created;
+    int opened = 0;
+    bool canOpen = true;
+    s.app.month.readHolidays = [&] { return file; };
+    s.app.month.createHolidayFile = [&](std::string_view text) {
+        created.emplace_back(text);
+        file = {month::HolidayFileState::Read, std::string(text)};
+        return true;
+    };
+    s.app.month.openHolidayFile = [&] { return ++opened, canOpen; };
+    month::MonthWindow& view = OpenMonth(s);
+    const HWND add = Button(view, month::MonthPart::AddSchedule);
+    EXPECT_EQ(view.Text(month::MonthPart::Note), "暂无2027年放假安排");
+    EXPECT_TRUE(IsWindowVisible(add));
+    EXPECT_EQ(tavelon_test::TextOf(add), "添加放假安排…");
+    Click(add);
+    EXPECT_EQ(created, std::vector<std::string>{month::HolidayFileTemplate(2027)});
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(view.Text(month::MonthPart::Note), "暂无2027年放假安排");
+
+    canOpen = false;
+    Click(add);
+    EXPECT_EQ(view.Text(month::MonthPart::Note), "无法打开holidays.txt\r\n暂无2027年放假安排");
+
+    file.text += "2027-02-06\t休\t春节\r\n";
+    SendMessageW(view.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    Pump();
+    EXPECT_EQ(view.Text(month::MonthPart::Note), "2027年放假安排取自holidays.txt");
+    EXPECT_FALSE(IsWindowVisible(add));
+    EXPECT_EQ(view.page().cells[6].badge, month::Badge::Off);
+}
+
+// The real creation: its folder made, under a Chinese name; a file already there is kept.
+TEST(HolidayFile, IsCreatedOnceWithItsFolderAndNeverOverwritten) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"假日 文件夹";
+    const std::wstring path = folder + L"\\holidays.txt";
+    const std::string text = month::HolidayFileTemplate(2027);
+    ASSERT_TRUE(app::CreateHolidayFile(path, text));
+    EXPECT_EQ(app::ReadHolidayFile(path).text, text);
+    EXPECT_TRUE(app::CreateHolidayFile(path, "# other\r\n"));
+    EXPECT_EQ(app::ReadHolidayFile(path).text, text);
+    DeleteFileW(path.c_str());
+    RemoveDirectoryW(folder.c_str());
+    EXPECT_FALSE(app::CreateHolidayFile(L"", text));
+}
+
+std::vector<month::DayReminder> ThreeReminders(int year) {
+    if (year != 2026) return {};
+    return {{Day(2026, 2, 16), "除夕守岁"},
+            {Day(2026, 2, 17), "妈妈生日"},
+            {Day(2026, 2, 17), "结婚纪念日"}};
+}
+
+// The days the reminders fall on are marked, the details name them, and a new day reads them
+// again.
+TEST(MonthWindow, MarksReminderDaysAndNamesThemInTheDetails) {
+    Sticker s(At(2026, 2, 17, 23, 59, 59));
+    s.Start();
+    int reads = 0;
+    s.app.month.readReminders = [&] {
+        ++reads;
+        return month::RemindersOfYear(ThreeReminders);
+    };
+    month::MonthWindow& view = OpenMonth(s);
+    std::vector<sys_days> marked;
+    for (const month::MonthCell& cell : view.page().cells)
+        if (cell.reminder) marked.push_back(cell.date);
+    EXPECT_EQ(marked, (std::vector<sys_days>{Day(2026, 2, 16), Day(2026, 2, 17)}));
+    EXPECT_TRUE(view.Text(month::MonthPart::Details).ends_with("\r\n提醒：妈妈生日、结婚纪念日"));
+    Key(view, VK_LEFT);
+    EXPECT_TRUE(view.Text(month::MonthPart::Details).ends_with("\r\n提醒：除夕守岁"));
+    EXPECT_EQ(reads, 1);
+    s.Tick();
+    s.clock.Advance(std::chrono::seconds(1));
+    s.Tick();
+    EXPECT_EQ(reads, 2);
 }
 
 // Every line a cell can show, every header, and the longest details fit where they are drawn,
@@ -364,10 +459,35 @@ TEST(MonthWindow, EveryTextFitsItsPlace) {
             const std::string details = month::DayDetails(day, Day(1901, 2, 19), holidays);
             EXPECT_TRUE(view.LinesFit(month::MonthPart::Details, details)) << details << dpi;
         }
+        // The details with three reminders of the longest name: the first named, the others
+        // counted, the label's font a step smaller if need be, nothing cut.
+        std::string longest;
+        for (std::size_t i = 0; i < remind::kMaxNameLength; ++i) longest += "鑫";
+        const std::vector<std::string> names{longest, longest, longest};
+        ui::Control& details = view.control(month::MonthPart::Details);
+        view.SetText(details, month::DayDetails(Day(2033, 12, 13), Day(1901, 2, 19), holidays,
+                                                month::ReminderLine(names, 1)));
+        EXPECT_TRUE(details.fit.fits && !details.fit.cut) << dpi;
+        // The note's lines across the whole width; beside the button in a year without a
+        // schedule, and the button's caption.
         EXPECT_TRUE(view.LinesFit(
             month::MonthPart::Note,
-            "暂无2027年放假安排\r\nholidays.txt 第100000行：类别须为“休”或“班”，已跳过\r\n"
-            "holidays.txt 另有99999行有误，已跳过"));
+            "2004至2026、2028、2030年放假安排取自holidays.txt，代替内置的2004至2026年安排\r\n"
+            "holidays.txt 第100000行：类别须为“休”或“班”，已跳过"))
+            << dpi;
+        Key(view, VK_HOME);
+        for (int i = 0; i < 11; ++i) Key(view, VK_NEXT);
+        ASSERT_EQ(view.selection().shown, 2027y / 1);
+        EXPECT_TRUE(view.LinesFit(month::MonthPart::Note,
+                                  "暂无2027年放假安排\r\n无法打开holidays.txt\r\n"
+                                  "holidays.txt 超过1 MB，未读取\r\n"
+                                  "holidays.txt 第9999行：类别须为“休”或“班”，已跳过"))
+            << dpi;
+        const ui::Control& add = view.control(month::MonthPart::AddSchedule);
+        EXPECT_LE(view.TextWidth(add, L"添加放假安排…") + view.Scaled(16),
+                  add.rect.right - add.rect.left)
+            << dpi;
+        Key(view, VK_HOME);
     }
     EXPECT_EQ(tavelon_test::ClientSize(view.hwnd()).cx, 858);  // 572 at 150 %
 }
@@ -445,14 +565,7 @@ TEST(MonthTiming, OpeningToFirstPaintAndChangingMonth) {
     EXPECT_LT(turns[turns.size() / 2], 160.0);
 }
 
-// For a person to look at: February 2026 with the Spring Festival's days off and its two
-// make-up Saturdays, written where TAVELON_SCREENSHOTS points (scripts/screenshots sets it).
-TEST(MonthScreenshot, February2026) {
-    const std::optional<std::wstring> folder = tavelon_test::ScreenshotFolder();
-    if (!folder) GTEST_SKIP() << "TAVELON_SCREENSHOTS names no folder";
-    Sticker s(At(2026, 2, 17, 9, 0, 0));
-    SetCursorPos(960, 540);
-    month::MonthWindow& view = OpenMonth(s);
+void Shoot(month::MonthWindow& view, const std::wstring& folder, const wchar_t* name) {
     SetForegroundWindow(view.hwnd());
     view.RepaintNow();
     // The screen shows what was drawn once the window's surface has been flushed to it.
@@ -460,7 +573,30 @@ TEST(MonthScreenshot, February2026) {
         Pump();
         Sleep(50);
     }
-    tavelon_test::ShootClient(*folder, L"month-view", view.hwnd());
+    tavelon_test::ShootClient(folder, name, view.hwnd());
+}
+
+// For a person to look at, written where TAVELON_SCREENSHOTS points (scripts/screenshots sets
+// it): February 2026 with the Spring Festival's days off, its two make-up Saturdays and three
+// reminders; January 2027, a year without a schedule, with a holiday file of skipped lines.
+TEST(MonthScreenshot, February2026AndJanuary2027) {
+    const std::optional<std::wstring> folder = tavelon_test::ScreenshotFolder();
+    if (!folder) GTEST_SKIP() << "TAVELON_SCREENSHOTS names no folder";
+    Sticker s(At(2026, 2, 17, 9, 0, 0));
+    s.app.month.readReminders = [] { return month::RemindersOfYear(ThreeReminders); };
+    SetCursorPos(960, 540);
+    month::MonthWindow& view = OpenMonth(s);
+    Shoot(view, *folder, L"month-view");
+
+    s.app.windows.Close(month::kMonthClass);
+    Pump();
+    s.app.month.readHolidays = [] {
+        return month::HolidayFile{month::HolidayFileState::Read,
+                                  "2026-10-01\t休\t国庆节\n2027-02-30\t休\t春节\n"
+                                  "2027-02-07\t歇\t春节\n2027-02-08\t休\n"};
+    };
+    s.clock.Set(At(2027, 1, 12, 9, 0, 0));
+    Shoot(OpenMonth(s), *folder, L"month-view-2027");
 }
 
 }  // namespace

@@ -1,11 +1,18 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "remind/file_system_win.h"
+#include "remind/note_win.h"
+#include "remind/remind_win.h"
 #include "remind/reminders_file.h"
 #include "settings/user_file.h"
+#include "tests/win/fixture.h"
 #include "ui/text.h"
 
 namespace {
@@ -20,7 +27,8 @@ public:
         CreateDirectoryW(path_.c_str(), nullptr);
     }
     ~ChineseFolder() {
-        for (const wchar_t* name : {L"reminders.txt", L"reminders.bak", L"reminders.txt.tmp"})
+        for (const wchar_t* name : {L"reminders.txt", L"reminders.bak", L"reminders.txt.tmp",
+                                    L"日历.ics"})
             DeleteFileW((path_ + L"\\" + name).c_str());
         RemoveDirectoryW(path_.c_str());
     }
@@ -59,6 +67,203 @@ TEST(UserFile, NamesAMissingFileAFolderAndAFileOverTheLimit) {
     ASSERT_TRUE(fs.WriteFlushed(path, std::string(100, '#')));
     EXPECT_EQ(settings::ReadUserFile(path, 99).state, calendar::UserFileState::TooBig);
     EXPECT_EQ(settings::ReadUserFile(path, 100).text, std::string(100, '#'));
+}
+
+using remind::RemindPart;
+using tavelon_test::At;
+using tavelon_test::Pump;
+using tavelon_test::Sticker;
+
+std::string FileText(const std::string& path) { return settings::ReadUserFile(path).text; }
+
+void WriteFile(const std::string& path, std::string_view text) {
+    remind::WinFileSystem fs;
+    ASSERT_TRUE(fs.WriteFlushed(path, text));
+}
+
+// Drives the window's controls as a person does: text typed, a choice made, a button pressed.
+class RemindDriver {
+public:
+    explicit RemindDriver(remind::RemindWindow& window) : w_(window) {}
+    void Type(RemindPart part, std::string_view text) {
+        SetWindowTextW(w_.control(part).hwnd, ui::Widen(text).c_str());
+    }
+    void Choose(RemindPart part, std::string_view item) {
+        const HWND combo = w_.control(part).hwnd;
+        const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(ui::Widen(item).c_str()));
+        ASSERT_NE(index, CB_ERR) << item;
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(w_.hwnd(), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    }
+    void Press(RemindPart part) {
+        SendMessageW(w_.control(part).hwnd, BM_CLICK, 0, 0);
+        Pump();
+    }
+    int Rows() const { return ListView_GetItemCount(w_.list()); }
+    std::string Cell(int row, int column) const {
+        wchar_t text[128] = {};
+        ListView_GetItemText(w_.list(), row, column, text, 128);
+        return ui::Narrow(text);
+    }
+
+private:
+    remind::RemindWindow& w_;
+};
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+remind::RemindWindow* OpenTimed(Sticker& s, double& ms) {
+    LARGE_INTEGER start, painted;
+    QueryPerformanceCounter(&start);
+    ui::Window* window = s.app.windows.Open(remind::kRemindClass);
+    if (!window) return nullptr;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ui::DeliverMessage(msg);
+        if (msg.message == ui::kWindowReadyMessage && msg.hwnd == window->hwnd()) break;
+    }
+    GdiFlush();
+    QueryPerformanceCounter(&painted);
+    ms = Milliseconds(start, painted);
+    Pump();
+    return static_cast<remind::RemindWindow*>(window);
+}
+
+// Opening, adding, changing and deleting through the real file, with a line the program cannot
+// read named below the list and kept in its place by every save.
+TEST(RemindWindow, OpensFastAndEditsTheFileKeepingTheLineItCannotRead) {
+    const ChineseFolder folder;
+    const std::string path = folder.File(remind::kRemindersFileName);
+    const std::string original =
+        "# 家人\r\n公历05-20\t结婚纪念日\r\n农历13-01\t没有这个月\r\n";
+    WriteFile(path, original);
+    Sticker s(At(2026, 5, 17, 9, 0, 0));
+    s.app.remind.path = path;
+    // The first window of a class registers it and loads its fonts: measured once before.
+    double ms = 0;
+    ASSERT_NE(OpenTimed(s, ms), nullptr);
+    s.app.windows.Close(remind::kRemindClass);
+    Pump();
+    remind::RemindWindow* window = OpenTimed(s, ms);
+    ASSERT_NE(window, nullptr);
+    std::printf("remind-open-to-first-paint-ms %.2f\n", ms);
+    RecordProperty("open_ms", std::to_string(ms));
+    EXPECT_LT(ms, 1000.0);
+
+    RemindDriver d(*window);
+    ASSERT_EQ(d.Rows(), 1);
+    EXPECT_EQ(d.Cell(0, 3), "3天后");
+    EXPECT_EQ(window->Text(RemindPart::Problems), "第3行：日期不存在");
+
+    d.Type(RemindPart::Name, "妈妈生日");
+    d.Choose(RemindPart::Month, "三月");
+    d.Choose(RemindPart::Day, "十五");
+    d.Type(RemindPart::Ahead, "3");
+    d.Press(RemindPart::Add);
+    EXPECT_TRUE(window->dirty());
+    EXPECT_EQ(FileText(path), original);  // nothing written before 保存
+    d.Press(RemindPart::Save);
+    EXPECT_EQ(FileText(path), original + "农历03-15\t妈妈生日\t提前3天\r\n");
+    EXPECT_EQ(FileText(folder.File(remind::kBackupFileName)), original);
+
+    window->Select(0);
+    d.Choose(RemindPart::Kind, "一次");
+    d.Press(RemindPart::Change);
+    window->Select(1);
+    d.Press(RemindPart::Remove);
+    d.Press(RemindPart::Save);
+    EXPECT_EQ(FileText(path), "# 家人\r\n2026-05-17\t结婚纪念日\r\n农历13-01\t没有这个月\r\n");
+    EXPECT_FALSE(window->dirty());
+
+    // A name the file could not give back is refused where the person sees it, not saved.
+    d.Type(RemindPart::Name, "买票 提前3天");
+    d.Press(RemindPart::Add);
+    EXPECT_EQ(d.Rows(), 1);
+    EXPECT_NE(window->Text(RemindPart::Status).find("提前N天"), std::string::npos);
+    s.app.windows.Close(remind::kRemindClass);
+    Pump();
+}
+
+// An edit made in a text editor while the window has its own is never overwritten unasked:
+// "否" keeps the file and reads it; "是" writes over it and the edit stays as reminders.bak.
+TEST(RemindWindow, AsksBeforeSavingOverAFileChangedElsewhere) {
+    const ChineseFolder folder;
+    const std::string path = folder.File(remind::kRemindersFileName);
+    WriteFile(path, "公历05-20\t结婚纪念日\r\n");
+    Sticker s(At(2026, 5, 17, 9, 0, 0));
+    s.app.remind.path = path;
+    std::vector<int> answers = {IDNO, IDYES};
+    int asked = 0;
+    s.app.remind.ask = [&](HWND, std::string_view, std::string_view) { return answers[asked++]; };
+    auto* window = static_cast<remind::RemindWindow*>(s.Open(remind::kRemindClass));
+    ASSERT_NE(window, nullptr);
+    RemindDriver d(*window);
+    const std::string elsewhere = "公历05-20\t结婚纪念日\r\n公历10-01\t国庆\r\n";
+    WriteFile(path, elsewhere);
+    d.Type(RemindPart::Name, "生日");
+    d.Press(RemindPart::Add);
+    d.Press(RemindPart::Save);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(FileText(path), elsewhere);
+    EXPECT_EQ(d.Rows(), 2);
+
+    WriteFile(path, "公历01-01\t元旦\r\n");
+    d.Press(RemindPart::Add);
+    d.Press(RemindPart::Save);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(FileText(folder.File(remind::kBackupFileName)), "公历01-01\t元旦\r\n");
+    EXPECT_EQ(remind::ParseReminderFile(FileText(path)).Reminders().size(), 3u);
+    s.app.windows.Close(remind::kRemindClass);
+    Pump();
+}
+
+// The note shows on the first tick of a due day while another window keeps the keyboard,
+// once: closed, it stays closed that day; the next day brings it back.
+TEST(DayNote, ShowsOnStartWithoutTakingTheKeyboardOnceADay) {
+    const ChineseFolder folder;
+    const std::string path = folder.File(remind::kRemindersFileName);
+    WriteFile(path, "公历05-20\t结婚纪念日\t提前3天\r\n");
+    const HWND typing = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                                        300, 200, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(typing);
+    SetFocus(typing);
+    Pump();
+    Sticker s(At(2026, 5, 17, 9, 0, 0));
+    s.app.remind.path = path;
+    s.Start();
+    SetForegroundWindow(typing);
+    SetFocus(typing);
+    Pump();
+    s.Tick();
+    Pump();
+    remind::NoteWindow* note = s.app.notes.note();
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(IsWindowVisible(note->hwnd()));
+    EXPECT_EQ(note->Text(remind::NotePart::Text), "3天后  结婚纪念日（每年5月20日）");
+    EXPECT_TRUE(GetWindowLongW(note->hwnd(), GWL_EXSTYLE) & WS_EX_NOACTIVATE);
+    EXPECT_EQ(GetForegroundWindow(), typing);
+    EXPECT_EQ(GetFocus(), typing);
+
+    SendMessageW(note->control(remind::NotePart::Close).hwnd, BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(s.app.notes.note(), nullptr);
+    s.app.ticks.DateMayHaveChanged();
+    Pump();
+    EXPECT_EQ(s.app.notes.note(), nullptr);
+
+    s.clock.Advance(std::chrono::hours(24));
+    s.Tick();
+    Pump();
+    ASSERT_NE(s.app.notes.note(), nullptr);
+    EXPECT_EQ(s.app.notes.note()->Text(remind::NotePart::Text), "2天后  结婚纪念日（每年5月20日）");
+    DestroyWindow(typing);
 }
 
 }  // namespace

@@ -47,8 +47,7 @@ App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
       faces{clock, ticks, store, schedule, proposals, program, dialogs, windows, {}, {}},
       tools{clock, store, schedule, proposals, dialogs},
       month{clock, ticks, ReadUserHolidayFile},
-      remind{clock, ticks, dialogs, files, remind::UserRemindersPath(), UserHolidaySchedule,
-             remind::AskWithMessageBox, remind::ChooseSavePathWithDialog, {}} {
+      remind{clock, ticks, dialogs, files, remind::UserRemindersPath(), UserHolidaySchedule} {
     remind.faceRect = [this] { return VisibleFaceRect(); };
     ticks.Subscribe(chimes_);
     ticks.Subscribe(notes);

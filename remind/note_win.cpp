@@ -29,8 +29,8 @@ TextSize SizeOf(std::string_view text) {
     for (;;) {
         const std::size_t end = text.find("\r\n");
         ++size.lines;
-        size.longest = std::max(size.longest, static_cast<int>(calendar::CodePointCount(
-                                                  text.substr(0, end))));
+        size.longest =
+            std::max(size.longest, static_cast<int>(calendar::CodePointCount(text.substr(0, end))));
         if (end == std::string_view::npos) return size;
         text.remove_prefix(end + 2);
     }

@@ -97,8 +97,7 @@ ui::WindowDesc RemindDescription() {
     const int content = kClientWidth - 2 * kMargin;
     d.controls = {
         Describe(ControlKind::Label, P::NameLabel, "Label1", kMargin, 211, 40, 20).Caption("名称"),
-        Describe(ControlKind::TextBox, P::Name, "Text1", 52, 207, 250, 24)
-            .Tooltip("最多40个字"),
+        Describe(ControlKind::TextBox, P::Name, "Text1", 52, 207, 250, 24).Tooltip("最多40个字"),
         Describe(ControlKind::Label, P::AheadLabel, "Label2", 316, 211, 36, 20).Caption("提前"),
         Describe(ControlKind::TextBox, P::Ahead, "Text2", 356, 207, 48, 24)
             .Caption("0")
@@ -121,8 +120,7 @@ ui::WindowDesc RemindDescription() {
         Describe(ControlKind::Button, P::Remove, "Command3", 184, 276, 80, 28)
             .Caption("删除")
             .Tooltip("从列表删去选中的提醒"),
-        Describe(ControlKind::Button, P::Save, "Command4", kClientWidth - kMargin - 96, 276, 96,
-                 28)
+        Describe(ControlKind::Button, P::Save, "Command4", kClientWidth - kMargin - 96, 276, 96, 28)
             .Caption("保存")
             .Tooltip("把列表写入提醒文件（上一版留作 reminders.bak）"),
         Describe(ControlKind::Label, P::ExportLabel, "Label5", kMargin, 321, 44, 20)
@@ -135,8 +133,8 @@ ui::WindowDesc RemindDescription() {
         Describe(ControlKind::UpDown, P::ToSpin, "UpDown3", 218, 317, 18, 24)
             .Buddy(P::ToYear, calendar::kFirstTermYear, calendar::kLastTermYear, 2026),
         Describe(ControlKind::Label, P::ToUnit, "Label7", 238, 321, 20, 20).Caption("年"),
-        Describe(ControlKind::Button, P::Export, "Command5", kClientWidth - kMargin - 128, 314,
-                 128, 28)
+        Describe(ControlKind::Button, P::Export, "Command5", kClientWidth - kMargin - 128, 314, 128,
+                 28)
             .Caption("导出日历…")
             .Tooltip("把这些年的节日、假日、节气和提醒存为 iCalendar 文件"),
         Describe(ControlKind::Label, P::Status, "Label8", kMargin, 352, content, 20),
@@ -172,10 +170,10 @@ void RemindWindow::OnCreate() {
                  Scaled(kClientWidth) + (window.right - window.left) - client.right,
                  Scaled(kClientHeight) + (window.bottom - window.top) - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
-                                LVS_SHOWSELALWAYS,
-                            0, 0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    list_ = CreateWindowExW(
+        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0,
+        0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         LVCOLUMNW column{};
@@ -223,12 +221,12 @@ void RemindWindow::Load() {
     EnableEditing();
     switch (loaded_.state) {
         case calendar::UserFileState::TooBig:
-            SetStatus("提醒文件超过1 MB，不像提醒文件，没有读取；为免把它覆盖，这里不能保存。", true);
+            SetStatus("提醒文件超过1 MB，没有读取；为免覆盖它，这里不能保存。", true);
             break;
         case calendar::UserFileState::Unreadable:
             SetStatus(host_.path.empty()
                           ? "找不到存放提醒的文件夹（%APPDATA%），这里不能保存。"
-                          : "提醒文件打不开（也许别的程序正占用它）；为免把它覆盖，这里不能保存。请稍后再打开本窗口。",
+                          : "提醒文件打不开（也许正被别的程序占用），为免覆盖它，这里不能保存。",
                       true);
             break;
         default:
@@ -275,14 +273,13 @@ int RemindWindow::SelectedRow() const {
 void RemindWindow::Select(int index) {
     ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     if (index < 0) return;
-    ListView_SetItemState(list_, index, LVIS_SELECTED | LVIS_FOCUSED,
-                          LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(list_, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(list_, index, FALSE);
 }
 
 void RemindWindow::EnableEditing() {
-    for (const RemindPart part : {RemindPart::Add, RemindPart::Change, RemindPart::Remove,
-                                  RemindPart::Save})
+    for (const RemindPart part :
+         {RemindPart::Add, RemindPart::Change, RemindPart::Remove, RemindPart::Save})
         EnableWindow(control(part).hwnd, editable_);
 }
 
@@ -348,7 +345,8 @@ void RemindWindow::ShowEditor(const Reminder& reminder) {
         SetDateTime(RemindPart::Date, SystemTimeOf(today_));
         const auto at = std::find(months_.begin(), months_.end(),
                                   std::pair{rule.month, kind == kLunar && rule.leap});
-        SetSelected(RemindPart::Month, at == months_.end() ? 0 : static_cast<int>(at - months_.begin()));
+        SetSelected(RemindPart::Month,
+                    at == months_.end() ? 0 : static_cast<int>(at - months_.begin()));
         SetSelected(RemindPart::Day, rule.day - 1);
     }
     ShowKind();
@@ -365,11 +363,11 @@ std::optional<Reminder> RemindWindow::EditorReminder(std::string* problem) const
         r.rule = Rule{RuleKind::Once, t.wYear, t.wMonth, t.wDay, false};
     } else {
         const int month = Selected(RemindPart::Month);
-        const auto [number, leap] =
-            month >= 0 && month < static_cast<int>(months_.size()) ? months_[static_cast<std::size_t>(month)]
-                                                                   : std::pair{1, false};
-        r.rule = Rule{kind == kLunar ? RuleKind::LunarYearly : RuleKind::GregorianYearly, 0,
-                      number, Selected(RemindPart::Day) + 1, leap};
+        const auto [number, leap] = month >= 0 && month < static_cast<int>(months_.size())
+                                        ? months_[static_cast<std::size_t>(month)]
+                                        : std::pair{1, false};
+        r.rule = Rule{kind == kLunar ? RuleKind::LunarYearly : RuleKind::GregorianYearly, 0, number,
+                      Selected(RemindPart::Day) + 1, leap};
     }
     const std::optional<std::string> why = EditProblem(r);
     if (problem) *problem = why.value_or("");
@@ -416,13 +414,12 @@ bool RemindWindow::SaveFile() {
     if (!editable_) return false;
     const calendar::UserFile now = host_.files.Read(host_.path);
     if (now.state != loaded_.state || now.text != loaded_.text) {
-        const int answer = host_.ask(
-            hwnd(),
-            "提醒文件在本窗口打开之后被别处改过了。\r\n\r\n"
-            "是：保存本窗口的内容（别处改过的文件留作 reminders.bak）\r\n"
-            "否：放弃本窗口的修改，读入文件现在的内容\r\n"
-            "取消：暂不保存",
-            kCaption);
+        const int answer = host_.ask(hwnd(),
+                                     "提醒文件在本窗口打开之后被别处改过了。\r\n\r\n"
+                                     "是：保存本窗口的内容（别处改过的文件留作 reminders.bak）\r\n"
+                                     "否：放弃本窗口的修改，读入文件现在的内容\r\n"
+                                     "取消：暂不保存",
+                                     kCaption);
         if (answer == IDNO) {
             Load();
             SetStatus("已读入文件现在的内容。");
@@ -436,12 +433,13 @@ bool RemindWindow::SaveFile() {
         case SaveResult::Saved:
             break;
         case SaveResult::TooBig:
-            host_.dialogs.showMessage(hwnd(),
-                                      "提醒文件超过1 MB，没有保存。原来的文件没有改动。", kCaption);
+            host_.dialogs.showMessage(hwnd(), "提醒文件超过1 MB，没有保存。原来的文件没有改动。",
+                                      kCaption);
             return false;
         case SaveResult::WriteFailed:
             host_.dialogs.showMessage(
-                hwnd(), "提醒文件写不进去（磁盘满了，或文件夹不许写入），没有保存。原来的文件没有改动。",
+                hwnd(),
+                "提醒文件写不进去（磁盘满了，或文件夹不许写入），没有保存。原来的文件没有改动。",
                 kCaption);
             return false;
     }
@@ -461,8 +459,7 @@ void RemindWindow::ExportCalendar() {
     const auto inRange = [](const std::optional<int>& y) {
         return y && *y >= calendar::kFirstTermYear && *y <= calendar::kLastTermYear;
     };
-    if (!inRange(from) || !inRange(to))
-        return SetStatus("导出的年份须在1901到2100之间。", true);
+    if (!inRange(from) || !inRange(to)) return SetStatus("导出的年份须在1901到2100之间。", true);
     if (*to < *from) return SetStatus("起始年份不能晚于结束年份。", true);
     std::string suggested = "Tavelon-";
     suggested += std::to_string(*from);
@@ -490,14 +487,16 @@ void RemindWindow::ExportCalendar() {
         host_.dialogs.showMessage(hwnd(), "日历文件写不进去：" + *path, kCaption);
         return;
     }
-    SetStatus("日历已导出到 " + *path);
+    const std::size_t slash = path->find_last_of("/\\");
+    SetStatus("日历已导出：" + (slash == std::string::npos ? *path : path->substr(slash + 1)));
 }
 
 void RemindWindow::OnControlEvent(ui::Control& control, ui::ControlEvent event) {
     if (event == ui::ControlEvent::SelectionChanged && Is(control, RemindPart::Kind)) {
         const int month = Selected(RemindPart::Month), day = Selected(RemindPart::Day);
         FillMonthsAndDays();
-        SetSelected(RemindPart::Month, month < 0 ? 0 : std::min(month, static_cast<int>(months_.size()) - 1));
+        SetSelected(RemindPart::Month,
+                    month < 0 ? 0 : std::min(month, static_cast<int>(months_.size()) - 1));
         SetSelected(RemindPart::Day, day < 0 ? 0 : std::min(day, 29));
         ShowKind();
         return;

@@ -48,17 +48,38 @@ struct RemindHost {
     Asker ask = AskWithMessageBox;
     SavePathChooser chooseSavePath = ChooseSavePathWithDialog;
     // The screen rectangle of the face that shows, which the day's note stands beside.
-    std::function<std::optional<RECT>()> faceRect;
+    std::function<std::optional<RECT>()> faceRect{};
 };
 
 // The window's controls, in description order. The list itself is a list-view control the
 // window makes, above these.
 enum class RemindPart {
-    NameLabel, Name, AheadLabel, Ahead, AheadSpin, AheadUnit,
-    KindLabel, Kind, Month, Day, Date,
-    Add, Change, Remove, Save,
-    ExportLabel, FromYear, FromSpin, ToLabel, ToYear, ToSpin, ToUnit, Export,
-    Status, ProblemsLabel, Problems,
+    NameLabel,
+    Name,
+    AheadLabel,
+    Ahead,
+    AheadSpin,
+    AheadUnit,
+    KindLabel,
+    Kind,
+    Month,
+    Day,
+    Date,
+    Add,
+    Change,
+    Remove,
+    Save,
+    ExportLabel,
+    FromYear,
+    FromSpin,
+    ToLabel,
+    ToYear,
+    ToSpin,
+    ToUnit,
+    Export,
+    Status,
+    ProblemsLabel,
+    Problems,
 };
 
 class RemindWindow final : public ui::WindowOf<RemindPart>, public calendar::TickListener {

@@ -142,7 +142,8 @@ std::vector<Occurrence> NotedToday::TakeNew(std::span<const Reminder> reminders,
     std::vector<Occurrence> fresh;
     for (const Occurrence& o : due) {
         if (o.index >= reminders.size()) continue;
-        std::string key = ReminderLineText(reminders[o.index]) + '\n' + calendar::FormatDate(o.date);
+        std::string key =
+            ReminderLineText(reminders[o.index]) + '\n' + calendar::FormatDate(o.date);
         if (std::find(named_.begin(), named_.end(), key) != named_.end()) continue;
         named_.push_back(std::move(key));
         fresh.push_back(o);

@@ -42,9 +42,9 @@ TEST(ReminderEdits, KeepEveryOtherLineInPlaceAndNameTheBadOnesWhereTheyNowStand)
 
 TEST(ReminderRows, SayTheRuleTheNextDayAndHowFarOff) {
     ReminderFile file;
-    for (const Reminder& r : {Gregorian("今天的", 5, 17), Gregorian("纪念日", 5, 20),
-                              Lunar("外婆生日", 4, 15, true), Lunar("除夕", 12, 30),
-                              Once("过去的", 2026, 5, 16), Once("体检", 2027, 1, 15)})
+    for (const Reminder& r :
+         {Gregorian("今天的", 5, 17), Gregorian("纪念日", 5, 20), Lunar("外婆生日", 4, 15, true),
+          Lunar("除夕", 12, 30), Once("过去的", 2026, 5, 16), Once("体检", 2027, 1, 15)})
         AddReminder(file, r);
     const std::vector<ReminderRow> rows = ListRows(file, kToday);
     ASSERT_EQ(rows.size(), 6u);
@@ -83,16 +83,15 @@ TEST_P(EditProblemTest, RefusesWhatWouldNotComeBackFromTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     EditProblem, EditProblemTest,
-    testing::Values(
-        EditCase{"NoName", Gregorian("", 5, 20), false},
-        EditCase{"FortyCharacters", Gregorian(Repeat("字", 40), 5, 20), true},
-        EditCase{"FortyOneCharacters", Gregorian(std::string(41, 'a'), 5, 20), false},
-        EditCase{"NameEndingInDaysAhead", Gregorian("买票 提前3天", 5, 20), false},
-        EditCase{"NameStartingWithHash", Gregorian("#1 纪念日", 5, 20), true},
-        EditCase{"TheThirtiethOfFebruary", Gregorian("二月三十", 2, 30), false},
-        EditCase{"TheTwentyNinthOfFebruary", Gregorian("闰日", 2, 29), true},
-        EditCase{"LunarThirtieth", Lunar("除夕", 12, 30), true},
-        EditCase{"ThirtyOneDaysAhead", Gregorian("早早", 5, 20, 31), false}),
+    testing::Values(EditCase{"NoName", Gregorian("", 5, 20), false},
+                    EditCase{"FortyCharacters", Gregorian(Repeat("字", 40), 5, 20), true},
+                    EditCase{"FortyOneCharacters", Gregorian(std::string(41, 'a'), 5, 20), false},
+                    EditCase{"NameEndingInDaysAhead", Gregorian("买票 提前3天", 5, 20), false},
+                    EditCase{"NameStartingWithHash", Gregorian("#1 纪念日", 5, 20), true},
+                    EditCase{"TheThirtiethOfFebruary", Gregorian("二月三十", 2, 30), false},
+                    EditCase{"TheTwentyNinthOfFebruary", Gregorian("闰日", 2, 29), true},
+                    EditCase{"LunarThirtieth", Lunar("除夕", 12, 30), true},
+                    EditCase{"ThirtyOneDaysAhead", Gregorian("早早", 5, 20, 31), false}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(DayNote, NamesEachDueReminderOnceADayAndCountsTheRestPastItsLines) {

@@ -120,7 +120,7 @@ bool NoteWindow::OnMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, LRESULT& resu
     return true;
 }
 
-DayNotes::~DayNotes() = default;
+DayNotes::~DayNotes() { host_.ticks.Unsubscribe(*this); }
 
 NoteWindow* DayNotes::note() const { return note_ && note_->hwnd() ? note_.get() : nullptr; }
 

@@ -238,6 +238,8 @@ void RemindWindow::Load() {
 void RemindWindow::ShowRows() {
     const int selected = SelectedRow();
     const std::vector<ReminderRow> rows = ListRows(file_, today_);
+    // The editor may hold what the person is typing: filling the list again leaves it alone.
+    refilling_ = true;
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(list_);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -259,6 +261,7 @@ void RemindWindow::ShowRows() {
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
     if (selected >= 0 && selected < static_cast<int>(rows.size())) Select(selected);
+    refilling_ = false;
     const std::string problems = LineProblemsText(file_);
     SetText(RemindPart::ProblemsLabel,
             problems.empty() ? "" : "这些行读不懂，保存时原样保留，请在文本编辑器里改正：");
@@ -545,7 +548,7 @@ bool RemindWindow::OnMessage(UINT msg, WPARAM /*wp*/, LPARAM lp, LRESULT& result
     if (msg != WM_NOTIFY) return false;
     const NMHDR& header = *reinterpret_cast<const NMHDR*>(lp);
     if (header.hwndFrom != list_) return false;
-    if (header.code == LVN_ITEMCHANGED) {
+    if (header.code == LVN_ITEMCHANGED && !refilling_) {
         const NMLISTVIEW& change = reinterpret_cast<const NMLISTVIEW&>(header);
         const std::vector<Reminder> reminders = file_.Reminders();
         if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED) &&

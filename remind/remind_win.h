@@ -127,6 +127,7 @@ private:
     calendar::UserFile loaded_;  // the file as last read or written, to see a change elsewhere
     bool editable_ = true;       // false while the file could not be read: nothing may replace it
     bool dirty_ = false;
+    bool refilling_ = false;  // the list is being filled again: its selection is not the user's
     calendar::sys_days today_{};
     // The months the month picker offers, as (month, leap) in its order.
     std::vector<std::pair<int, bool>> months_;

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "app/holiday_file_win.h"
@@ -14,6 +16,26 @@
 #include "ui/text.h"
 
 namespace app {
+
+namespace {
+
+// What the reminders window's export writes: the schedule the month view shows.
+calendar::HolidaySchedule UserHolidaySchedule() {
+    return month::LoadHolidays(ReadUserHolidayFile()).schedule;
+}
+
+// The face that shows, which the day's note stands beside: the alternate one while the main
+// face is minimised.
+std::optional<RECT> VisibleFaceRect() {
+    for (const std::string_view name : {sticker::kForm4Class, sticker::kForm1Class}) {
+        const HWND face = FindWindowW(ui::Widen(name).c_str(), nullptr);
+        RECT r{};
+        if (face && IsWindowVisible(face) && !IsIconic(face) && GetWindowRect(face, &r)) return r;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
          sticker::SoundPlayer& soundService, settings::SettingsStore& settingsStore)
@@ -30,8 +52,11 @@ App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
             ReadUserHolidayFile,
             ReadUserReminders,
             CreateUserHolidayFile,
-            OpenUserHolidayFile} {
+            OpenUserHolidayFile},
+      remind{clock, ticks, dialogs, files, remind::UserRemindersPath(), UserHolidaySchedule} {
+    remind.faceRect = [this] { return VisibleFaceRect(); };
     ticks.Subscribe(chimes_);
+    ticks.Subscribe(notes);
 }
 
 void App::Chimes::OnSecond(const calendar::Moment& now) {
@@ -47,6 +72,8 @@ void RegisterWindows(App& app) {
     app.windows.SetFactory(info::kForm5Class, [] { return std::make_unique<info::Form5>(); });
     app.windows.SetFactory(month::kMonthClass,
                            [&app] { return std::make_unique<month::MonthWindow>(app.month); });
+    app.windows.SetFactory(remind::kRemindClass,
+                           [&app] { return std::make_unique<remind::RemindWindow>(app.remind); });
     app.faces.openWindow = [&app](sticker::FaceAction action) {
         switch (action) {
             case sticker::FaceAction::Notes:
@@ -60,6 +87,9 @@ void RegisterWindows(App& app) {
                 break;
             case sticker::FaceAction::Month:
                 app.windows.Open(month::kMonthClass);
+                break;
+            case sticker::FaceAction::Remind:
+                app.windows.Open(remind::kRemindClass);
                 break;
             default:
                 break;

@@ -10,6 +10,9 @@
 #include "app/ticker.h"
 #include "calendar/moment.h"
 #include "month/month_win.h"
+#include "remind/file_system_win.h"
+#include "remind/note_win.h"
+#include "remind/remind_win.h"
 #include "settings/forms.h"
 #include "settings/schedule.h"
 #include "settings/start_with_system.h"
@@ -44,6 +47,9 @@ public:
     sticker::FaceHost faces;
     tools::ToolsHost tools;
     month::MonthHost month;
+    remind::WinFileSystem files;
+    remind::RemindHost remind;
+    remind::DayNotes notes{remind};  // subscribed to the clock after the chimes
 
 private:
     // The chime and the alarms: first to hear each second, so they are queued before any

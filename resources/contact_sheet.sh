@@ -39,7 +39,7 @@ convert -background '#F3F3F3' "${rows[@]}" -gravity west -append "$tmp/icons.png
 # The menu as it will look at 100 % scale: a 16-pixel icon beside each caption.
 menu=()
 i=0
-for pair in ICON_MONTH:月历 ICON_HELP:科普 ICON_BL:变脸 ICON_ZS:字色 ICON_TOOL:工具 ICON_ABOUT:关于 ICON_ESC:关闭 \
+for pair in ICON_MONTH:月历 ICON_REMIND:提醒 ICON_HELP:科普 ICON_BL:变脸 ICON_ZS:字色 ICON_TOOL:工具 ICON_ABOUT:关于 ICON_ESC:关闭 \
             ICON_RUNSETUP:设为开机启动 ICON_RERUNSETUP:取消开机启动; do
   convert -background white "$tmp/${pair%%:*}-0.png" -gravity center -extent 28x22 \
     \( -font "$font" -pointsize 12 label:"${pair#*:}" -extent 110x22 \) +append \

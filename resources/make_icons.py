@@ -221,10 +221,25 @@ def sign_month(s, w, ground):
     return layers
 
 
+def sign_remind(s, w, ground):
+    """A bell: a dome over a flared rim, the clapper below and a knob on top."""
+    c = s / 2
+    top, rim = s * 0.24, s * 0.70
+    dome = union(circle(c, top + s * 0.17, s * 0.2),
+                 polygon([(c - s * 0.2, top + s * 0.17), (c + s * 0.2, top + s * 0.17),
+                          (c + s * 0.31, rim), (c - s * 0.31, rim)]))
+    lip = box(c - s * 0.34, rim - max(1, round(s / 16)), c + s * 0.34, rim + max(1, round(s / 16)),
+              max(1, s * 0.03))
+    knob = circle(c, top - s * 0.03, max(1.2, s * 0.06))
+    clapper = circle(c, rim + s * 0.1, max(1.2, s * 0.075))
+    return [(union(dome, lip, knob, clapper), WHITE)]
+
+
 # Each sign gets the size, its line weight and the paint of the square behind it.
 ICONS = {
     "AAAAA_APPICON": ("#C62A32", sign_app),
     "ICON_MONTH": ("#D9771E", sign_month),
+    "ICON_REMIND": ("#1F8A5B", sign_remind),
     "ICON_HELP": ("#0E8C83", sign_help),
     "ICON_BL": ("#7A4CC2", sign_switch),
     "ICON_ZS": ("#3A4250", sign_text_colour),

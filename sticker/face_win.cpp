@@ -191,6 +191,7 @@ void Face::OnCommand(UINT id) {
             case FaceAction::Tools:
             case FaceAction::About:
             case FaceAction::Month:
+            case FaceAction::Remind:
                 if (host_.openWindow) host_.openWindow(item.action);
                 break;
             case FaceAction::StartWithSystem:

@@ -37,7 +37,8 @@ enum class FaceAction {
     Close,
     StartWithSystem,
     NoStartWithSystem,
-    Month
+    Month,
+    Remind
 };
 
 // What the faces need of the program around them, provided by the program shell for the whole
@@ -102,6 +103,7 @@ struct FaceMenuItem {
 // Both faces' menu, in its order.
 inline constexpr FaceMenuItem kFaceMenu[] = {
     {FaceAction::Month, "ICON_MONTH", "月历", 110, 110},
+    {FaceAction::Remind, "ICON_REMIND", "提醒", 111, 111},
     {FaceAction::Notes, "ICON_HELP", "科普", 102, 102},
     {FaceAction::SwitchFace, "ICON_BL", "变脸", 103, 103},
     {FaceAction::TextColour, "ICON_ZS", "字色", 104, 0},

@@ -51,15 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
     FourPillarsText, YearAndMonthTurn,
     testing::Values(
         // 立春 2026 at 04:02:09.
-        TurnRow{"BeforeSpringBegins", "2026-02-04", 3h, "八字：乙yǐ巳sì[蛇]年   己jǐ丑chǒu月"},
         TurnRow{"TheMinuteOfSpringBeginning", "2026-02-04", 4h + 2min,
                 "八字：乙yǐ巳sì[蛇]年   己jǐ丑chǒu月"},
         TurnRow{"AfterSpringBegins", "2026-02-04", 4h + 3min,
                 "八字：丙bǐng午wǔ[马]年   庚gēng寅yín月"},
         TurnRow{"BeforeTheSpringFestival", "2026-02-10", 12h,
                 "八字：丙bǐng午wǔ[马]年   庚gēng寅yín月"},
-        TurnRow{"EveOfTheSpringFestival2024", "2024-02-09", 12h,
-                "八字：甲jiǎ辰chén[龙]年   丙bǐng寅yín月"},
         // 惊蛰 1948 at 23:57:52 of the 5th, the day before the one the calendar names.
         TurnRow{"BeforeAnEveningTerm", "1948-03-05", 23h + 57min,
                 "八字：戊wù子zǐ[鼠]年   甲jiǎ寅yín月"},

@@ -89,21 +89,25 @@ std::string MonthPillar(sys_days date, PillarKind kind) {
         q = 11;
     }
     // The year of the stems changes at 立春.
-    const int stemYear = beforeSpring ? y - 1 : y;
+    return SolarMonthPillar(beforeSpring ? y - 1 : y, q, kind);
+}
+
+std::string SolarMonthPillar(int stemYear, int month, PillarKind kind) {
+    if (month < 1 || month > 12) return {};
     // The 寅 month of a 甲 or 己 year is 丙寅; each later year stem moves it on by two.
     const int k = PositiveMod(static_cast<long long>(stemYear) - 3, 10);
-    const int v = 2 * k + q;
+    const int v = 2 * k + month;
     int stem = v < 10 ? v : v % 10;
     if (stem == 0) stem = 10;
     switch (kind) {
         case PillarKind::StemBranch:
-            return Join(StemName(stem), MonthBranchName(q), "月");
+            return Join(StemName(stem), MonthBranchName(month), "月");
         case PillarKind::Element:
-            return Join(StemElement(stem), MonthBranchElement(q), "月");
+            return Join(StemElement(stem), MonthBranchElement(month), "月");
         case PillarKind::Direction:
-            return Join(StemDirection(stem), MonthBranchDirection(q), "月");
+            return Join(StemDirection(stem), MonthBranchDirection(month), "月");
         case PillarKind::Nayin:
-            return Join(NayinName(CyclePosition(stem, BranchOfMonth(q))), "月");
+            return Join(NayinName(CyclePosition(stem, BranchOfMonth(month))), "月");
     }
     return {};
 }

@@ -26,6 +26,9 @@ std::string YearZodiac(int year);
 // The solar month opened by a 节 term. A year outside 1901..2100 has no term dates, so
 // no boundary is crossed and the month stays the 丑 month of the stem year.
 std::string MonthPillar(sys_days date, PillarKind kind);
+// Solar month 1..12 (1 = the 寅 month that 立春 opens, 11 = 子, 12 = 丑) of the year of stems
+// that 立春 of stemYear begins; "" for a month outside 1..12.
+std::string SolarMonthPillar(int stemYear, int month, PillarKind kind);
 
 std::string DayPillar(sys_days date, PillarKind kind);
 // The hour stays on the date passed: 23:00-23:59 is the 子 period of that same day. Only the

@@ -26,4 +26,15 @@ std::optional<ShownTerm> ShownSolarTerm(int year, int index);
 // "yyyy-mm-dd hh:mm:ss", or "yyyy-mm-dd" where the day has no time; "" outside the range.
 std::string ShownSolarTermText(int year, int index);
 
+// The solar month in force at a Beijing moment, as a 八字 reading counts it: the year of the
+// stems turns at the moment of 立春, and the month at the moment of each 节 term. Month 1 is
+// the 寅 month that 立春 opens, 11 the 子 month of 大雪, 12 the 丑 month of 小寒. Nothing where
+// a term it needs lies outside 1901..2100.
+struct SolarMonth {
+    int stemYear;
+    int month;  // 1..12
+    friend bool operator==(const SolarMonth&, const SolarMonth&) = default;
+};
+std::optional<SolarMonth> SolarMonthAt(std::chrono::sys_seconds beijing);
+
 }  // namespace calendar

@@ -110,8 +110,9 @@ int RunDayLine(const Invocation& call) {
     return kExitOk;
 }
 
-// The picker shows the date and the hour: "yyyy-mm-dd hh". A time with minutes is taken as
-// well, and so is a date alone (hour 0).
+// The picker shows the date and the time to the minute: "yyyy-mm-dd hh:mm". The older form
+// with the hour alone is minute 0, and a date alone is midnight; seconds are taken but do not
+// count, as the picker has none.
 std::optional<calendar::Moment> ParseDateAndHour(const std::string& text) {
     if (text.size() == 13 && text[10] == ' ') return calendar::ParseMoment(text + ":00");
     return calendar::ParseMoment(text);
@@ -120,11 +121,11 @@ std::optional<calendar::Moment> ParseDateAndHour(const std::string& text) {
 int RunBazi(const Invocation& call) {
     ArgReader args(call);
     std::optional<calendar::Moment> moment;
-    if (const std::string* text = args.Text("the date and hour")) {
+    if (const std::string* text = args.Text("the date and time")) {
         moment = ParseDateAndHour(*text);
         if (!moment) {
-            args.Fail("invalid date and hour " + QuoteArgument(*text) +
-                      ": expected \"yyyy-mm-dd hh\"");
+            args.Fail("invalid date and time " + QuoteArgument(*text) +
+                      ": expected \"yyyy-mm-dd hh:mm\"");
         } else if (!InPickerRange(moment->today)) {
             args.Fail(OutsidePickersProblem("date", *text));
         }
@@ -189,7 +190,8 @@ std::span<const Command> ToolsCommands() {
         {"dayline", "MOMENT COUNT before|after [--wide]",
          "the day-list line of MOMENT \"yyyy-mm-dd hh:mm:ss\" and a count (--wide: date changed)",
          RunDayLine},
-        {"bazi", "\"DATE HH\"", "the four-pillar reading of a date and an hour 0..23", RunBazi},
+        {"bazi", "\"DATE HH:MM\"",
+         "the four-pillar reading of a date and a time (\"DATE HH\": minute 0)", RunBazi},
         {"week", "YEAR N", "the first and last day of week N of a year", RunWeek},
         {"cycle", "NAME-OR-ROW [--year T]",
          "the last two years of a stem-branch name, with the nominal ages in year T", RunCycle},

@@ -9,6 +9,7 @@
 #include "calendar/range.h"
 #include "calendar/seasons.h"
 #include "calendar/solar_terms.h"
+#include "calendar/term_moments.h"
 #include "calendar/text.h"
 
 namespace month {
@@ -30,6 +31,21 @@ std::string DateLine(sys_days day, sys_days today) {
            std::string(calendar::WeekdayName(day)) + " 第" +
            std::to_string(calendar::WeekOfYear(day)) + "周" + std::string(kGap) +
            DaysFromToday(day, today);
+}
+
+// The term with the minute of its moment, "冬至 04:50", cut rather than rounded as a clock
+// shows it, so that it never reaches the next day; the name alone where the moment falls
+// across midnight from the term's day.
+std::string TermText(sys_days day, int term) {
+    std::string text(calendar::SolarTermName(term));
+    const auto shown = calendar::ShownSolarTerm(YearOf(day), term);
+    if (!shown || shown->day != day || !shown->timeOfDay) return text;
+    const hh_mm_ss<seconds> time{*shown->timeOfDay};
+    text += ' ';
+    calendar::AppendZeroPadded(text, time.hours().count(), 2);
+    text += ':';
+    calendar::AppendZeroPadded(text, time.minutes().count(), 2);
+    return text;
 }
 
 }  // namespace
@@ -82,8 +98,7 @@ std::string DayDetails(sys_days day, sys_days today, const calendar::HolidaySche
             calendar::DayPillar(day, calendar::PillarKind::StemBranch);
 
     std::vector<std::string> pieces;
-    if (const int term = calendar::SolarTermIndexOn(day))
-        pieces.emplace_back(calendar::SolarTermName(term));
+    if (const int term = calendar::SolarTermIndexOn(day)) pieces.push_back(TermText(day, term));
     if (std::string festivals = calendar::DayFestivals(YearOf(day), day); !festivals.empty())
         pieces.push_back(std::move(festivals));
     if (std::string holiday = calendar::HolidayText(holidays.On(day)); !holiday.empty())

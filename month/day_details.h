@@ -22,7 +22,8 @@ std::string NineNinesCount(sys_days day);
 //   2026年2月17日 星期二 第8周  今天
 //   农历二〇二六年(孟春)正月大 初一
 //   丙bǐng午wǔ[马]年 庚gēng寅yín月 ...日
-//   and, when the day has any: its term, festivals, holiday (休/班 and name), nine-nines count;
+//   and, when the day has any: its term with the minute of its moment ("冬至 04:50"),
+//   festivals, holiday (休/班 and name), nine-nines count;
 //   and last the reminders' line (see month/reminder_days.h) when it is not "".
 // A day without a lunar date gets the first line and the range it lies outside.
 std::string DayDetails(sys_days day, sys_days today, const calendar::HolidaySchedule& holidays,

@@ -7,6 +7,7 @@
 #include "calendar/name_tables.h"
 #include "calendar/range.h"
 #include "calendar/solar_terms.h"
+#include "calendar/term_moments.h"
 #include "calendar/text.h"
 
 namespace remind {
@@ -17,6 +18,8 @@ using namespace std::chrono;
 using calendar::sys_days;
 
 constexpr std::size_t kFoldOctets = 75;
+// The terms' moments are Beijing time, eight hours ahead of UTC all year.
+constexpr hours kBeijingOffset{8};
 
 std::string DateValue(sys_days d) {
     const year_month_day ymd{d};
@@ -36,6 +39,20 @@ std::string DateTimeValue(sys_seconds t) {
     calendar::AppendZeroPadded(out, time.minutes().count(), 2);
     calendar::AppendZeroPadded(out, time.seconds().count(), 2);
     return out + 'Z';
+}
+
+// "2026-12-22 04:50:15" of a UTC moment.
+std::string BeijingText(sys_seconds utc) {
+    const sys_seconds beijing = utc + kBeijingOffset;
+    const sys_days d = floor<days>(beijing);
+    const hh_mm_ss<seconds> time{beijing - d};
+    std::string out = calendar::FormatDate(d) + ' ';
+    calendar::AppendZeroPadded(out, time.hours().count(), 2);
+    out += ':';
+    calendar::AppendZeroPadded(out, time.minutes().count(), 2);
+    out += ':';
+    calendar::AppendZeroPadded(out, time.seconds().count(), 2);
+    return out;
 }
 
 // A UID part that depends only on the reminder itself (FNV-1a of its line), so that the same
@@ -126,6 +143,8 @@ void AppendTermEvent(std::string& out, std::string_view name, sys_days date,
     AppendFoldedLine(out, "DTSTAMP:" + std::string(stamp));
     AppendFoldedLine(out, "DTSTART:" + DateTimeValue(*moment));
     AppendFoldedLine(out, "SUMMARY:" + IcsText(name));
+    // The calendar shows the moment in its own zone; the Beijing time is the one almanacs give.
+    AppendFoldedLine(out, "DESCRIPTION:" + IcsText("北京时间 " + BeijingText(*moment)));
     AppendFoldedLine(out, "TRANSP:TRANSPARENT");
     AppendFoldedLine(out, "END:VEVENT");
 }
@@ -157,9 +176,13 @@ std::string CalendarIcs(const IcsRequest& request) {
         }
         if (request.terms) {
             for (int index = 1; index <= calendar::kTermCount; ++index) {
-                if (const auto date = calendar::SolarTermDay(year, index))
-                    AppendTermEvent(out, calendar::SolarTermName(index), *date, std::nullopt,
-                                    stamp);
+                const auto shown = calendar::ShownSolarTerm(year, index);
+                if (!shown) continue;
+                // A term whose moment falls across midnight from its day keeps the day alone.
+                std::optional<sys_seconds> moment;
+                if (shown->timeOfDay)
+                    moment = sys_seconds{shown->day} + *shown->timeOfDay - kBeijingOffset;
+                AppendTermEvent(out, calendar::SolarTermName(index), shown->day, moment, stamp);
             }
         }
         std::map<std::string, int> seen;  // the same reminder written twice keeps two UIDs

@@ -1,8 +1,9 @@
 #pragma once
 // The calendar as an iCalendar file that other calendar programs import: the festivals, the
-// public holidays and make-up days, the solar terms and the reminders of a span of years, as
-// all-day events. Lines end in CR LF and are folded at 75 octets; every event has a UID that
-// stays the same from one export to the next, so a second import updates the first.
+// public holidays and make-up days and the reminders of a span of years as all-day events, and
+// the solar terms at their moments, given in UTC. Lines end in CR LF and are folded at 75
+// octets; every event has a UID that stays the same from one export to the next, so a second
+// import updates the first.
 #include <chrono>
 #include <optional>
 #include <span>
@@ -31,7 +32,8 @@ std::string CalendarIcs(const IcsRequest& request);
 std::string IcsText(std::string_view text);
 void AppendFoldedLine(std::string& out, std::string_view line);
 
-// A solar term's event: all-day on its date, or at its moment where one is known.
+// A solar term's event: all-day on its date, or at its moment (UTC) where one is known, with
+// the Beijing time in its description.
 void AppendTermEvent(std::string& out, std::string_view name, calendar::sys_days date,
                      std::optional<std::chrono::sys_seconds> moment, std::string_view stamp);
 

@@ -206,7 +206,7 @@ ui::WindowDesc Form3Description() {
             .Font(kAlarmFont),
         Describe(ControlKind::DatePicker, ToolsPart::ReadingMoment, "DateTimePicker6", 5, 166, 174,
                  24)
-            .Format("yyyy年MM月dd日 HH时")
+            .Format("yyyy年MM月dd日 HH:mm")
             .Font(kDayPickerFont)
             .Tooltip(kPickerTip),
         Describe(ControlKind::Label, ToolsPart::ReadingWords, "Label11", 180, 169, 308, 17)
@@ -306,9 +306,18 @@ int Form3::FitResultRows() {
     // The week row, whose box starts where its sentence ends: two-digit months and days.
     const int weekNeed =
         WidestDigitsWidth(*week, WeekRangeText(2021, "52")) + EditChrome(week->hwnd) + 1;
+
+    // The term's day and moment, inside its frame with the margin the frame keeps on the left.
+    const ui::Control& term = control(ToolsPart::TermDate);
+    const RECT frame = ScaledRect(control(ToolsPart::TermFrame).desc);
+    const int margin = ScaledRect(control(ToolsPart::TermYear).desc).left - frame.left;
+    const int termEnd = ScaledRect(term.desc).left +
+                        WidestDigitsWidth(term, TermDateText(2026, 22).value_or("")) +
+                        2 /* the label's spare */ + margin;
     return std::max(
         {0, cyclesLeft + cyclesNeed - static_cast<int>(cyclesDesign.right),
-         static_cast<int>(week->rect.left) + weekNeed - static_cast<int>(week->rect.right)});
+         static_cast<int>(week->rect.left) + weekNeed - static_cast<int>(week->rect.right),
+         termEnd - static_cast<int>(frame.right)});
 }
 
 int Form3::FitReading() {

@@ -74,7 +74,7 @@ enum class ToolsPart {
     Alarm2Words,  // "闹钟2："
     Alarm1Words,  // "闹钟1："
     Alarm2,
-    ReadingMoment,  // the day and hour the reading is for
+    ReadingMoment,  // the day and minute the reading is for
     ReadingWords,   // what the reading holds
     TermYear,       // the solar-term query's year
     TermSentence,   // "的 是：" around the term list

@@ -9,7 +9,9 @@
 namespace tools {
 
 // Four lines joined by CR LF, none after the last; the first ends in "时" and one blank.
-// Only the hour of the time of day enters the reading; a time outside the day gives "".
+// The time counts to the minute: the year pillar turns at the moment of 立春 and the month
+// pillar at the moment of each 节 term, while the day and hour pillars keep to the date and
+// the hour. A time outside the day gives "".
 // Outside 1901-02-19 .. 2100-02-08 there is no lunar year, and so no year pillar: the text is
 // then the sticker's range message for that side.
 std::string FourPillarsText(calendar::sys_days date, std::chrono::seconds timeOfDay);

@@ -8,6 +8,8 @@
 #include "calendar/pillars.h"
 #include "calendar/seasons.h"
 #include "calendar/solar_terms.h"
+#include "calendar/term_moments.h"
+#include "calendar/text.h"
 #include "tools/picker_moment.h"
 
 namespace tools {
@@ -74,7 +76,27 @@ std::string WeekRangeText(int year, std::string_view weekText) {
 
 std::optional<std::string> TermDateText(int year, int index) {
     if (index < 1 || index > calendar::kTermCount) return std::nullopt;
-    return calendar::SolarTermDate(year, index);
+    const auto shown = calendar::ShownSolarTerm(year, index);
+    if (!shown) return "";
+    // Written as the window's pickers write a date, so that the result reads like them.
+    const std::chrono::year_month_day ymd{shown->day};
+    std::string text;
+    calendar::AppendZeroPadded(text, static_cast<int>(ymd.year()), 4);
+    text += "年";
+    calendar::AppendZeroPadded(text, static_cast<unsigned>(ymd.month()), 2);
+    text += "月";
+    calendar::AppendZeroPadded(text, static_cast<unsigned>(ymd.day()), 2);
+    text += "日";
+    if (shown->timeOfDay) {
+        const std::chrono::hh_mm_ss<std::chrono::seconds> time{*shown->timeOfDay};
+        text += ' ';
+        calendar::AppendZeroPadded(text, time.hours().count(), 2);
+        text += ':';
+        calendar::AppendZeroPadded(text, time.minutes().count(), 2);
+        text += ':';
+        calendar::AppendZeroPadded(text, time.seconds().count(), 2);
+    }
+    return text;
 }
 
 std::string CycleYearsText(int row, int currentYear) {

@@ -13,9 +13,11 @@ namespace tools {
 // the year has no week N (including 0 and negatives), or the year lies outside 1601..9999.
 std::string WeekRangeText(int year, std::string_view weekText);
 
-// The term date: the date of solar term `index` (1 = 立春 .. 24 = 大寒) of the year, "yyyy-m-d" as
-// the engine gives it, "" for a year outside 1901..2100. Nothing when no term is selected
-// (index outside 1..24): the caption is then left as it stands.
+// The term date: the day of solar term `index` (1 = 立春 .. 24 = 大寒) of the year with the
+// moment's Beijing time, "2026年12月22日 04:50:15"; the day alone, "1923年02月20日", where the
+// moment falls seconds across midnight from the day the calendar names. "" for a year outside
+// 1901..2100. Nothing when no term is selected (index outside 1..24): the caption is then
+// left as it stands.
 std::optional<std::string> TermDateText(int year, int index);
 
 // The cycle years: for row 1..60 of the cycle names (1 = 甲jiǎ子zǐ), the last two years up to

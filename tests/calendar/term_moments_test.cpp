@@ -5,6 +5,7 @@
 #include "calendar/astro_time.h"
 #include "calendar/moment.h"
 #include "calendar/name_tables.h"
+#include "calendar/solar_terms.h"
 #include "calendar/term_moments.h"
 #include "tests/support/day.h"
 
@@ -74,6 +75,38 @@ TEST(ShownSolarTermText, GivesTheTimeOnTheTableDayAndTheDayAloneOffIt) {
     EXPECT_EQ(ShownSolarTermText(2101, 1), "");
     EXPECT_EQ(ShownSolarTermText(2026, 0), "");
     EXPECT_EQ(ShownSolarTermText(2026, 25), "");
+}
+
+// The month before the one a 节 term opens: 小寒 follows the 子 month and 立春 the 丑 month,
+// both of the stem year before.
+SolarMonth MonthBefore(const SolarMonth& m) {
+    if (m.month == 1) return {m.stemYear - 1, 12};
+    return {m.stemYear, m.month - 1};
+}
+
+// Every 节 term of every year turns the month at its moment to the second, also where the
+// moment falls seconds across midnight from its table day (1948 惊蛰, 23:57:52 of the day
+// before); 立春 turns the stem year with it.
+TEST(SolarMonthAt, TurnsAtTheMomentOfEach节Term) {
+    for (int year = 1901; year <= 2100; ++year) {
+        for (int index = kStartOfSpring; index <= kTermCount; index += 2) {
+            const auto moment = SolarTermMoment(year, index);
+            ASSERT_TRUE(moment.has_value()) << year << ' ' << index;
+            const SolarMonth opened =
+                index == kLesserCold ? SolarMonth{year - 1, 12} : SolarMonth{year, (index + 1) / 2};
+            const auto at = SolarMonthAt(*moment);
+            const auto before = SolarMonthAt(*moment - 1s);
+            ASSERT_TRUE(at && before) << year << ' ' << index;
+            EXPECT_EQ(at->stemYear, opened.stemYear) << year << ' ' << index;
+            EXPECT_EQ(at->month, opened.month) << year << ' ' << index;
+            const SolarMonth expected =
+                index == kLesserCold ? SolarMonth{year - 1, 11} : MonthBefore(opened);
+            EXPECT_EQ(before->stemYear, expected.stemYear) << year << ' ' << index;
+            EXPECT_EQ(before->month, expected.month) << year << ' ' << index;
+        }
+    }
+    EXPECT_EQ(SolarMonthAt(sys_seconds{Day("1900-12-31")} + 12h), std::nullopt);
+    EXPECT_EQ(SolarMonthAt(sys_seconds{Day("2101-01-01")}), std::nullopt);
 }
 
 struct MeasuredDeltaT {

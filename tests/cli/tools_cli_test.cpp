@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         Printed{"DayLineEmptyCount", {"dayline", "2024-02-10 00:00:00", "", "after"}, "\n"},
         Printed{"DayLineExponent", {"dayline", "2024-02-10 00:00:00", "1e3", "after"}, "\n"},
         Printed{"Bazi",
-                {"bazi", "2016-03-03 05"},
+                {"bazi", "2016-03-03 05:33"},
                 "八字：丙bǐng申shēn[猴]年   庚gēng寅yín月   甲jiǎ申shēn日   丁dīng卯mǎo时 \\r\\n"
                 "五行：太阳火金年        斧钺金木月        栋梁木金日        哗灯火木时\\r\\n"
                 "方位：南(西南)年         西(东北)月         东(西南)日               南东时\\r\\n"
@@ -107,6 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                            {"dayline", "2024-02-10 10:00:00", "1", "after", "--wide", "--wide"}},
                     Misuse{"BaziHour24", {"bazi", "2016-03-03 24"}},
                     Misuse{"BaziGarbage", {"bazi", "2016-03-03T05"}},
+                    Misuse{"BaziMinute60", {"bazi", "2016-03-03 05:60"}},
                     Misuse{"BaziExtra", {"bazi", "2016-03-03 05", "06"}},
                     Misuse{"WeekZero", {"week", "2021", "0"}},
                     Misuse{"WeekMissingInYear", {"week", "2021", "54"}},
@@ -117,6 +118,14 @@ INSTANTIATE_TEST_SUITE_P(
                     Misuse{"CycleMissingYear", {"cycle", "1", "--year"}},
                     Misuse{"CycleYearOutOfRange", {"cycle", "1", "--year", "10000"}}),
     [](const testing::TestParamInfo<Misuse>& info) { return std::string(info.param.name); });
+
+// The older form with the hour alone is minute 0: before 立春 2026 at 04:02, not after it.
+TEST(ToolCommands, BaziWithTheHourAloneIsMinuteZero) {
+    const ToolsRun hour = RunTools({"bazi", "2026-02-04 04"});
+    EXPECT_EQ(hour.status, cli::kExitOk);
+    EXPECT_EQ(hour.out, RunTools({"bazi", "2026-02-04 04:00"}).out);
+    EXPECT_NE(hour.out, RunTools({"bazi", "2026-02-04 04:03"}).out);
+}
 
 TEST(ToolCommands, CycleDefaultsToTheCurrentYear) {
     const ToolsRun run = RunTools({"cycle", "1"});

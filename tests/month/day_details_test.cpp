@@ -21,7 +21,7 @@ TEST(DayDetails, SpringFestival2026WithTermFestivalHolidayAndNines) {
               "2026年2月4日 星期三 第6周  今天\r\n"
               "农历二〇二五年(暮岁)腊月小 十七\r\n"
               "乙yǐ巳sì[蛇]年 庚gēng寅yín月 己jǐ酉yǒu日\r\n"
-              "立春  六九第一天");
+              "立春 04:02  六九第一天");
     // Nothing to add: three lines.
     EXPECT_EQ(DayDetails(Day(2026, 6, 10), Day(2026, 6, 22), holidays),
               "2026年6月10日 星期三 第24周  12天前\r\n"
@@ -30,6 +30,19 @@ TEST(DayDetails, SpringFestival2026WithTermFestivalHolidayAndNines) {
     EXPECT_EQ(DayDetails(Day(1901, 2, 18), Day(1901, 2, 18), holidays),
               "1901年2月18日 星期一 第8周  今天\r\n"
               "农历日期只在1901-02-19至2100-02-08之间");
+}
+
+// The term's minute is that of its moment, cut (冬至 2025 at 23:03:06); a term whose moment
+// falls across midnight from its day shows no time (雨水 1923 at 23:59:39 of the day before).
+TEST(DayDetails, TermWithTheMinuteOfItsMoment) {
+    const calendar::HolidaySchedule holidays;
+    const auto lastLine = [&](sys_days day) {
+        const std::string text = DayDetails(day, day, holidays);
+        return text.substr(text.rfind("\r\n") + 2);
+    };
+    EXPECT_EQ(lastLine(Day(2026, 12, 22)), "冬至 04:50  一九第一天 入九");
+    EXPECT_EQ(lastLine(Day(2025, 12, 21)), "冬至 23:03  一九第一天 入九");
+    EXPECT_EQ(lastLine(Day(1923, 2, 20)), "雨水  七九第七天");
 }
 
 TEST(NineNinesCount, CountsTheEightyOneDaysFromTheSolstice) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """tavelon-cal ics read back by an iCalendar library, its events checked against the program's
 other commands: the festivals and holidays that `month --json` gives, the days that `remind`
-gives, 24 solar terms a year.
+gives, the solar terms at the moments that `moments` gives (in UTC; all-day where `moments`
+gives the day alone).
 Usage: check_ics.py TAVELON_CAL; exits 1 on the first difference."""
 import datetime
 import json
@@ -41,6 +42,41 @@ def expected_days(reminders, holidays):
     return festivals, days_off, sorted(reminded)
 
 
+BEIJING = datetime.timezone(datetime.timedelta(hours=8))
+
+
+def expected_terms(*years):
+    """(summary, Beijing datetime or date) of every term of the years, as `moments` gives them."""
+    terms = []
+    for year in years:
+        for line in run("moments", str(year)).decode().splitlines():
+            _, name, when = line.split("\t")
+            if " " in when:
+                moment = datetime.datetime.fromisoformat(when).replace(tzinfo=BEIJING)
+            else:
+                moment = datetime.date.fromisoformat(when)
+            terms.append((name, moment))
+    return sorted(terms, key=str)
+
+
+def got_terms(events):
+    """The same of the term events: a timed one must be in UTC, an all-day one last a day."""
+    terms = []
+    for e in events:
+        start = e["DTSTART"].dt
+        if isinstance(start, datetime.datetime):
+            check(start.utcoffset() == datetime.timedelta(0) and e["DTSTART"].to_ical().endswith(b"Z"),
+                  "a term's moment is given in UTC")
+            check("DTEND" not in e and "DURATION" not in e, "a term's moment is an instant")
+            start = start.astimezone(BEIJING)
+            check(str(e["DESCRIPTION"]) == "北京时间 " + start.strftime("%Y-%m-%d %H:%M:%S"),
+                  "a term's description gives its Beijing time")
+        else:
+            check(e["DTEND"].dt - start == datetime.timedelta(days=1), "an all-day term lasts a day")
+        terms.append((str(e["SUMMARY"]), start))
+    return sorted(terms, key=str)
+
+
 def check(condition, what):
     if not condition:
         print("check_ics:", what, file=sys.stderr)
@@ -59,6 +95,9 @@ def main():
         festivals, days_off, reminded = expected_days(reminders, holidays)
         only = run("ics", "2026", "2026", "--reminders", reminders, "--no-festivals", "--no-terms",
                    "--no-holidays")
+        # 1923 holds a term whose moment falls seconds before the midnight of its day (雨水).
+        terms_only = run("ics", "1923", "1923", "--reminders", reminders, "--no-festivals",
+                         "--no-holidays")
 
     lines = raw.split(b"\r\n")
     check(lines[-1] == b"" and b"\n" not in raw.replace(b"\r\n", b""), "every line ends in CR LF")
@@ -80,6 +119,12 @@ def main():
     check(got_holidays == days_off, "the holidays of month --json")
     check(got_holidays[datetime.date(2027, 2, 7)] == "班 春节", "a make-up day reads 班 春节")
     check(len(by_kind["term"]) == 24 * len(YEARS), "24 solar terms a year")
+    check(got_terms(by_kind["term"]) == expected_terms(*YEARS), "the solar terms at their moments")
+    old_terms = [e for e in icalendar.Calendar.from_ical(terms_only).walk("VEVENT")
+                 if str(e["UID"]).startswith("term-")]
+    check(got_terms(old_terms) == expected_terms(1923), "the terms of 1923")
+    check(sum(not isinstance(e["DTSTART"].dt, datetime.datetime) for e in old_terms) == 1,
+          "only 雨水 1923 is all-day")
     got_reminded = sorted((day(e), str(e["SUMMARY"])) for e in by_kind["reminder"])
     check(got_reminded == reminded, "the days of remind")
     check(("2027-01-15", "体检, 空腹; 带\\证件") in [(str(d), n) for d, n in got_reminded], "escaped text")

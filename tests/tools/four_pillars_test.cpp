@@ -22,7 +22,7 @@ TEST(FourPillarsText, StartUpReadingIsExact) {
     EXPECT_EQ(FourPillarsText(Day("2016-03-03"), 5h + 33min), kStartUpReading);
 }
 
-TEST(FourPillarsText, MinutesNeverEnter) {
+TEST(FourPillarsText, MinutesAwayFromATermMomentChangeNothing) {
     EXPECT_EQ(FourPillarsText(Day("2016-03-03"), 5h), kStartUpReading);
     EXPECT_EQ(FourPillarsText(Day("2016-03-03"), 5h + 59min), kStartUpReading);
     // 06:59 is still the 卯 period; 07:00 begins the 辰 period.
@@ -30,12 +30,46 @@ TEST(FourPillarsText, MinutesNeverEnter) {
     EXPECT_NE(FourPillarsText(Day("2016-03-03"), 7h), kStartUpReading);
 }
 
-TEST(FourPillarsText, YearPillarTurnsAtTheSpringFestival) {
-    const std::string eve = FourPillarsText(Day("2024-02-09"), 12h);
-    const std::string festival = FourPillarsText(Day("2024-02-10"), 12h);
-    EXPECT_EQ(eve.rfind("八字：癸guǐ卯mǎo[兔]年   ", 0), 0u) << eve;
-    EXPECT_EQ(festival.rfind("八字：甲jiǎ辰chén[龙]年   ", 0), 0u) << festival;
-    EXPECT_NE(festival.find("\r\n纳音：覆灯火年           "), std::string::npos) << festival;
+struct TurnRow {
+    const char* name;
+    const char* date;
+    std::chrono::seconds time;
+    const char* yearAndMonth;  // the first line up to the month pillar
+};
+
+class YearAndMonthTurn : public testing::TestWithParam<TurnRow> {};
+
+// The year turns at the moment of 立春 and the month at that of each 节 term, to the minute;
+// the Spring Festival turns nothing.
+TEST_P(YearAndMonthTurn, AtTheTermMomentItself) {
+    const std::string text = FourPillarsText(Day(GetParam().date), GetParam().time);
+    EXPECT_EQ(text.substr(0, text.find("月") + std::string("月").size()), GetParam().yearAndMonth)
+        << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FourPillarsText, YearAndMonthTurn,
+    testing::Values(
+        // 立春 2026 at 04:02:09.
+        TurnRow{"TheMinuteOfSpringBeginning", "2026-02-04", 4h + 2min,
+                "八字：乙yǐ巳sì[蛇]年   己jǐ丑chǒu月"},
+        TurnRow{"AfterSpringBegins", "2026-02-04", 4h + 3min,
+                "八字：丙bǐng午wǔ[马]年   庚gēng寅yín月"},
+        TurnRow{"BeforeTheSpringFestival", "2026-02-10", 12h,
+                "八字：丙bǐng午wǔ[马]年   庚gēng寅yín月"},
+        // 惊蛰 1948 at 23:57:52 of the 5th, the day before the one the calendar names.
+        TurnRow{"BeforeAnEveningTerm", "1948-03-05", 23h + 57min,
+                "八字：戊wù子zǐ[鼠]年   甲jiǎ寅yín月"},
+        TurnRow{"AfterAnEveningTerm", "1948-03-05", 23h + 58min,
+                "八字：戊wù子zǐ[鼠]年   乙yǐ卯mǎo月"}),
+    [](const testing::TestParamInfo<TurnRow>& info) { return std::string(info.param.name); });
+
+TEST(FourPillarsText, EveryLineTakesTheYearAndMonthOfTheMoment) {
+    EXPECT_EQ(FourPillarsText(Day("2026-02-04"), 3h),
+              "八字：乙yǐ巳sì[蛇]年   己jǐ丑chǒu月   己jǐ酉yǒu日   丙bǐng寅yín时 \r\n"
+              "五行：花果木火年        田园土土月        田园土金日        太阳火木时\r\n"
+              "方位：东(东南)年         中(东北)月         中西日               南(东北)时\r\n"
+              "纳音：覆灯火年           霹雳火月           大驿土日            炉中火时");
 }
 
 TEST(FourPillarsText, HourTextIsCutAfterItsFirstHourMark) {

@@ -46,11 +46,14 @@ INSTANTIATE_TEST_SUITE_P(
                     WeekCase{"BeforePickers", 1600, "1", ""}),
     [](const testing::TestParamInfo<WeekCase>& info) { return std::string(info.param.name); });
 
-TEST(TermDateText, GivesTheEngineDateOrLeavesTheCaption) {
-    EXPECT_EQ(TermDateText(2024, 1), "2024-2-4");
-    EXPECT_EQ(TermDateText(2026, 2), "2026-2-18");
-    EXPECT_EQ(TermDateText(2024, 23), "2024-1-6");  // 小寒 is a January term of the same year
-    EXPECT_NE(TermDateText(2100, 24), "");          // 2100 is still computed
+TEST(TermDateText, GivesTheDayAndMomentOrLeavesTheCaption) {
+    EXPECT_EQ(TermDateText(2026, 22), "2026年12月22日 04:50:15");
+    EXPECT_EQ(TermDateText(2024, 1), "2024年02月04日 16:27:09");
+    EXPECT_EQ(TermDateText(2026, 2), "2026年02月18日 23:51:56");   // the table's day, corrected
+    EXPECT_EQ(TermDateText(2024, 23), "2024年01月06日 04:49:23");  // a January term of the year
+    // The moment falls seconds before midnight of the day the calendar names: the day alone.
+    EXPECT_EQ(TermDateText(1923, 2), "1923年02月20日");
+    EXPECT_NE(TermDateText(2100, 24), "");  // 2100 is still computed
     EXPECT_EQ(TermDateText(1900, 1), "");
     EXPECT_EQ(TermDateText(2101, 1), "");
     EXPECT_EQ(TermDateText(2024, 0), std::nullopt);

@@ -261,7 +261,7 @@ TEST_F(Form3Test, PickersUseTheirFormatsRangeAndSpinButtons) {
     EXPECT_EQ(TextOf(Child(ToolsPart::TermYear)), "2023年");
     EXPECT_EQ(TextOf(Child(ToolsPart::IntervalStart)), "2004年01月29日");
     EXPECT_EQ(TextOf(Child(ToolsPart::ReferenceDay)), "2023年04月19日");
-    EXPECT_EQ(TextOf(Child(ToolsPart::ReadingMoment)), "2016年03月03日 05时");
+    EXPECT_EQ(TextOf(Child(ToolsPart::ReadingMoment)), "2016年03月03日 05:33");
     EXPECT_EQ(TextOf(Child(ToolsPart::Alarm1)), "07:00");
     EXPECT_EQ(TextOf(Child(ToolsPart::Alarm2)), "16:50");
 }
@@ -396,25 +396,26 @@ TEST_F(Form3Test, ChangedInputsDriveTheirTools) {
     EXPECT_EQ(Text(ToolsPart::BeforeLine), " 阴历2021年[无闰月]   (隆冬)冬月[大]十六   ");
     EXPECT_EQ(Text(ToolsPart::AfterLine), Text(ToolsPart::BeforeLine));
 
-    // The year pillar turns at the Spring Festival; the minutes never count.
+    // The year and the month turn at the minute of 立春 (2026-02-04 04:02:09), which the picker
+    // shows and hands on.
     auto firstLine = [&] {
         const std::string text = Text(ToolsPart::Reading);
         return text.substr(0, text.find("\r\n"));
     };
-    ChangePicker(ToolsPart::ReadingMoment, At(2024, 2, 9, 5, 59));
-    EXPECT_EQ(firstLine(), "八字：癸guǐ卯mǎo[兔]年   丙bǐng寅yín月   癸guǐ卯mǎo日   乙yǐ卯mǎo时 ");
-    ChangePicker(ToolsPart::ReadingMoment, At(2024, 2, 10, 5));
-    EXPECT_EQ(firstLine(),
-              "八字：甲jiǎ辰chén[龙]年   丙bǐng寅yín月   甲jiǎ辰chén日   丁dīng卯mǎo时 ");
+    ChangePicker(ToolsPart::ReadingMoment, At(2026, 2, 4, 4, 2));
+    EXPECT_EQ(TextOf(Child(ToolsPart::ReadingMoment)), "2026年02月04日 04:02");
+    EXPECT_EQ(firstLine(), "八字：乙yǐ巳sì[蛇]年   己jǐ丑chǒu月   己jǐ酉yǒu日   丙bǐng寅yín时 ");
+    ChangePicker(ToolsPart::ReadingMoment, At(2026, 2, 4, 4, 3));
+    EXPECT_EQ(firstLine(), "八字：丙bǐng午wǔ[马]年   庚gēng寅yín月   己jǐ酉yǒu日   丙bǐng寅yín时 ");
 
     ChangePicker(ToolsPart::WeekYear, At(2000, 6, 15));
     SetBoxText(ToolsPart::WeekBox, "53");
     EXPECT_EQ(Text(ToolsPart::WeekRange), "2000-12-24至2000-12-30");
 
     Choose(ToolsPart::TermList, 0);
-    EXPECT_EQ(Text(ToolsPart::TermDate), "2023-2-4");
+    EXPECT_EQ(Text(ToolsPart::TermDate), "2023年02月04日 10:42:35");
     ChangePicker(ToolsPart::TermYear, At(2024, 7, 1));
-    EXPECT_EQ(Text(ToolsPart::TermDate), "2024-2-4");
+    EXPECT_EQ(Text(ToolsPart::TermDate), "2024年02月04日 16:27:09");
 
     Choose(ToolsPart::CycleList, 0);
     EXPECT_EQ(Text(ToolsPart::CycleYears), "1924年虚100岁  1984年虚40岁");

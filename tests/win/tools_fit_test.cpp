@@ -228,10 +228,26 @@ TEST_P(ToolsFit, ResultLabelsStayClearOfTheirNeighbours) {
     ExpectFitsLabel(ToolsPart::BeforeLine, dayLines);
     ExpectFitsLabel(ToolsPart::AfterLine, dayLines);
 
+    // Every term's day and moment, and the same with every digit the widest.
     Widest terms = WidestIn(ToolsPart::TermDate);
     for (int y = 1901; y <= 2100; ++y)
-        for (int term = 1; term <= 24; ++term) terms.Add(TermDateText(y, term).value_or(""));
+        for (int term = 1; term <= 24; ++term)
+            terms.AddAnyDigits(TermDateText(y, term).value_or(""));
     ExpectFitsLabel(ToolsPart::TermDate, terms);
+}
+
+// The reading's picker shows the minute now: its text, with every digit the widest, stays clear
+// of its up-down with a pixel or two for the field's own margin.
+TEST_P(ToolsFit, TheReadingPickerShowsItsDateAndMinute) {
+    const HWND picker = Box(ToolsPart::ReadingMoment).hwnd;
+    const HWND spin = FindWindowExW(picker, nullptr, UPDOWN_CLASSW, nullptr);
+    ASSERT_NE(spin, nullptr);
+    Widest moment = WidestIn(ToolsPart::ReadingMoment);
+    moment.AddAnyDigits("2016年03月03日 05:33");
+    RECT client{}, spinRect{};
+    GetClientRect(picker, &client);
+    GetWindowRect(spin, &spinRect);
+    EXPECT_LE(moment.width() + 2, client.right - (spinRect.right - spinRect.left)) << moment.text();
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, ToolsFit, testing::Values(96u, 144u),

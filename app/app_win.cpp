@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "app/holiday_file_win.h"
@@ -22,9 +24,10 @@ App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
       store(settingsStore),
       ticks(clock),
       announcements(voice, sound),
-      faces{clock, ticks, store, schedule, proposals, program, dialogs, windows, {}, {}},
+      faces{clock, ticks, store, schedule, proposals, program, dialogs, windows, {}, {}, {}, {}},
       tools{clock, store, schedule, proposals, dialogs},
       month{clock, ticks, ReadUserHolidayFile} {
+    faces.desktop = settings::LoadDesktopSettings(store);
     ticks.Subscribe(chimes_);
 }
 
@@ -41,6 +44,10 @@ void RegisterWindows(App& app) {
     app.windows.SetFactory(info::kForm5Class, [] { return std::make_unique<info::Form5>(); });
     app.windows.SetFactory(month::kMonthClass,
                            [&app] { return std::make_unique<month::MonthWindow>(app.month); });
+    app.faces.eachFace = [&app](const std::function<void(sticker::Face&)>& act) {
+        for (const std::string_view cls : {sticker::kForm1Class, sticker::kForm4Class})
+            if (auto* face = dynamic_cast<sticker::Face*>(app.windows.Find(cls))) act(*face);
+    };
     app.faces.openWindow = [&app](sticker::FaceAction action) {
         switch (action) {
             case sticker::FaceAction::Notes:

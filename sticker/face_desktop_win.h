@@ -1,6 +1,7 @@
 #pragma once
 // The 设置 submenu of both faces and of the notification-area icon: the desktop options with
-// their check marks, and the monitors to send the faces to.
+// their check marks, and the monitors to send the faces to. What a face does with them (its
+// look, hiding for a full screen, its place) is the Face's part here.
 #include <windows.h>
 
 #include <string>

@@ -27,7 +27,6 @@ App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
       faces{clock, ticks, store, schedule, proposals, program, dialogs, windows, {}, {}, {}, {}},
       tools{clock, store, schedule, proposals, dialogs},
       month{clock, ticks, ReadUserHolidayFile} {
-    faces.desktop = settings::LoadDesktopSettings(store);
     ticks.Subscribe(chimes_);
 }
 

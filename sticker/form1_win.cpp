@@ -67,6 +67,7 @@ void Form1::ComposeMainFace() {
     const settings::StickerSettings stored = settings::LoadStickerSettings(host_.store, now.today);
     host_.schedule = stored.schedule;
     host_.proposals = stored.proposals;
+    host_.desktop = settings::LoadDesktopSettings(host_.store);
     ApplyTextColour(stored.textColour);
     ComposeDate(now);
     if (GoToRememberedPlace()) host_.FaceCentre = WindowCentre(hwnd());

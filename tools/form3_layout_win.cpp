@@ -109,7 +109,7 @@ ui::WindowDesc Form3Description() {
     d.className = std::string(kForm3Class);
     d.caption = "工具_日期计算、闹钟、报时";
     d.width = 504;
-    d.height = 422;
+    d.height = 430;
     // A caption with a close box only: the page is laid out for exactly this size.
     d.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     d.exStyle = WS_EX_CONTROLPARENT;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/tray_win.h"
 #include "settings/desktop.h"
 #include "sticker/face_desktop_win.h"
 #include "tests/win/fixture.h"
@@ -140,6 +141,31 @@ TEST(FaceDesktop, ADraggedFaceComesBackAtTheNextStartUntilReset) {
     EXPECT_TRUE(EqualRect(&corner, &static_cast<const RECT&>(WindowRect(main.hwnd()))));
     EXPECT_TRUE(main.placed());
     EXPECT_EQ(s.store.Read(settings::kSettingsKey, "P1"), "");
+}
+
+// The icon is the way back to the menu: its right click opens the visible face's menu, and a
+// command chosen there (设置 → 锁定位置, by the keyboard) reaches that face.
+TEST(Tray, NamesTodayAndOpensTheFacesMenu) {
+    Sticker s(At(2026, 12, 7, 9, 0, 0));
+    s.store.Write(settings::kSettingsKey, "CT", "1");
+    sticker::Form1& main = s.Start();
+    app::Tray tray(s.app);
+    ASSERT_TRUE(tray.Show());
+    EXPECT_EQ(app::TrayTip(s.clock.Now().today), "Tavelon\n二〇二六(霜华)十月大 廿九");
+
+    SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+        KillTimer(nullptr, timer);
+        // 设置 is the sixth item; opened, its first item is chosen, the lock the second.
+        for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT,
+                                 VK_DOWN, VK_RETURN})
+            PostMessageW(FindWindowW(L"#32768", nullptr), WM_KEYDOWN, key, 0);
+    });
+    SendMessageW(tray.icon().hwnd(), ui::NotifyIcon::kCallbackMessage, MAKEWPARAM(700, 580),
+                 MAKELPARAM(WM_CONTEXTMENU, ui::NotifyIcon::kIconId));
+    tavelon_test::Pump();
+    EXPECT_EQ(s.store.Read(settings::kSettingsKey, "LK"), "1");
+    EXPECT_TRUE(s.app.faces.desktop.locked);
+    EXPECT_TRUE(LookOf(main.hwnd()).clickThrough);  // the menu came from the icon all the same
 }
 
 }  // namespace

@@ -115,7 +115,7 @@ inline constexpr FaceMenuItem kFaceMenu[] = {
     {FaceAction::SwitchFace, "ICON_BL", "变脸", 103, 103},
     {FaceAction::TextColour, "ICON_ZS", "字色", 104, 0},
     {FaceAction::Tools, "ICON_TOOL", "工具", 105, 104},
-    {FaceAction::Settings, "", "设置", 119, 119},
+    {FaceAction::Settings, "ICON_SET", "设置", 119, 119},
     {FaceAction::About, "ICON_ABOUT", "关于", 106, 105},
     {FaceAction::Close, "ICON_ESC", "关闭", 107, 106},
     {FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动", 108, 107},

@@ -35,9 +35,8 @@ std::vector<ui::MenuItem> DesktopMenuItems(const settings::DesktopSettings& desk
         for (UINT i = 0; i < monitors.size() && i < kMaxMonitorItems; ++i) {
             const MonitorChoice& m = monitors[i];
             ui::MenuItem screen{kMonitorCommand + i, "",
-                                "显示器" + std::to_string(i + 1) + "  " +
-                                    std::to_string(m.width) + "×" + std::to_string(m.height) +
-                                    (m.primary ? "（主）" : "")};
+                                "显示器" + std::to_string(i + 1) + "  " + std::to_string(m.width) +
+                                    "×" + std::to_string(m.height) + (m.primary ? "（主）" : "")};
             screen.checked = m.current;
             screen.radio = true;
             screens.push_back(std::move(screen));
@@ -145,8 +144,9 @@ void Face::OnDesktopCommand(UINT id) {
         if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &primary, 0)) corner = primary;
     }
     const std::vector<ui::Monitor> monitors =
-        id >= kMonitorCommand && id < kMonitorCommand + kMaxMonitorItems ? ui::Monitors()
-                                                                          : std::vector<ui::Monitor>{};
+        id >= kMonitorCommand && id < kMonitorCommand + kMaxMonitorItems
+            ? ui::Monitors()
+            : std::vector<ui::Monitor>{};
     if (id >= kMonitorCommand && id - kMonitorCommand < monitors.size())
         corner = monitors[id - kMonitorCommand].work;
 

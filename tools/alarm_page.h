@@ -55,7 +55,8 @@ struct QuietPage {
     PickerMoment start;
     PickerMoment end;
 };
-inline constexpr std::string_view kQuietHoursNotStoredMessage = "免打扰时段未能保存，本次运行仍然有效。";
+inline constexpr std::string_view kQuietHoursNotStoredMessage =
+    "免打扰时段未能保存，本次运行仍然有效。";
 
 // Reads QH. None stored (or unreadable): the box unchecked and 22:00 to 07:00 offered.
 QuietPage LoadQuietHours(settings::SettingsStore& store, calendar::sys_days today);

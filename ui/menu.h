@@ -19,7 +19,7 @@ struct MenuItem {
     std::string icon;  // icon resource name; empty or missing: no picture
     std::string caption;
     bool checked = false;
-    bool radio = false;              // checked with a dot: one of a group that excludes the others
+    bool radio = false;             // checked with a dot: one of a group that excludes the others
     std::vector<MenuItem> submenu;  // not empty: the item opens these and sends no command
 };
 

@@ -156,8 +156,8 @@ TEST(Tray, NamesTodayAndOpensTheFacesMenu) {
     SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) noexcept {
         KillTimer(nullptr, timer);
         // 设置 is the sixth item; opened, its first item is chosen, the lock the second.
-        for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT,
-                                 VK_DOWN, VK_RETURN})
+        for (const WPARAM key :
+             {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN})
             PostMessageW(FindWindowW(L"#32768", nullptr), WM_KEYDOWN, key, 0);
     });
     SendMessageW(tray.icon().hwnd(), ui::NotifyIcon::kCallbackMessage, MAKEWPARAM(700, 580),

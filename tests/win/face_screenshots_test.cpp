@@ -82,8 +82,8 @@ TEST(FaceScreenshots, BothFacesFainterOverLightAndDarkWallpapers) {
                   DISP_CHANGE_SUCCESSFUL);
         const std::wstring size = std::to_wstring(screen.cx) + L"x" + std::to_wstring(screen.cy);
         const RECT corner{screen.cx - 520, 0, screen.cx, 300};
-        for (const auto& [name, colour] : {std::pair{L"light", RGB(236, 233, 224)},
-                                           std::pair{L"dark", RGB(28, 32, 40)}}) {
+        for (const auto& [name, colour] :
+             {std::pair{L"light", RGB(236, 233, 224)}, std::pair{L"dark", RGB(28, 32, 40)}}) {
             WNDCLASSW wc{};
             wc.lpfnWndProc = DefWindowProcW;
             wc.hInstance = GetModuleHandleW(nullptr);

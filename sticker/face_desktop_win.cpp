@@ -70,9 +70,13 @@ void Face::ApplyDesktop() {
 }
 
 void Face::FollowFullScreen() {
-    // A minimised face is out of the way already, and showing it would restore it.
-    const bool hide = host_.desktop.hideForFullScreen && !minimised_ && !IsIconic(hwnd()) &&
-                      ui::ForegroundCoversMonitorOf(hwnd());
+    // A minimised face is out of the way already, and showing it would restore it; minimised
+    // from the icon's menu while hidden, it was shown by that.
+    if (minimised_ || IsIconic(hwnd())) {
+        hiddenForFullScreen_ = false;
+        return;
+    }
+    const bool hide = host_.desktop.hideForFullScreen && ui::ForegroundCoversMonitorOf(hwnd());
     if (hide == hiddenForFullScreen_) return;
     hiddenForFullScreen_ = hide;
     ShowWindow(hwnd(), hide ? SW_HIDE : SW_SHOWNOACTIVATE);

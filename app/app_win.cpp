@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -45,7 +46,7 @@ App::App(calendar::Clock& clockService, sticker::Voice& voiceService,
       store(settingsStore),
       ticks(clock),
       announcements(voice, sound),
-      faces{clock, ticks, store, schedule, proposals, program, dialogs, windows, {}, {}},
+      faces{clock, ticks, store, schedule, proposals, program, dialogs, windows, {}, {}, {}, {}},
       tools{clock, store, schedule, proposals, dialogs},
       month{clock,
             ticks,
@@ -74,6 +75,10 @@ void RegisterWindows(App& app) {
                            [&app] { return std::make_unique<month::MonthWindow>(app.month); });
     app.windows.SetFactory(remind::kRemindClass,
                            [&app] { return std::make_unique<remind::RemindWindow>(app.remind); });
+    app.faces.eachFace = [&app](const std::function<void(sticker::Face&)>& act) {
+        for (const std::string_view cls : {sticker::kForm1Class, sticker::kForm4Class})
+            if (auto* face = dynamic_cast<sticker::Face*>(app.windows.Find(cls))) act(*face);
+    };
     app.faces.openWindow = [&app](sticker::FaceAction action) {
         switch (action) {
             case sticker::FaceAction::Notes:

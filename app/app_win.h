@@ -61,7 +61,8 @@ private:
     } chimes_{*this};
 };
 
-// Gives every window but the main face its factory, and the faces their way to the others.
+// Gives every window but the main face its factory, and the faces their way to the others and
+// to each other.
 void RegisterWindows(App& app);
 
 // Brings the face of a sticker already running in this session to the front, and into view

@@ -10,6 +10,7 @@
 #include "app/clock_win.h"
 #include "app/sound_win.h"
 #include "app/speech_win.h"
+#include "app/tray_win.h"
 #include "settings/registry_win.h"
 #include "settings/start_with_system.h"
 #include "sticker/form1_win.h"
@@ -89,6 +90,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
 
         sticker::Form1 form1(app.faces);
         if (!form1.Create(SW_SHOWNORMAL)) return 1;
+        // Gone before the program shell, and with it the icon.
+        app::Tray tray(app);
+        if (!meter.on()) tray.Show();
         if (meter.on()) {
             // The ready notification is the first message: composing and painting happen there.
             MSG msg;

@@ -19,7 +19,7 @@ ICON_SIZES = [16, 20, 24, 32, 40, 48]
 ICONS = {"AAAAA_APPICON": ICON_SIZES + [64, 256]}
 ICONS.update({name: ICON_SIZES for name in (
     "ICON_HELP", "ICON_BL", "ICON_ZS", "ICON_TOOL", "ICON_ABOUT", "ICON_ESC", "ICON_RUNSETUP",
-    "ICON_RERUNSETUP", "ICON_MONTH", "ICON_REMIND")})
+    "ICON_RERUNSETUP", "ICON_MONTH", "ICON_REMIND", "ICON_SET")})
 # Shortest and longest acceptable length of each sound, in seconds.
 SOUNDS = {"WAV_ZDSEN": (0.8, 1.3), "WAV_BDSEN": (0.5, 0.9), "WAV_BAOSHI": (0.6, 1.0),
           "WAV_RING": (1.5, 2.5)}

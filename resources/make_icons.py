@@ -137,6 +137,20 @@ def sign_tool(s, w, ground):
     return [(spanner, WHITE)]
 
 
+def sign_settings(s, w, ground):
+    """Three sliders, each with its knob at another place."""
+    left, right = s * 0.2, s * 0.8
+    track = max(1, w // 2)
+    knob = w * 0.95
+    shapes = []
+    for row, at in ((0.28, 0.66), (0.5, 0.34), (0.72, 0.58)):
+        # A track of odd width centred on a pixel, of even width on a pixel edge.
+        y = round(s * row) + (track % 2) / 2
+        shapes.append(capsule(left, y, right, y, track))
+        shapes.append(circle(left + (right - left) * at, y, knob))
+    return [(union(*shapes), WHITE)]
+
+
 def power(s, w):
     c = centre(s, w)
     r = s * 0.27
@@ -244,6 +258,7 @@ ICONS = {
     "ICON_BL": ("#7A4CC2", sign_switch),
     "ICON_ZS": ("#3A4250", sign_text_colour),
     "ICON_TOOL": ("#A8692F", sign_tool),
+    "ICON_SET": ("#4A7A8C", sign_settings),
     "ICON_ABOUT": ("#2F72D6", sign_about),
     "ICON_ESC": ("#E0453A", sign_close),
     "ICON_RUNSETUP": ("#2A9D4B", sign_run),

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "sticker/face_desktop_win.h"
 #include "ui/font.h"
 
 namespace sticker {
@@ -79,6 +80,7 @@ Face::Face(FaceHost& host, ui::WindowDesc desc, FaceMenuColumn menuIds)
 Face::~Face() { host_.ticks.Unsubscribe(*this); }
 
 void Face::OnCreate() {
+    ApplyLook();
     host_.ticks.Subscribe(*this);
     if (!DrivesClock()) return;
     timer_.Attach(hwnd(), kTimer1);
@@ -143,8 +145,13 @@ void Face::SetUpTooltip() {
 
 void Face::BuildMenu() {
     std::vector<ui::MenuItem> items;
-    for (const FaceMenuItem& item : kFaceMenu)
-        if (const UINT id = item.*menuIds_) items.push_back({id, item.icon, item.caption});
+    for (const FaceMenuItem& item : kFaceMenu) {
+        const UINT id = item.*menuIds_;
+        if (!id) continue;
+        items.emplace_back(id, item.icon, item.caption);
+        if (item.action == FaceAction::Settings)
+            items.back().submenu = DesktopMenuItems(host_.desktop, MonitorChoices(hwnd()));
+    }
     menu_.Build(items, dpi());
 }
 
@@ -173,6 +180,7 @@ void Face::OnTimer(UINT_PTR id) {
 }
 
 void Face::OnSecond(const Moment& now) {
+    FollowFullScreen();
     if (composedFor_ && *composedFor_ != now.today) RefreshDate(now);
     WriteClock(now);
     if (!minimised_) UpdateWindow(hwnd());
@@ -183,6 +191,10 @@ void Face::OnNewDay(const Moment& now) {
 }
 
 void Face::OnCommand(UINT id) {
+    if (id >= kClickThroughCommand && id < kMonitorCommand + kMaxMonitorItems) {
+        OnDesktopCommand(id);
+        return;
+    }
     for (const FaceMenuItem& item : kFaceMenu) {
         // Command 0 is a dismissed menu, and 0 in a column an action the face does not offer.
         if (id == 0 || item.*menuIds_ != id) continue;
@@ -242,12 +254,16 @@ void Face::OnMouseMove(POINT at, WPARAM buttons) {
 }
 
 void Face::Drag() {
+    if (host_.desktop.locked) return;
     RECT before{}, after{};
     GetWindowRect(hwnd(), &before);
     host_.dialogs.dragMover(hwnd());
     GetWindowRect(hwnd(), &after);
     // A click that moved nothing leaves the face at its place.
-    if (!EqualRect(&before, &after)) placed_ = false;
+    if (!EqualRect(&before, &after)) {
+        placed_ = false;
+        RememberPlace();
+    }
     host_.FaceCentre = WindowCentre(hwnd());
 }
 
@@ -259,6 +275,7 @@ void Face::ShowMenuAtCursor() {
     // area it has nothing to show over the menu.
     tooltip_.Activate(false);
     tooltip_.MoveArea(kTooltipArea, RECT{});
+    BuildMenu();
     const UINT command = host_.dialogs.trackMenu(hwnd(), menu_.handle(), at);
     tooltip_.MoveArea(kTooltipArea, ClientArea());
     tooltip_.Activate(true);

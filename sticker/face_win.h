@@ -10,9 +10,11 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "calendar/moment.h"
 #include "calendar/program_clock.h"
+#include "settings/desktop.h"
 #include "settings/schedule.h"
 #include "settings/forms.h"
 #include "settings/start_with_system.h"
@@ -38,8 +40,11 @@ enum class FaceAction {
     StartWithSystem,
     NoStartWithSystem,
     Month,
-    Remind
+    Remind,
+    Settings,  // the 设置 submenu: an item that opens it, with no command of its own
 };
+
+class Face;
 
 // What the faces need of the program around them, provided by the program shell for the whole
 // run. The faces read the schedule the tools window edits, and keep FaceCentre between them.
@@ -56,6 +61,10 @@ struct FaceHost {
     // Opens, or brings to the front, the window of a menu command that is not a face's own:
     // the notes, the tools, the about window, the month view.
     std::function<void(FaceAction)> openWindow;
+    // The desktop options both faces follow, as stored; read by the program shell at start.
+    settings::DesktopSettings desktop{};
+    // Calls its argument with each open face, so an option takes effect on both at once.
+    std::function<void(const std::function<void(Face&)>&)> eachFace;
 };
 
 inline constexpr std::string_view kProductName = "Tavelon";
@@ -108,6 +117,7 @@ inline constexpr FaceMenuItem kFaceMenu[] = {
     {FaceAction::SwitchFace, "ICON_BL", "变脸", 103, 103},
     {FaceAction::TextColour, "ICON_ZS", "字色", 104, 0},
     {FaceAction::Tools, "ICON_TOOL", "工具", 105, 104},
+    {FaceAction::Settings, "ICON_SET", "设置", 119, 119},
     {FaceAction::About, "ICON_ABOUT", "关于", 106, 105},
     {FaceAction::Close, "ICON_ESC", "关闭", 107, 106},
     {FaceAction::StartWithSystem, "ICON_RUNSETUP", "设为开机启动", 108, 107},
@@ -138,6 +148,19 @@ public:
     FacePosition anchor() const { return anchor_; }
     // The work area of the monitor the face was last placed on.
     const RECT& placedOn() const { return placedOn_; }
+    // Whether the face is hidden for a full-screen window in front of it.
+    bool hiddenForFullScreen() const { return hiddenForFullScreen_; }
+
+    // The menu again, its check marks and monitors as they are now.
+    void RefreshMenu() { BuildMenu(); }
+    // Follows the desktop options now in the host: the opacity, clicks passing through, hiding
+    // for a full screen, the menu's check marks.
+    void ApplyDesktop();
+    // Puts the face at its corner on the monitor of that work area; a minimised face goes
+    // there when it is restored.
+    void GoToCorner(const RECT& workArea);
+    // Stores where the face stands as its place, when places are remembered.
+    void RememberPlace();
 
     ~Face() override;
 
@@ -158,6 +181,8 @@ protected:
     virtual void WriteDate(const calendar::Moment& now, bool newDate) = 0;
     virtual void OnMinimised() {}
     virtual void OnRestored() {}
+    // The main face's place is P1, the alternate face's P4.
+    virtual bool IsMainFace() const { return false; }
 
     // Where the face goes by its placement rule on a monitor with this work area.
     virtual FacePosition PlacementOn(const RECT& workArea) const = 0;
@@ -169,6 +194,15 @@ protected:
 
     // Writes the date block as for a new date.
     void ComposeDate(const calendar::Moment& now);
+    // The colour key (the background) with the opacity of the desktop options, and clicks
+    // passing through or not; again after each change of the background, which sets the key
+    // alone.
+    void ApplyLook();
+    // At the start: to the place remembered for this face, kept on screen; false when there
+    // is none (or places are not remembered) and the face stays at its corner.
+    bool GoToRememberedPlace();
+    // A corner the face was sent to while minimised, once: where it goes when restored.
+    std::optional<RECT> TakePendingCorner() { return std::exchange(pendingCorner_, std::nullopt); }
     // Puts the face at a place of the program's choosing: it stays there, and follows its rule
     // when the screens change, until the user drags it elsewhere.
     void PlaceAt(FacePosition at);
@@ -199,6 +233,8 @@ private:
     void Drag();  // the system's move loop; FaceCentre follows the window
     void SetUpTooltip();
     void BuildMenu();
+    void OnDesktopCommand(UINT id);
+    void FollowFullScreen();
     RECT ClientArea() const;
 
     ui::Timer timer_;
@@ -208,8 +244,10 @@ private:
     std::optional<POINT> armedAt_;  // a press that drags once the mouse moves (client point)
     bool minimised_ = false;
     bool placed_ = false;
+    bool hiddenForFullScreen_ = false;
     FacePosition anchor_;
     RECT placedOn_{};
+    std::optional<RECT> pendingCorner_;
 };
 
 }  // namespace sticker

@@ -67,8 +67,10 @@ void Form1::ComposeMainFace() {
     const settings::StickerSettings stored = settings::LoadStickerSettings(host_.store, now.today);
     host_.schedule = stored.schedule;
     host_.proposals = stored.proposals;
+    host_.desktop = settings::LoadDesktopSettings(host_.store);
     ApplyTextColour(stored.textColour);
     ComposeDate(now);
+    if (GoToRememberedPlace()) host_.FaceCentre = WindowCentre(hwnd());
 }
 
 void Form1::WriteDate(const Moment& now, bool newDate) {
@@ -137,6 +139,7 @@ void Form1::ApplyTextColour(std::uint32_t colour) {
     const FaceColours colours = ColoursForText(colour);
     for (const MainFacePart label : kLabels) SetColour(label, colours.text);
     SetBackground(colours.background);
+    ApplyLook();
 }
 
 void Form1::WriteClock(const Moment& now) {
@@ -190,6 +193,10 @@ void Form1::OnMinimised() {
 
 void Form1::OnRestored() {
     host_.windows.Close(kForm4Class);
+    if (const std::optional<RECT> corner = TakePendingCorner()) {
+        PlaceAt(PlacementOn(*corner));
+        return;
+    }
     // Back at its place unless the alternate face was dragged since, or the main face before.
     const bool home = placed() && host_.FaceCentre == FaceCentreOf(anchor().left, anchor().top,
                                                                    Scaled(description().width),

@@ -60,6 +60,7 @@ private:
     bool OpensMenuFrom(const ui::Control& hit) const override;
     bool OpensMonthFrom(const ui::Control& hit) const override;
     bool DrivesClock() const override { return true; }
+    bool IsMainFace() const override { return true; }
     void WriteClock(const calendar::Moment& now) override;
     void WriteDate(const calendar::Moment& now, bool newDate) override;
     void OnMinimised() override;

@@ -59,6 +59,7 @@ void Form4::OnReady() { ComposeAlternateFace(); }
 void Form4::ComposeAlternateFace() {
     PlaceAt(AlternateFacePosition(GetSystemMetrics(SM_CXFULLSCREEN), Scaled(description().width)));
     ComposeDate(host_.clock.Now());
+    GoToRememberedPlace();
 }
 
 FacePosition Form4::PlacementOn(const RECT& work) const {

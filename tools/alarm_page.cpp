@@ -1,5 +1,7 @@
 #include "tools/alarm_page.h"
 
+#include "settings/desktop.h"
+
 namespace tools {
 
 namespace {
@@ -92,6 +94,26 @@ std::optional<PageMessage> ApplyAlarmSettings(bool checked, const AlarmPage& pag
                                                      settings::ChimeModeText(schedule.ChimeMode));
     if (!(alarm1Written && alarm2Written && chimeWritten)) return std::nullopt;
     return PageMessage{std::string(kAlarmsSetMessage)};
+}
+
+QuietPage LoadQuietHours(settings::SettingsStore& store, calendar::sys_days today) {
+    using namespace std::chrono_literals;
+    const auto stored = settings::QuietHoursFromText(
+        settings::ReadSetting(store, settings::kSettingsKey, settings::kQuietHoursValue));
+    const settings::QuietHours shown = stored.value_or(settings::QuietHours{22h, 7h});
+    return QuietPage{stored.has_value(), PickerMoment{today, shown.start},
+                     PickerMoment{today, shown.end}};
+}
+
+std::optional<PageMessage> ApplyQuietHours(const QuietPage& page, settings::SettingsStore& store,
+                                           settings::Schedule& schedule) {
+    std::optional<settings::QuietHours> quiet;
+    if (page.enabled)
+        quiet = settings::QuietHours{floor<minutes>(page.start.timeOfDay),
+                                     floor<minutes>(page.end.timeOfDay)};
+    schedule.quietHours = quiet;
+    if (settings::SaveQuietHours(store, quiet)) return std::nullopt;
+    return PageMessage{std::string(kQuietHoursNotStoredMessage)};
 }
 
 }  // namespace tools

@@ -49,4 +49,20 @@ std::optional<PageMessage> ApplyAlarmSettings(bool checked, const AlarmPage& pag
                                               settings::SettingsStore& store,
                                               settings::Schedule& schedule);
 
+// The quiet hours' box and its two times; only their hour and minute count.
+struct QuietPage {
+    bool enabled = false;
+    PickerMoment start;
+    PickerMoment end;
+};
+inline constexpr std::string_view kQuietHoursNotStoredMessage =
+    "免打扰时段未能保存，本次运行仍然有效。";
+
+// Reads QH. None stored (or unreadable): the box unchecked and 22:00 to 07:00 offered.
+QuietPage LoadQuietHours(settings::SettingsStore& store, calendar::sys_days today);
+// Puts the page's quiet hours (none while unchecked) into the schedule at once and stores them
+// as QH; a message only when they could not be stored.
+std::optional<PageMessage> ApplyQuietHours(const QuietPage& page, settings::SettingsStore& store,
+                                           settings::Schedule& schedule);
+
 }  // namespace tools

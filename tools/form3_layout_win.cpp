@@ -20,6 +20,7 @@ namespace {
 
 constexpr char kPickerTip[] = "将日期改变一下试试？";
 constexpr char kCheck1Tip[] = "注册表中存储 / 删除闹钟、报时、字色设置。";
+constexpr char kQuietTip[] = "在这段时间里整点、半点不报时，闹钟照响；可跨过午夜。";
 constexpr char kDayFormat[] = "yyyy年MM月dd日";
 // The week and the term query read only the year of their pickers, which are too narrow for a
 // whole long date: they show the year, whole, instead of a date cut by the box.
@@ -108,7 +109,7 @@ ui::WindowDesc Form3Description() {
     d.className = std::string(kForm3Class);
     d.caption = "工具_日期计算、闹钟、报时";
     d.width = 504;
-    d.height = 394;
+    d.height = 430;
     // A caption with a close box only: the page is laid out for exactly this size.
     d.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     d.exStyle = WS_EX_CONTROLPARENT;
@@ -146,7 +147,7 @@ ui::WindowDesc Form3Description() {
         Describe(ControlKind::TextBox, ToolsPart::Reading, "Text1", 4, 191, 489, 72)
             .Caption("Text1")
             .Style(ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL),
-        Describe(ControlKind::GroupBox, ToolsPart::AlarmFrame, "Frame1", 4, 265, 488, 98)
+        Describe(ControlKind::GroupBox, ToolsPart::AlarmFrame, "Frame1", 4, 265, 488, 126)
             .Caption("闹钟与报时"),
         Describe(ControlKind::RadioButton, ToolsPart::NoChime, "Option1(0)", 80, 314, 55, 15)
             .Caption("不报时")
@@ -218,6 +219,20 @@ ui::WindowDesc Form3Description() {
         Describe(ControlKind::ComboBox, ToolsPart::CycleList, "Combo2", 203, 33, 89, 20)
             .ListHeight(300),
         Describe(ControlKind::TextBox, ToolsPart::CycleYears, "Text6", 320, 33, 176, 25),
+        // Stored at once, apart from the settings box: 取消 there leaves the quiet hours.
+        Describe(ControlKind::CheckBox, ToolsPart::QuietHoursBox, "CheckQuiet", 62, 366, 76, 18)
+            .Caption("免打扰")
+            .Font("Microsoft YaHei,12")
+            .Tooltip(kQuietTip),
+        Describe(ControlKind::DatePicker, ToolsPart::QuietStart, "PickerQuietStart", 144, 362, 72,
+                 24)
+            .Format("HH:mm")
+            .Font(kAlarmFont),
+        Describe(ControlKind::Label, ToolsPart::QuietWords, "LabelQuiet", 280, 366, 24, 18)
+            .Caption("至"),
+        Describe(ControlKind::DatePicker, ToolsPart::QuietEnd, "PickerQuietEnd", 312, 362, 70, 24)
+            .Format("HH:mm")
+            .Font(kAlarmFont),
     };
     // Every picker offers the same days, each to its last second: the pickers carry a time of
     // day, and a last moment at midnight would refuse the last day at any later hour.

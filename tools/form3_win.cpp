@@ -50,6 +50,9 @@ constexpr Route kRoutes[] = {
     {ToolsPart::TermList, ControlEvent::SelectionChanged, &Form3::ShowTermDate},
     {ToolsPart::CycleList, ControlEvent::SelectionChanged, &Form3::ShowCycleYears},
     {ToolsPart::SaveSettings, ControlEvent::Clicked, &Form3::ApplyAlarmSettings},
+    {ToolsPart::QuietHoursBox, ControlEvent::Clicked, &Form3::ApplyQuietHours},
+    {ToolsPart::QuietStart, ControlEvent::DateChanged, &Form3::ApplyQuietHours},
+    {ToolsPart::QuietEnd, ControlEvent::DateChanged, &Form3::ApplyQuietHours},
 };
 
 std::vector<std::string> SolarTermNames() {
@@ -187,6 +190,22 @@ void Form3::LoadAlarmSettings() {
     for (std::size_t i = 0; i < kOptions.size(); ++i)
         SetChecked(kOptions[i], static_cast<int>(i) == page.chimeOption);
     SetChecked(ToolsPart::SaveSettings, page.enabled);
+    const QuietPage quiet = LoadQuietHours(host_.store, host_.clock.Now().today);
+    SetPickerValue(ToolsPart::QuietStart, quiet.start);
+    SetPickerValue(ToolsPart::QuietEnd, quiet.end);
+    SetChecked(ToolsPart::QuietHoursBox, quiet.enabled);
+}
+
+void Form3::ApplyQuietHours() {
+    QuietPage page;
+    page.enabled = Checked(ToolsPart::QuietHoursBox);
+    const auto start = PickerValue(ToolsPart::QuietStart);
+    const auto end = PickerValue(ToolsPart::QuietEnd);
+    if (page.enabled && (!start || !end)) return;  // a picker that does not answer changes nothing
+    if (start) page.start = *start;
+    if (end) page.end = *end;
+    if (const auto message = tools::ApplyQuietHours(page, host_.store, host_.schedule))
+        host_.dialogs.showMessage(hwnd(), message->text, message->caption);
 }
 
 void Form3::ApplyAlarmSettings() {

@@ -80,6 +80,10 @@ enum class ToolsPart {
     TermSentence,   // "的 是：" around the term list
     CycleList,      // the 60 stem-branch names
     CycleYears,     // the years of the chosen name around this one
+    QuietHoursBox,  // "免打扰": the chimes keep silent from the first time to the second
+    QuietStart,
+    QuietWords,  // "至"
+    QuietEnd,
     // The words before and after the blanks of each sentence row.
     BeforeSentenceHead,
     BeforeSentenceTail,
@@ -111,6 +115,7 @@ public:
     void ShowCycleYears();   // the chosen stem-branch name and today -> its years
     void LoadAlarmSettings();
     void ApplyAlarmSettings();  // after the settings box has toggled
+    void ApplyQuietHours();     // after the quiet-hours box or one of its times changed
 
 protected:
     void OnCreate() override;

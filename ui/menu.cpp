@@ -49,18 +49,17 @@ UniqueBitmap IconBitmap(HICON icon, int size) {
     return dib;
 }
 
-void PopupMenu::Build(const std::vector<MenuItem>& items, UINT dpi) {
-    UniqueMenu menu(CreatePopupMenu());
-    std::vector<UniqueBitmap> bitmaps;
-    if (!menu) return;
+void PopupMenu::Fill(HMENU menu, const std::vector<MenuItem>& items, UINT dpi,
+                     std::vector<UniqueBitmap>& bitmaps) const {
     const int iconSize = Scale(16, dpi);
     UINT position = 0;
     for (const MenuItem& item : items) {
         std::wstring caption = Widen(item.caption);
         MENUITEMINFOW mii{};
         mii.cbSize = sizeof(mii);
-        mii.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE;
-        mii.fType = MFT_STRING;
+        mii.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE | MIIM_STATE;
+        mii.fType = item.radio ? MFT_STRING | MFT_RADIOCHECK : MFT_STRING;
+        mii.fState = item.checked ? MFS_CHECKED : MFS_UNCHECKED;
         mii.wID = item.id;
         mii.dwTypeData = caption.data();
         if (!item.icon.empty()) {
@@ -71,8 +70,22 @@ void PopupMenu::Build(const std::vector<MenuItem>& items, UINT dpi) {
                 bitmaps.push_back(std::move(bitmap));
             }
         }
-        InsertMenuItemW(menu.get(), position++, TRUE, &mii);
+        UniqueMenu sub(item.submenu.empty() ? nullptr : CreatePopupMenu());
+        if (sub) {
+            Fill(sub.get(), item.submenu, dpi, bitmaps);
+            mii.fMask |= MIIM_SUBMENU;
+            mii.hSubMenu = sub.get();
+        }
+        // Inserted, a submenu belongs to the menu and is destroyed with it.
+        if (InsertMenuItemW(menu, position++, TRUE, &mii)) (void)sub.release();
     }
+}
+
+void PopupMenu::Build(const std::vector<MenuItem>& items, UINT dpi) {
+    UniqueMenu menu(CreatePopupMenu());
+    std::vector<UniqueBitmap> bitmaps;
+    if (!menu) return;
+    Fill(menu.get(), items, dpi, bitmaps);
     // The old menu goes before its bitmaps: a menu must not show a deleted bitmap.
     menu_ = std::move(menu);
     bitmaps_ = std::move(bitmaps);

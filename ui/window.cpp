@@ -216,6 +216,10 @@ void Window::Paint() {
     const UniqueDc memory(backBuffer_ ? CreateCompatibleDC(dc) : nullptr);
     if (memory) {
         const SelectedObject bitmap(memory.get(), backBuffer_.get());
+        // Only the dirty part is copied to the screen: text outside it would be drawn for
+        // nothing, a whole clock line each second where only its seconds changed.
+        IntersectClipRect(memory.get(), ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right,
+                          ps.rcPaint.bottom);
         FillRect(memory.get(), &ps.rcPaint, brush_.get());
         OnPaint(memory.get(), ps.rcPaint);
         PaintWindowless(memory.get(), ps.rcPaint);

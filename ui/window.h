@@ -27,6 +27,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -162,6 +163,9 @@ private:
     void Paint();
     void PaintWindowless(HDC dc, const RECT& dirty);
     void FitLabelText(Control& label);
+    // After a label's text changed: the part of it to paint again when only the end of a line
+    // changed (a clock's seconds); nullopt when the whole label must be.
+    std::optional<RECT> ChangedLabelPart(const LabelFit& before, const Control& label) const;
     void PaintLabel(HDC dc, Control& label);
     void PaintGroupBox(HDC dc, const Control& control);
     BYTE TextQuality() const;

@@ -199,8 +199,16 @@ void Window::SetText(Control& c, std::string_view text) {
         SetWindowTextW(c.hwnd, Widen(text).c_str());
     } else if (c.text != text) {
         c.text = std::string(text);
-        if (c.desc.kind == ControlKind::Label) FitLabelText(c);
-        Invalidate(c);
+        std::optional<RECT> part;
+        if (c.desc.kind == ControlKind::Label) {
+            const LabelFit before = c.fit;
+            FitLabelText(c);
+            part = ChangedLabelPart(before, c);
+        }
+        if (!part)
+            Invalidate(c);
+        else if (hwnd_ && IsWindowVisible(hwnd_))
+            InvalidateRect(hwnd_, &*part, FALSE);
     }
 }
 

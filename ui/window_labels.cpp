@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "ui/font.h"
 #include "ui/gdi.h"
@@ -102,6 +103,28 @@ void Window::FitLabelText(Control& c) {
     // the space above the em, so the top of the ink stays inside too.
     if (count == 1)
         fit.raise = std::max<int>(0, std::min<int>(tm.tmAscent - size.cy, tm.tmInternalLeading));
+}
+
+std::optional<RECT> Window::ChangedLabelPart(const LabelFit& before, const Control& c) const {
+    const LabelFit& after = c.fit;
+    if (before.lines.size() != 1 || after.lines.size() != 1 || before.font != after.font ||
+        before.widest != after.widest || before.raise != after.raise || before.cut || after.cut)
+        return std::nullopt;
+    const std::wstring& was = before.lines[0];
+    const std::wstring& now = after.lines[0];
+    std::size_t same = 0;
+    while (same < was.size() && same < now.size() && was[same] == now[same]) ++same;
+    // Half a surrogate pair is no character to measure.
+    if (same > 0 && now[same - 1] >= 0xD800 && now[same - 1] <= 0xDBFF) --same;
+    if (same == 0) return std::nullopt;
+    // The line is centred and as wide as before, so its unchanged start is drawn where it was.
+    // A glyph's ink may reach a little past its advance (smoothing, a slanted stroke).
+    const RECT extent = c.TextExtent();
+    const int margin = std::max(2, after.lineHeight / 8);
+    RECT part{extent.left + TextWidth(after.font, std::wstring_view(now).substr(0, same)) - margin,
+              c.rect.top, extent.right + margin, c.rect.bottom};
+    if (!IntersectRect(&part, &part, &c.rect)) return std::nullopt;
+    return part;
 }
 
 void Window::PaintLabel(HDC dc, Control& c) {

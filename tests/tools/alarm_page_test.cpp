@@ -141,4 +141,27 @@ TEST_F(AlarmPageTest, StoringWithoutChimeReopensUnchecked) {
     EXPECT_EQ(reopened, (Schedule{0, 7h + 30min, 16h + 50min}));
 }
 
+// The quiet hours keep only hours and minutes; a stored text of another form is offered as
+// none; a store that refuses them is said, and the schedule follows the page all the same.
+TEST_F(AlarmPageTest, QuietHoursLoadAndStore) {
+    Store("QH", "7:00-22:00");  // not two digits: not read
+    const tools::QuietPage shown = tools::LoadQuietHours(store, Day("2026-03-05"));
+    EXPECT_FALSE(shown.enabled);
+    EXPECT_EQ(shown.start, (PickerMoment{Day("2026-03-05"), 22h}));
+    EXPECT_EQ(shown.end, (PickerMoment{Day("2026-03-05"), 7h}));
+
+    tools::QuietPage page{true, {Day("2026-03-05"), 23h + 5min + 59s}, {Day("2026-03-05"), 6h}};
+    EXPECT_FALSE(tools::ApplyQuietHours(page, store, schedule));
+    EXPECT_EQ(Stored("QH"), "23:05-06:00");
+    EXPECT_EQ(schedule.quietHours, (settings::QuietHours{23h + 5min, 6h}));
+    EXPECT_TRUE(tools::LoadQuietHours(store, Day("2026-03-05")).enabled);
+
+    store.failWrites = true;
+    page.enabled = false;
+    const auto message = tools::ApplyQuietHours(page, store, schedule);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text, "免打扰时段未能保存，本次运行仍然有效。");
+    EXPECT_EQ(schedule.quietHours, std::nullopt);
+}
+
 }  // namespace

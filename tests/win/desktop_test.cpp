@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 #include <string>
 
 #include "settings/desktop.h"
+#include "sticker/face_desktop_win.h"
 #include "sticker/place_win.h"
 #include "tests/win/fixture.h"
 #include "ui/layered.h"
@@ -130,6 +132,37 @@ TEST_F(ForegroundCoversMonitorOf, SeesAnotherProgramsFullScreenWindowComeAndGo) 
     PostMessageW(full, WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(process_.get(), 10000), WAIT_OBJECT_0);
     EXPECT_FALSE(ui::ForegroundCoversMonitorOf(face.get()));
+}
+
+// The face hides on the program clock's tick while another program's window covers its
+// monitor, and shows again on the first tick after that window has gone: with a tick each
+// second, within 2 s either way.
+TEST_F(ForegroundCoversMonitorOf, HidesTheFaceWhileAFullScreenWindowIsInFront) {
+    tavelon_test::Sticker s(tavelon_test::At(2026, 12, 7, 9, 0, 0));
+    sticker::Form1& main = s.Start();
+    const auto tick = [&s] {
+        s.clock.Advance(std::chrono::seconds(1));
+        s.Tick();
+    };
+    tick();
+    ASSERT_TRUE(IsWindowVisible(main.hwnd()));
+    const HWND full = StartFullScreenProgram();
+    ASSERT_TRUE(full) << "the full-screen window did not come to the front";
+    tick();
+    EXPECT_FALSE(IsWindowVisible(main.hwnd()));
+    EXPECT_TRUE(main.hiddenForFullScreen());
+
+    PostMessageW(full, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process_.get(), 10000), WAIT_OBJECT_0);
+    tick();
+    EXPECT_TRUE(IsWindowVisible(main.hwnd()));
+    EXPECT_FALSE(IsIconic(main.hwnd()));
+
+    // With the option off, a full screen leaves the face where it is.
+    s.Command(main.hwnd(), sticker::kFullScreenCommand);
+    ASSERT_TRUE(StartFullScreenProgram());
+    tick();
+    EXPECT_TRUE(IsWindowVisible(main.hwnd()));
 }
 
 TEST_F(ForegroundCoversMonitorOf, NeverCountsOurOwnWindowsOrTheDesktop) {

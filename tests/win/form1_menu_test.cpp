@@ -40,10 +40,12 @@ TEST(FaceMenus, HoldTheirCommandsInOrderWithIcons) {
     Sticker s(At(2026, 12, 7, 9, 0, 0));
     sticker::Form1& form = s.Start();
     // The month view and the reminders first, then the ids the menu has always had: 102 .. 109
-    // and 102 .. 108.
+    // and 102 .. 108, with the 设置 submenu (no command of its own) after the tools.
+    constexpr UINT kSubmenu = UINT(-1);
     const std::vector<std::pair<UINT, std::string>> main = {
-        {110, "月历"}, {111, "提醒"}, {102, "科普"}, {103, "变脸"},         {104, "字色"},        {105, "工具"},
-        {106, "关于"}, {107, "关闭"}, {108, "设为开机启动"}, {109, "取消开机启动"}};
+        {110, "月历"},         {111, "提醒"},        {102, "科普"}, {103, "变脸"},
+        {104, "字色"},         {105, "工具"},        {kSubmenu, "设置"}, {106, "关于"},
+        {107, "关闭"},         {108, "设为开机启动"}, {109, "取消开机启动"}};
     EXPECT_EQ(MenuItems(form.menu()), main);
     MENUITEMINFOW mii{};
     mii.cbSize = sizeof(mii);
@@ -54,8 +56,10 @@ TEST(FaceMenus, HoldTheirCommandsInOrderWithIcons) {
     s.Command(form.hwnd(), sticker::Form1::kSwitchFace);
     ASSERT_NE(s.Form4(), nullptr);
     const std::vector<std::pair<UINT, std::string>> alternate = {
-        {110, "月历"}, {111, "提醒"}, {102, "科普"}, {103, "变脸"},         {104, "工具"},
-        {105, "关于"}, {106, "关闭"}, {107, "设为开机启动"}, {108, "取消开机启动"}};
+        {110, "月历"}, {111, "提醒"},         {102, "科普"},
+        {103, "变脸"}, {104, "工具"},         {kSubmenu, "设置"},
+        {105, "关于"}, {106, "关闭"},         {107, "设为开机启动"},
+        {108, "取消开机启动"}};
     EXPECT_EQ(MenuItems(s.Form4()->menu()), alternate);
     // Each face acts on its own numbers: 104 is the tools there, not the text colour.
     s.Command(s.Form4()->hwnd(), sticker::Form4::kTools);

@@ -160,6 +160,9 @@ TEST_F(Form3Test, ControlsHaveTheirClassesCaptionsAndTabOrder) {
         {ToolsPart::TermYear, "SysDateTimePick32"},
         {ToolsPart::CycleList, "ComboBox"},
         {ToolsPart::CycleYears, "Edit"},
+        {ToolsPart::QuietHoursBox, "Button"},
+        {ToolsPart::QuietStart, "SysDateTimePick32"},
+        {ToolsPart::QuietEnd, "SysDateTimePick32"},
     };
     HWND at = Child(ToolsPart::TermList);
     for (std::size_t i = 0; i < tabOrder.size(); ++i) {
@@ -194,6 +197,8 @@ TEST_F(Form3Test, ControlsHaveTheirClassesCaptionsAndTabOrder) {
         {ToolsPart::Alarm1Words, "闹钟1："},
         {ToolsPart::ReadingWords, "的年、月、日、时(四柱)干支(八字)、五行、方位、纳音是:"},
         {ToolsPart::TermSentence, "的            是："},
+        {ToolsPart::QuietHoursBox, "免打扰"},
+        {ToolsPart::QuietWords, "至"},
     };
     for (const auto& [part, caption] : captions) EXPECT_EQ(Text(part), caption) << Name(part);
     EXPECT_NE(GetWindowLongPtrW(Child(ToolsPart::WeekBox), GWL_STYLE) & ES_READONLY, 0);
@@ -511,6 +516,43 @@ TEST_F(Form3Test, SettingsBoxStoresAndDeletesTheSettings) {
     EXPECT_FALSE(IsChecked(ToolsPart::SaveSettings));
     EXPECT_EQ(messages_.size(), 2u);
     EXPECT_EQ(app_.schedule.ChimeMode, 2);
+}
+
+// The quiet hours are stored as soon as they change, on their own: the settings box's 取消
+// leaves them, and the desktop options, as they are.
+TEST_F(Form3Test, QuietHoursAreStoredAtOnceAndOutlastTheCancel) {
+    store_.Write(settings::kSettingsKey, "QH", "23:30-06:15");
+    for (const char* name : {"CT", "LK", "OP", "FS", "MP", "P1", "P4"})
+        store_.Write(settings::kSettingsKey, name, "kept");
+    Open();
+    EXPECT_TRUE(IsChecked(ToolsPart::QuietHoursBox));
+    EXPECT_EQ(TextOf(Child(ToolsPart::QuietStart)), "23:30");
+    EXPECT_EQ(TextOf(Child(ToolsPart::QuietEnd)), "06:15");
+
+    ChangePicker(ToolsPart::QuietEnd, At(kYear, kMonth, kDay, 7, 0));
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "QH"), "23:30-07:00");
+    using namespace std::chrono_literals;
+    EXPECT_EQ(app_.schedule.quietHours, (settings::QuietHours{23h + 30min, 7h}));
+
+    Click(ToolsPart::SaveSettings);  // stores the alarms
+    Click(ToolsPart::SaveSettings);  // 取消: removes them
+    EXPECT_TRUE(IsChecked(ToolsPart::QuietHoursBox));
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "QH"), "23:30-07:00");
+    for (const char* name : {"CT", "LK", "OP", "FS", "MP", "P1", "P4"})
+        EXPECT_EQ(store_.Read(settings::kSettingsKey, name), "kept") << name;
+
+    Click(ToolsPart::QuietHoursBox);
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "QH"), "");
+    EXPECT_EQ(app_.schedule.quietHours, std::nullopt);
+    // Unchecked, a changed time is not quiet hours yet; none stored, 22:00 to 07:00 is offered.
+    ChangePicker(ToolsPart::QuietStart, At(kYear, kMonth, kDay, 21, 0));
+    EXPECT_EQ(store_.Read(settings::kSettingsKey, "QH"), "");
+    s_.app.windows.Close(kForm3Class);
+    Pump();
+    Open();
+    EXPECT_FALSE(IsChecked(ToolsPart::QuietHoursBox));
+    EXPECT_EQ(TextOf(Child(ToolsPart::QuietStart)), "22:00");
+    EXPECT_EQ(TextOf(Child(ToolsPart::QuietEnd)), "07:00");
 }
 
 TEST_F(Form3Test, OpeningShowsTheStoredSettings) {

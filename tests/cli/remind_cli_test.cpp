@@ -18,11 +18,16 @@ public:
                   ("tavelon-remind-" +
                    std::to_string(reinterpret_cast<std::uintptr_t>(this) % 100000))) {
         fs::create_directories(folder_);
-        path_ = folder_ / name;
+        // The name is UTF-8 on every system; a plain string would pass through the Windows code
+        // page.
+        path_ = folder_ / fs::path(std::u8string(name.begin(), name.end()));
         std::ofstream(path_, std::ios::binary) << text;
     }
     ~RemindersFile() { fs::remove_all(folder_); }
-    std::string path() const { return path_.string(); }
+    std::string path() const {
+        const std::u8string utf8 = path_.u8string();
+        return std::string(utf8.begin(), utf8.end());
+    }
 
 private:
     fs::path folder_;

@@ -16,6 +16,13 @@ constexpr sys_days DayOfSerial(int serial) {
     return sys_days{std::chrono::days{serial} - kSerialOffset};
 }
 
+// The Gregorian year and month a day falls in.
+constexpr int YearOf(sys_days d) { return static_cast<int>(std::chrono::year_month_day{d}.year()); }
+constexpr std::chrono::year_month MonthOf(sys_days d) {
+    const std::chrono::year_month_day ymd{d};
+    return ymd.year() / ymd.month();
+}
+
 // "yyyy-mm-dd" (also "yyyy-m-d"): a four-digit year, one- or two-digit month and day, and a
 // date that exists. Anything else, including trailing characters, gives nothing.
 std::optional<sys_days> ParseDate(std::string_view text);

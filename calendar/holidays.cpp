@@ -15,8 +15,6 @@ namespace {
 constexpr std::string_view kOff = "休";
 constexpr std::string_view kWork = "班";
 
-int YearOf(sys_days d) { return static_cast<int>(year_month_day{d}.year()); }
-
 // A problem, or nothing with the day filled in.
 std::optional<HolidayProblem> ReadLine(std::string_view raw, HolidayDay& day) {
     if (raw.size() > kMaxHolidayLineBytes) return HolidayProblem::TooLong;

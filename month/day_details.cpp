@@ -21,7 +21,6 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kGap = "  ";
 
-int YearOf(sys_days d) { return static_cast<int>(year_month_day{d}.year()); }
 
 std::string DateLine(sys_days day, sys_days today) {
     const year_month_day ymd{day};
@@ -38,7 +37,7 @@ std::string DateLine(sys_days day, sys_days today) {
 // across midnight from the term's day.
 std::string TermText(sys_days day, int term) {
     std::string text(calendar::SolarTermName(term));
-    const auto shown = calendar::ShownSolarTerm(YearOf(day), term);
+    const auto shown = calendar::ShownSolarTerm(calendar::YearOf(day), term);
     if (!shown || shown->day != day || !shown->timeOfDay) return text;
     const hh_mm_ss<seconds> time{*shown->timeOfDay};
     text += ' ';
@@ -57,7 +56,7 @@ std::string DaysFromToday(sys_days day, sys_days today) {
 }
 
 std::string NineNinesCount(sys_days day) {
-    const int year = YearOf(day);
+    const int year = calendar::YearOf(day);
     auto solstice = calendar::SolarTermDay(year, calendar::kWinterSolstice);
     if (solstice && day < *solstice)
         solstice = calendar::SolarTermDay(year - 1, calendar::kWinterSolstice);
@@ -99,7 +98,7 @@ std::string DayDetails(sys_days day, sys_days today, const calendar::HolidaySche
 
     std::vector<std::string> pieces;
     if (const int term = calendar::SolarTermIndexOn(day)) pieces.push_back(TermText(day, term));
-    if (std::string festivals = calendar::DayFestivals(YearOf(day), day); !festivals.empty())
+    if (std::string festivals = calendar::DayFestivals(calendar::YearOf(day), day); !festivals.empty())
         pieces.push_back(std::move(festivals));
     if (std::string holiday = calendar::HolidayText(holidays.On(day)); !holiday.empty())
         pieces.push_back(std::move(holiday));

@@ -4,7 +4,7 @@ namespace month {
 
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
+std::string LinesOf(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
     return text;
@@ -68,7 +68,7 @@ std::string MonthNote(const MonthPage& page, const Holidays& holidays) {
         lines.push_back(calendar::NoScheduleText(static_cast<int>(page.month.year())));
     if (!holidays.fileYears.empty()) lines.push_back(holidays.fileYears);
     lines.insert(lines.end(), holidays.problems.begin(), holidays.problems.end());
-    return Joined(lines);
+    return LinesOf(lines);
 }
 
 bool OffersSchedule(const MonthPage& page, const Holidays& holidays) {

@@ -17,13 +17,6 @@ using namespace std::chrono;
 
 namespace {
 
-int YearOf(sys_days d) { return static_cast<int>(year_month_day{d}.year()); }
-
-year_month MonthOf(sys_days d) {
-    const year_month_day ymd{d};
-    return ymd.year() / ymd.month();
-}
-
 // "丙午马年": the year's stem and branch without their pinyin, and its animal.
 std::string LunarYearName(int lunarYear) {
     const int position =
@@ -44,7 +37,7 @@ void AddOnce(std::vector<std::string>& list, std::string item) {
     if (list.empty() || list.back() != item) list.push_back(std::move(item));
 }
 
-std::string Joined(const std::vector<std::string>& list) {
+std::string SlashJoined(const std::vector<std::string>& list) {
     std::string text;
     for (const std::string& item : list) text += (text.empty() ? "" : "/") + item;
     return text;
@@ -65,7 +58,7 @@ struct Line {
 
 Line LineOf(sys_days day) {
     if (!calendar::InLunarRange(day)) return {};
-    std::string festivals = calendar::DayFestivals(YearOf(day), day);
+    std::string festivals = calendar::DayFestivals(calendar::YearOf(day), day);
     if (!festivals.empty()) return {std::move(festivals), LineKind::Festival};
     if (const int term = calendar::SolarTermIndexOn(day))
         return {std::string(calendar::SolarTermName(term)), LineKind::Term};
@@ -90,7 +83,7 @@ std::string MonthHeader(year_month m) {
         AddOnce(years, LunarYearName(lunar->year));
         AddOnce(months, LunarMonthLabel(*lunar));
     }
-    if (!years.empty()) header += " · " + Joined(years) + " " + Joined(months);
+    if (!years.empty()) header += " · " + SlashJoined(years) + " " + SlashJoined(months);
     return header;
 }
 
@@ -102,7 +95,7 @@ sys_days FirstCellDay(year_month m) {
 int RowWeek(sys_days sunday, year_month shown) {
     for (int i = 0; i < kColumns; ++i) {
         const sys_days d = sunday + days{i};
-        if (MonthOf(d) == shown) return calendar::WeekOfYear(d);
+        if (calendar::MonthOf(d) == shown) return calendar::WeekOfYear(d);
     }
     return calendar::WeekOfYear(sunday);
 }

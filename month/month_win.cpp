@@ -162,9 +162,8 @@ void MonthWindow::Show(const MonthSelection& next, bool recompose) {
     selection_ = next;
     if (monthChanged) {
         const sys_days first = FirstCellDay(selection_.shown);
-        const auto yearOf = [](sys_days d) { return static_cast<int>(year_month_day{d}.year()); };
-        shownReminders_ =
-            RemindersOfYears(reminders_, yearOf(first), yearOf(first + days{kCells - 1}));
+        shownReminders_ = RemindersOfYears(reminders_, calendar::YearOf(first),
+                                           calendar::YearOf(first + days{kCells - 1}));
         page_ = ComposeMonthPage(selection_.shown, today_, holidays_.schedule, shownReminders_);
         composed_ = true;
         ui::Control& header = control(MonthPart::Header);

@@ -9,22 +9,18 @@ namespace {
 constexpr sys_days kFirstDay{kFirstMonth / 1};
 constexpr sys_days kLastDay{kLastMonth / last};
 
-year_month MonthOf(sys_days d) {
-    const year_month_day ymd{d};
-    return ymd.year() / ymd.month();
-}
 
 }  // namespace
 
 MonthSelection StartAt(sys_days today) {
     const sys_days day = today < kFirstDay ? kFirstDay : (today > kLastDay ? kLastDay : today);
-    return {MonthOf(day), day};
+    return {calendar::MonthOf(day), day};
 }
 
 MonthSelection MoveBy(const MonthSelection& at, days step) {
     const sys_days day = at.selected + step;
     if (day < kFirstDay || day > kLastDay) return at;
-    return {MonthOf(day), day};
+    return {calendar::MonthOf(day), day};
 }
 
 bool CanTurn(const MonthSelection& at, int months) {
@@ -41,7 +37,7 @@ MonthSelection TurnBy(const MonthSelection& at, int months) {
 
 MonthSelection Select(const MonthSelection& at, sys_days day) {
     if (day < kFirstDay || day > kLastDay) return at;
-    return {MonthOf(day), day};
+    return {calendar::MonthOf(day), day};
 }
 
 }  // namespace month

@@ -58,6 +58,20 @@ TEST(RemindersSave, WritesWholeAndKeepsTheBackupUnderAChinesePath) {
     EXPECT_EQ(fs.Read(backup).text, first);
     EXPECT_FALSE(fs.Exists(path + ".tmp"));
     EXPECT_EQ(remind::ParseReminderFile(fs.Read(path).text).Reminders().size(), 2u);
+
+    // A full list: 200 reminders written whole, flushed and swapped in.
+    std::string many;
+    for (int i = 0; i < 200; ++i) many += "农历03-15\t第" + std::to_string(i) + "位的生日\t提前3天\r\n";
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    ASSERT_EQ(remind::SaveWhole(fs, path, backup, many), remind::SaveResult::Saved);
+    QueryPerformanceCounter(&end);
+    const double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                      static_cast<double>(frequency.QuadPart);
+    std::printf("remind-save-200-ms %.2f\n", ms);
+    EXPECT_LT(ms, 1000.0);
+    EXPECT_EQ(fs.Read(path).text, many);
 }
 
 TEST(UserFile, NamesAMissingFileAFolderAndAFileOverTheLimit) {

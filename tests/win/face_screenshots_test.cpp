@@ -35,14 +35,8 @@ TEST(FaceScreenshots, BothFacesAtTheChosenMomentOnTwoScreens) {
         calendar::ParseMoment(at && *at ? at : "2026-12-13 22:00:00");
     ASSERT_TRUE(moment);
     for (const SIZE screen : {SIZE{1920, 1080}, SIZE{1280, 800}}) {
-        DEVMODEW mode{};
-        mode.dmSize = sizeof(mode);
-        mode.dmPelsWidth = screen.cx;
-        mode.dmPelsHeight = screen.cy;
-        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        ASSERT_EQ(ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr),
-                  DISP_CHANGE_SUCCESSFUL);
-        const std::wstring size = std::to_wstring(screen.cx) + L"x" + std::to_wstring(screen.cy);
+        ASSERT_TRUE(tavelon_test::SwitchScreenTo(screen));
+        const std::wstring size = tavelon_test::SizeName(screen);
         const RECT corner{screen.cx - 520, 0, screen.cx, 260};
         const RECT whole{0, 0, screen.cx, screen.cy};
         Sticker s(*moment);
@@ -73,14 +67,8 @@ TEST(FaceScreenshots, BothFacesFainterOverLightAndDarkWallpapers) {
     const std::optional<calendar::Moment> moment = calendar::ParseMoment("2026-12-13 22:00:00");
     ASSERT_TRUE(moment);
     for (const SIZE screen : {SIZE{1920, 1080}, SIZE{1280, 800}}) {
-        DEVMODEW mode{};
-        mode.dmSize = sizeof(mode);
-        mode.dmPelsWidth = screen.cx;
-        mode.dmPelsHeight = screen.cy;
-        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        ASSERT_EQ(ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr),
-                  DISP_CHANGE_SUCCESSFUL);
-        const std::wstring size = std::to_wstring(screen.cx) + L"x" + std::to_wstring(screen.cy);
+        ASSERT_TRUE(tavelon_test::SwitchScreenTo(screen));
+        const std::wstring size = tavelon_test::SizeName(screen);
         const RECT corner{screen.cx - 520, 0, screen.cx, 300};
         for (const auto& [name, colour] :
              {std::pair{L"light", RGB(236, 233, 224)}, std::pair{L"dark", RGB(28, 32, 40)}}) {

@@ -355,14 +355,8 @@ TEST(RemindScreenshots, TheWindowAndTheNoteOnTwoScreens) {
               "公历05-20\t结婚纪念日\t提前7天\r\n2026-05-17\t体检（空腹，带上去年的报告）\r\n"
               "农历12-30\t除夕\r\n公历02-30\t没有这一天\r\n");
     for (const SIZE screen : {SIZE{1920, 1080}, SIZE{1280, 800}}) {
-        DEVMODEW mode{};
-        mode.dmSize = sizeof(mode);
-        mode.dmPelsWidth = screen.cx;
-        mode.dmPelsHeight = screen.cy;
-        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        ASSERT_EQ(ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr),
-                  DISP_CHANGE_SUCCESSFUL);
-        const std::wstring size = std::to_wstring(screen.cx) + L"x" + std::to_wstring(screen.cy);
+        ASSERT_TRUE(tavelon_test::SwitchScreenTo(screen));
+        const std::wstring size = tavelon_test::SizeName(screen);
         SetCursorPos(screen.cx / 2, screen.cy / 2);
         Sticker s(At(2026, 5, 17, 9, 0, 0));
         s.app.remind.path = path;

@@ -20,6 +20,20 @@
 
 namespace tavelon_test {
 
+// Switches the display to a screen size for the pictures, which the size's text names
+// ("1920x1080").
+inline bool SwitchScreenTo(SIZE screen) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof(mode);
+    mode.dmPelsWidth = static_cast<DWORD>(screen.cx);
+    mode.dmPelsHeight = static_cast<DWORD>(screen.cy);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr) == DISP_CHANGE_SUCCESSFUL;
+}
+inline std::wstring SizeName(SIZE screen) {
+    return std::to_wstring(screen.cx) + L"x" + std::to_wstring(screen.cy);
+}
+
 // The folder of the pictures, or nothing when none is asked for.
 inline std::optional<std::wstring> ScreenshotFolder() {
     const char* folder = std::getenv("TAVELON_SCREENSHOTS");

@@ -37,10 +37,10 @@ public:
     sticker::SoundPlayer& sound;
     settings::SettingsStore& store;
 
-    Ticker ticks;                     // driven by the main face's timer
-    AnnouncementQueue announcements;  // the only caller of voice and sound
+    Ticker ticks;                        // driven by the main face's timer
+    AnnouncementQueue announcements;     // the only caller of voice and sound
     settings::ProgramPath program;       // where the program lives, for the start-with-system entry
-    settings::Schedule schedule;         // read by the main face's tick, edited by the tools window
+    settings::Schedule schedule;         // read by the chimes each second, edited by the tools window
     settings::AlarmProposals proposals;  // the settings page's suggestions for absent alarms
     ui::Dialogs dialogs;
     ui::WindowRegistry windows;

@@ -40,7 +40,7 @@ public:
     Ticker ticks;                        // driven by the main face's timer
     AnnouncementQueue announcements;     // the only caller of voice and sound
     settings::ProgramPath program;       // where the program lives, for the start-with-system entry
-    settings::Schedule schedule;         // read by the chimes each second, edited by the tools window
+    settings::Schedule schedule;         // read by the chimes, edited by the tools window
     settings::AlarmProposals proposals;  // the settings page's suggestions for absent alarms
     ui::Dialogs dialogs;
     ui::WindowRegistry windows;

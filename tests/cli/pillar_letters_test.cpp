@@ -22,17 +22,12 @@ TEST_P(PillarKindOfTest, ReadsOneLetterOfThePillarInEitherCase) {
 
 INSTANTIATE_TEST_SUITE_P(
     PillarKindOf, PillarKindOfTest,
-    ::testing::Values(LetterRow{"YearStemBranch", cli::kYearLetters, "D", PillarKind::StemBranch},
-                      LetterRow{"YearElement", cli::kYearLetters, "W", PillarKind::Element},
-                      LetterRow{"YearDirection", cli::kYearLetters, "F", PillarKind::Direction},
-                      LetterRow{"YearNayin", cli::kYearLetters, "L", PillarKind::Nayin},
+    ::testing::Values(LetterRow{"YearElement", cli::kYearLetters, "W", PillarKind::Element},
                       LetterRow{"MonthLowerCase", cli::kMonthLetters, "l", PillarKind::Nayin},
                       LetterRow{"DayNayinIsN", cli::kDayLetters, "n", PillarKind::Nayin},
                       LetterRow{"DayHasNoL", cli::kDayLetters, "L", std::nullopt},
                       LetterRow{"YearHasNoN", cli::kYearLetters, "N", std::nullopt},
                       LetterRow{"HourStemBranch", cli::kHourLetters, "t", PillarKind::StemBranch},
-                      LetterRow{"HourElement", cli::kHourLetters, "X", PillarKind::Element},
-                      LetterRow{"HourDirection", cli::kHourLetters, "v", PillarKind::Direction},
                       LetterRow{"HourNayin", cli::kHourLetters, "L", PillarKind::Nayin},
                       LetterRow{"HourHasNoD", cli::kHourLetters, "D", std::nullopt},
                       LetterRow{"Unknown", cli::kYearLetters, "Q", std::nullopt},

@@ -1,18 +1,16 @@
-// The desktop building blocks against Wine's real windows, shell and monitors: the icon in the
-// notification area, the full-screen detector, the layered look, the monitor list and the
-// remembered place.
+// The desktop building blocks against Wine's real windows and shell: the icon in the
+// notification area, the full-screen detector, click-through and the quiet hours. The faces'
+// layered look and remembered places are tested through the faces.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <set>
 #include <string>
 
 #include "settings/desktop.h"
 #include "sticker/face_desktop_win.h"
-#include "sticker/place_win.h"
 #include "tests/win/fixture.h"
 #include "ui/layered.h"
 #include "ui/monitors.h"
@@ -177,27 +175,6 @@ TEST_F(ForegroundCoversMonitorOf, NeverCountsOurOwnWindowsOrTheDesktop) {
     EXPECT_FALSE(ui::ForegroundCoversMonitorOf(nullptr));
 }
 
-TEST(SetLayeredLook, SetsTheConstantAlphaBesideTheColourKey) {
-    UniqueWindow window = PlainWindow({50, 50, 250, 150});
-    constexpr COLORREF kKey = 0x4ECD32;
-    for (const auto& [percent, alpha] :
-         {std::pair{60, 153}, std::pair{40, 102}, std::pair{80, 204}, std::pair{100, 255}}) {
-        ASSERT_TRUE(ui::SetLayeredLook(window.get(), kKey, BYTE(settings::OpacityAlpha(percent))));
-        EXPECT_TRUE(GetWindowLongPtrW(window.get(), GWL_EXSTYLE) & WS_EX_LAYERED);
-        COLORREF key = 0;
-        BYTE read = 0;
-        DWORD flags = 0;
-        ASSERT_TRUE(GetLayeredWindowAttributes(window.get(), &key, &read, &flags));
-        EXPECT_EQ(key, kKey) << percent;
-        // Fully opaque keeps the colour key alone, as the faces always had it.
-        EXPECT_EQ(flags, percent == 100 ? DWORD{LWA_COLORKEY} : DWORD{LWA_COLORKEY | LWA_ALPHA})
-            << percent;
-        if (percent != 100) {
-            EXPECT_EQ(read, alpha) << percent;
-        }
-    }
-}
-
 TEST(SetClickThrough, ClicksReachTheWindowBelowAndComeBack) {
     const RECT r{200, 200, 500, 400};
     const POINT centre{350, 300};
@@ -215,57 +192,6 @@ TEST(SetClickThrough, ClicksReachTheWindowBelowAndComeBack) {
     EXPECT_FALSE(ex & WS_EX_TRANSPARENT);
     EXPECT_TRUE(ex & WS_EX_LAYERED);  // still see-through by its colour key
     EXPECT_EQ(WindowFromPoint(centre), face.get());
-}
-
-TEST(Monitors, ListTheScreenWithDeviceNamesAndWorkAreas) {
-    const std::vector<ui::Monitor> monitors = ui::Monitors();
-    ASSERT_FALSE(monitors.empty());
-    std::set<std::string> devices;
-    int primaries = 0;
-    for (const ui::Monitor& m : monitors) {
-        EXPECT_FALSE(m.device.empty());
-        devices.insert(m.device);
-        EXPECT_GE(m.work.left, m.bounds.left);
-        EXPECT_GE(m.work.top, m.bounds.top);
-        EXPECT_LE(m.work.right, m.bounds.right);
-        EXPECT_LE(m.work.bottom, m.bounds.bottom);
-        if (m.primary) {
-            ++primaries;
-            EXPECT_TRUE(EqualRect(&m.bounds, &static_cast<const RECT&>(PrimaryScreen())));
-        }
-    }
-    EXPECT_EQ(primaries, 1);
-    EXPECT_EQ(devices.size(), monitors.size());
-    UniqueWindow window = PlainWindow({100, 100, 200, 200});
-    const auto on = ui::MonitorOf(window.get());
-    ASSERT_TRUE(on);
-    EXPECT_TRUE(on->primary);
-}
-
-TEST(RestoredPlace, BringsAFaceBackToItsPlaceOnItsMonitor) {
-    UniqueWindow face = PlainWindow({240, 130, 573, 298});
-    const auto primary = ui::MonitorOf(face.get());
-    ASSERT_TRUE(primary);
-    const auto place = sticker::PlaceOfWindow(face.get());
-    ASSERT_TRUE(place);
-    EXPECT_EQ(*place, (settings::Place{240 - primary->work.left, 130 - primary->work.top,
-                                       primary->device}));
-
-    SetWindowPos(face.get(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const auto back = sticker::RestoredPlace(face.get(), place);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->x, 240);
-    EXPECT_EQ(back->y, 130);
-
-    // Far beyond the work area's corner: the whole face comes back inside it.
-    const auto pulled =
-        sticker::RestoredPlace(face.get(), settings::Place{100000, 100000, primary->device});
-    ASSERT_TRUE(pulled);
-    EXPECT_EQ(pulled->x, primary->work.right - 333);
-    EXPECT_EQ(pulled->y, primary->work.bottom - 168);
-
-    EXPECT_FALSE(sticker::RestoredPlace(face.get(), settings::Place{0, 0, "\\\\.\\NOSUCH9"}));
-    EXPECT_FALSE(sticker::RestoredPlace(face.get(), std::nullopt));
 }
 
 // The shell holds an icon of ours exactly when it accepts a change to it.
@@ -330,23 +256,10 @@ TEST(NotifyIcon, ClicksOnTheIconReachTheirHandlers) {
     // Mouse movement over the icon does nothing.
     SendMessageW(hwnd, ui::NotifyIcon::kCallbackMessage, 0, MAKELPARAM(WM_MOUSEMOVE, id));
     EXPECT_EQ(selected, 2);
-
-    // Its menu returns the command chosen, here by the keyboard once it is open.
-    ui::UniqueMenu menu(CreatePopupMenu());
-    AppendMenuW(menu.get(), MF_STRING, 41, L"设置");
-    AppendMenuW(menu.get(), MF_STRING, 42, L"关闭");
-    SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) noexcept {
-        KillTimer(nullptr, timer);
-        const HWND open = FindWindowW(L"#32768", nullptr);
-        for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
-            PostMessageW(open, WM_KEYDOWN, key, 0);
-        }
-    });
-    EXPECT_EQ(icon.TrackMenu(menu.get(), POINT{300, 300}), 42u);
 }
 
-// The stored quiet hours reach the main face's tick: the chime keeps silent inside them and
-// the alarm still rings; at their end the chime comes back.
+// The stored quiet hours reach the program clock's chimes: the chime keeps silent inside them
+// and the alarm still rings (their edges are the chime table's).
 TEST(QuietHours, SilenceTheFacesChimeButNotTheAlarm) {
     tavelon_test::Sticker s(tavelon_test::At(2026, 12, 7, 22, 59, 59));
     s.store.Write(settings::kSettingsKey, settings::kChimeValue, "3");
@@ -360,11 +273,6 @@ TEST(QuietHours, SilenceTheFacesChimeButNotTheAlarm) {
     EXPECT_EQ(s.recorder.actions,
               (std::vector<sticker::Action>{PlayAction("WAV_BAOSHI"), SpeakAction("23点0分到了"),
                                             PlayAction("WAV_RING")}));
-    s.recorder.actions.clear();
-    s.clock.Set(tavelon_test::At(2026, 12, 8, 7, 0, 0));
-    s.Tick();
-    EXPECT_EQ(s.recorder.actions,
-              (std::vector<sticker::Action>{PlayAction("WAV_ZDSEN"), SpeakAction("现在是7点整")}));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "sticker/face_win.h"
 #include "sticker/place_win.h"
-#include "ui/layered.h"
 #include "ui/monitors.h"
 
 namespace sticker {
@@ -58,9 +57,8 @@ std::vector<MonitorChoice> MonitorChoices(HWND face) {
 }
 
 void Face::ApplyLook() {
-    ui::SetLayeredLook(hwnd(), background(),
-                       static_cast<BYTE>(settings::OpacityAlpha(host_.desktop.opacity)));
-    ui::SetClickThrough(hwnd(), host_.desktop.clickThrough);
+    SetLayeredLook(static_cast<BYTE>(settings::OpacityAlpha(host_.desktop.opacity)),
+                   host_.desktop.clickThrough);
 }
 
 void Face::ApplyDesktop() {

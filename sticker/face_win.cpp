@@ -173,17 +173,24 @@ void Face::RefreshDate(const Moment& now) {
 }
 
 void Face::OnTimer(UINT_PTR id) {
-    if (id != kTimer1) return;
-    timer_.Suspend();
+    // A tick that lets messages through (a box's own loop) does not tick again inside itself.
+    if (id != kTimer1 || ticking_) return;
+    ticking_ = true;
     host_.ticks.Tick();
-    timer_.Resume(NextTickDelay(MillisecondsIntoSecond()));
+    ticking_ = false;
+    // A timer on time is left as it is, firing each second: setting it again is two calls to
+    // the system each second, a good part of what an idle face costs.
+    const int ms = MillisecondsIntoSecond();
+    const bool onTime = ms >= kTickMarginMs / 4 && ms <= 3 * kTickMarginMs;
+    const UINT wanted = onTime ? 1000 : NextTickDelay(ms);
+    if (!timer_.armed() || timer_.interval() != wanted) timer_.Resume(wanted);
 }
 
 void Face::OnSecond(const Moment& now) {
     FollowFullScreen();
     if (composedFor_ && *composedFor_ != now.today) RefreshDate(now);
     WriteClock(now);
-    if (!minimised_) UpdateWindow(hwnd());
+    if (!minimised_) PaintPending();
 }
 
 void Face::OnNewDay(const Moment& now) {

@@ -243,6 +243,7 @@ private:
     std::optional<std::chrono::sys_days> composedFor_;
     std::optional<POINT> armedAt_;  // a press that drags once the mouse moves (client point)
     bool minimised_ = false;
+    bool ticking_ = false;
     bool placed_ = false;
     bool hiddenForFullScreen_ = false;
     FacePosition anchor_;

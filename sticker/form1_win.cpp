@@ -41,7 +41,8 @@ ui::WindowDesc Form1Description() {
     d.controls = {
         ui::Describe(ControlKind::Label, MainFacePart::Clock, "Label1", 6, 0, 314, 56)
             .Font("Microsoft YaHei,38,1")
-            .Colour(text),
+            .Colour(text)
+            .LiveTail(2),  // the seconds
         ui::Describe(ControlKind::Label, MainFacePart::DateBlock, "Label2", 9, 56, 314, 69)
             .Font("SimSun,12,1")
             .Colour(text),

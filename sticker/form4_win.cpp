@@ -35,7 +35,8 @@ ui::WindowDesc Form4Description() {
             .Caption("PNG_DZB"),
         ui::Describe(ControlKind::Label, Part::Clock, "Label1", 12, 63, 230, 56)
             .Font("Microsoft YaHei,38,1")
-            .Colour(RGB(0, 229, 115)),
+            .Colour(RGB(0, 229, 115))
+            .LiveTail(2),  // the seconds
         ui::Describe(ControlKind::Label, Part::Date, "Label2", 40, 16, 164, 23)
             .Font("Microsoft YaHei,14")
             .Colour(kTextColour),

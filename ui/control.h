@@ -78,6 +78,9 @@ struct ControlDesc {
     std::string format;                            // DatePicker display format
     std::optional<SYSTEMTIME> earliest, latest;    // DatePicker range; the control's own if unset
     int listHeight = 200;                          // ComboBox: height of the open list
+    // Label: its last liveTail characters change every second (a clock's seconds). On a
+    // colour-keyed window they are drawn in a small window of their own (see TailWindow).
+    std::size_t liveTail = 0;
 
     // Chained setters keep a description table readable:
     //   ui::Describe(ui::ControlKind::Label, Part::Clock, "Label1", 6, 0, 314, 56)
@@ -114,6 +117,10 @@ struct ControlDesc {
     }
     ControlDesc& Format(std::string f) {
         format = std::move(f);
+        return *this;
+    }
+    ControlDesc& LiveTail(std::size_t characters) {
+        liveTail = characters;
         return *this;
     }
     ControlDesc& ListHeight(int h) {

@@ -20,8 +20,8 @@ void Timer::Suspend() {
 void Timer::Resume(UINT delayMs) {
     if (!enabled_ || !hwnd_) return;
     // SetTimer on an armed id replaces its interval; USER_TIMER_MINIMUM is 10 ms.
-    armed_ = SetTimer(hwnd_, id_, delayMs < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : delayMs,
-                      nullptr) != 0;
+    interval_ = delayMs < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : delayMs;
+    armed_ = SetTimer(hwnd_, id_, interval_, nullptr) != 0;
 }
 
 }  // namespace ui

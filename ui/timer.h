@@ -13,16 +13,18 @@ public:
     void Enable(UINT intervalMs);  // enabled and armed
     void Disable();                // neither
     void Suspend();                // disarmed, stays enabled
-    void Resume(UINT delayMs);     // armed for one delay, if still enabled
+    void Resume(UINT delayMs);     // armed to fire every delayMs, if still enabled
 
     bool enabled() const { return enabled_; }
     bool armed() const { return armed_; }
+    UINT interval() const { return interval_; }  // of the last arming
 
 private:
     HWND hwnd_ = nullptr;
     UINT_PTR id_ = 0;
     bool enabled_ = false;
     bool armed_ = false;
+    UINT interval_ = 0;
 };
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include "ui/dpi.h"
 #include "ui/font.h"
 #include "ui/gdi.h"
+#include "ui/layered.h"
 #include "ui/resources.h"
 #include "ui/text.h"
 
@@ -81,6 +82,7 @@ bool Window::Create(int showCommand) {
     }
     // A per-monitor aware window may have landed on a monitor with another DPI.
     if (const UINT actual = DpiOf(hwnd_); actual != dpi_) ApplyDpi(actual, nullptr);
+    CreateTailWindow();
     SetBackground(background_);
     CreateControls();
     OnCreate();
@@ -160,6 +162,9 @@ LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
                 ApplyDpi(HIWORD(wp), suggested);
             return 0;
         }
+        case WM_WINDOWPOSCHANGED:
+            if (tail_) tail_->FollowOwner();
+            return DefWindowProcW(hwnd_, msg, wp, lp);
         case WM_DESTROY:
             OnDestroy();
             return 0;
@@ -189,13 +194,44 @@ void Window::SetBackground(COLORREF colour) {
         const LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
         if (!(ex & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED);
         SetLayeredWindowAttributes(hwnd_, colour, 0, LWA_COLORKEY);
+        if (tail_) {
+            tail_->TakeOwnerLook();
+            UpdateTail(controls_[tailRow_], true);  // over the new background
+        }
     }
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void Window::SetLayeredLook(BYTE alpha, bool clickThrough) {
+    ui::SetLayeredLook(hwnd_, background_, alpha);
+    SetClickThrough(hwnd_, clickThrough);
+    if (tail_) tail_->TakeOwnerLook();
+}
+
+// Only a label on a colour-keyed window has its live tail drawn apart: elsewhere a repaint
+// costs no more than what it paints.
+void Window::CreateTailWindow() {
+    if (!desc_.colourKey) return;
+    for (std::size_t row = 0; row < controls_.size(); ++row) {
+        if (controls_[row].desc.kind != ControlKind::Label || !controls_[row].desc.liveTail)
+            continue;
+        tail_ = std::make_unique<TailWindow>();
+        tailRow_ = row;
+        if (!tail_->Create(hwnd_)) tail_.reset();
+        return;
+    }
+}
+
 void Window::RepaintNow() {
-    if (hwnd_)
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (!hwnd_) return;
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (tail_ && tail_->hwnd())
+        RedrawWindow(tail_->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void Window::PaintPending() {
+    if (hwnd_) UpdateWindow(hwnd_);
+    if (tail_) tail_->PaintNow();
 }
 
 void Window::RequestClose() {

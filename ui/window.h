@@ -33,7 +33,10 @@
 #include <utility>
 #include <vector>
 
+#include <memory>
+
 #include "ui/control.h"
+#include "ui/tail_window.h"
 #include "ui/tooltip.h"
 #include "ui/unique.h"
 
@@ -116,7 +119,13 @@ public:
     void SetFinalCallback(std::function<void()> callback) { final_ = std::move(callback); }
 
     void Invalidate(const Control& control);
-    void RepaintNow();  // paints pending changes before returning
+    void RepaintNow();    // paints everything again before returning
+    void PaintPending();  // paints what changed before returning
+    // A colour-keyed window's constant alpha (255: the colour key alone) and clicks passing
+    // through it, on the window and on the window of its label's live tail alike.
+    void SetLayeredLook(BYTE alpha, bool clickThrough);
+    // The window drawing the live tail of a label, or null when it has none.
+    HWND TailWindowHandle() const { return tail_ ? tail_->hwnd() : nullptr; }
     void RequestClose();
 
 protected:
@@ -155,6 +164,7 @@ private:
     void BuildControls();
     void CreateControls();
     void CreateChild(Control& control);
+    void CreateTailWindow();
     void ConnectChild(Control& control);
     bool HasChildWindows() const;
     friend void DeliverMessage(MSG& msg);
@@ -163,9 +173,25 @@ private:
     void Paint();
     void PaintWindowless(HDC dc, const RECT& dirty);
     void FitLabelText(Control& label);
-    // After a label's text changed: the part of it to paint again when only the end of a line
-    // changed (a clock's seconds); nullopt when the whole label must be.
-    std::optional<RECT> ChangedLabelPart(const LabelFit& before, const Control& label) const;
+    // How the label with a live tail is split between this window (head) and the tail window.
+    struct TailSplit {
+        bool live = false;
+        std::wstring head, tail;
+        std::string font;
+        int left = 0, headWidth = 0, width = 0, raise = 0;  // client pixels of the whole line
+        bool SamePlaceAs(const TailSplit& other) const {
+            return live == other.live && head == other.head && font == other.font &&
+                   left == other.left && headWidth == other.headWidth && width == other.width &&
+                   raise == other.raise;
+        }
+    };
+    TailSplit SplitOf(const Control& label) const;
+    // After the label's text, colour or place changed (moved: the tail window is placed again).
+    void UpdateTail(Control& label, bool moved);
+    UniqueBitmap Backdrop(const RECT& area);
+    bool IsTailLabel(const Control& c) const {
+        return tail_ && tailRow_ < controls_.size() && &c == &controls_[tailRow_];
+    }
     void PaintLabel(HDC dc, Control& label);
     void PaintGroupBox(HDC dc, const Control& control);
     BYTE TextQuality() const;
@@ -184,6 +210,9 @@ private:
     SIZE backBufferSize_{};
     UniqueIcon bigIcon_, smallIcon_;
     Tooltip controlTips_;  // plain tooltips of the controls that ask for one
+    std::unique_ptr<TailWindow> tail_;
+    std::size_t tailRow_ = 0;
+    TailSplit split_;
     std::function<void()> final_;
     bool creating_ = false;      // no control events until the window is complete
     bool settingValue_ = false;  // a value set by the program is not a user change

@@ -130,6 +130,7 @@ void Window::Layout() {
     for (Control& c : controls_) {
         c.rect = ScaledRect(c.desc);
         if (c.desc.kind == ControlKind::Label) FitLabelText(c);
+        if (IsTailLabel(c)) UpdateTail(c, true);
         if (!c.hwnd) continue;
         int height = c.rect.bottom - c.rect.top;
         // A drop-down combo box's window height is the height of its open list.
@@ -199,16 +200,11 @@ void Window::SetText(Control& c, std::string_view text) {
         SetWindowTextW(c.hwnd, Widen(text).c_str());
     } else if (c.text != text) {
         c.text = std::string(text);
-        std::optional<RECT> part;
-        if (c.desc.kind == ControlKind::Label) {
-            const LabelFit before = c.fit;
-            FitLabelText(c);
-            part = ChangedLabelPart(before, c);
-        }
-        if (!part)
+        if (c.desc.kind == ControlKind::Label) FitLabelText(c);
+        if (IsTailLabel(c))
+            UpdateTail(c, false);
+        else
             Invalidate(c);
-        else if (hwnd_ && IsWindowVisible(hwnd_))
-            InvalidateRect(hwnd_, &*part, FALSE);
     }
 }
 
@@ -227,6 +223,7 @@ void Window::SetColour(Control& c, COLORREF colour) {
         InvalidateRect(c.hwnd, nullptr, TRUE);
     else
         Invalidate(c);
+    if (IsTailLabel(c)) UpdateTail(c, true);
 }
 
 bool Window::Checked(const Control& c) const {

@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "ui/font.h"
 #include "ui/gdi.h"
@@ -105,26 +104,73 @@ void Window::FitLabelText(Control& c) {
         fit.raise = std::max<int>(0, std::min<int>(tm.tmAscent - size.cy, tm.tmInternalLeading));
 }
 
-std::optional<RECT> Window::ChangedLabelPart(const LabelFit& before, const Control& c) const {
-    const LabelFit& after = c.fit;
-    if (before.lines.size() != 1 || after.lines.size() != 1 || before.font != after.font ||
-        before.widest != after.widest || before.raise != after.raise || before.cut || after.cut)
-        return std::nullopt;
-    const std::wstring& was = before.lines[0];
-    const std::wstring& now = after.lines[0];
-    std::size_t same = 0;
-    while (same < was.size() && same < now.size() && was[same] == now[same]) ++same;
-    // Half a surrogate pair is no character to measure.
-    if (same > 0 && now[same - 1] >= 0xD800 && now[same - 1] <= 0xDBFF) --same;
-    if (same == 0) return std::nullopt;
-    // The line is centred and as wide as before, so its unchanged start is drawn where it was.
-    // A glyph's ink may reach a little past its advance (smoothing, a slanted stroke).
-    const RECT extent = c.TextExtent();
-    const int margin = std::max(2, after.lineHeight / 8);
-    RECT part{extent.left + TextWidth(after.font, std::wstring_view(now).substr(0, same)) - margin,
-              c.rect.top, extent.right + margin, c.rect.bottom};
-    if (!IntersectRect(&part, &part, &c.rect)) return std::nullopt;
-    return part;
+Window::TailSplit Window::SplitOf(const Control& c) const {
+    TailSplit split;
+    const LabelFit& fit = c.fit;
+    if (!tail_ || !tail_->hwnd() || fit.lines.size() != 1 || fit.cut) return split;
+    const std::wstring& line = fit.lines[0];
+    std::size_t head = line.size() > c.desc.liveTail ? line.size() - c.desc.liveTail : 0;
+    // Half a surrogate pair is no character to draw.
+    if (head > 0 && IS_HIGH_SURROGATE(line[head - 1])) --head;
+    if (head == 0) return split;
+    split.live = true;
+    split.head = line.substr(0, head);
+    split.tail = line.substr(head);
+    split.font = fit.font;
+    split.width = fit.widest;
+    split.headWidth = TextWidth(fit.font, split.head);
+    // Where the whole line, centred, starts: the head is drawn from there and the tail after
+    // it, glyph for glyph where the line would have them.
+    split.left = c.rect.left + (c.rect.right - c.rect.left - fit.widest) / 2;
+    split.raise = fit.raise;
+    return split;
+}
+
+void Window::UpdateTail(Control& c, bool moved) {
+    FitLabelText(c);
+    TailSplit next = SplitOf(c);
+    if (!next.live) {
+        if (split_.live) {
+            tail_->Hide();
+            Invalidate(c);
+        }
+        split_ = std::move(next);
+        return;
+    }
+    // The usual tick: the seconds alone changed, and only the tail window is painted.
+    if (!moved && split_.SamePlaceAs(next)) {
+        tail_->SetText(next.tail);
+        split_ = std::move(next);
+        return;
+    }
+    Invalidate(c);
+    // A glyph's ink may reach a little past its advance (smoothing, a slanted stroke): the
+    // window starts a little before the tail and ends a little after the line, in the label.
+    const int margin = std::max(2, c.fit.lineHeight / 8);
+    RECT area{next.left + next.headWidth - margin, c.rect.top,
+              next.left + next.width + margin, c.rect.bottom};
+    IntersectRect(&area, &area, &c.rect);
+    const POINT origin{next.left + next.headWidth - area.left, c.rect.top - next.raise - area.top};
+    TailPicture picture{next.tail, CachedFont(next.font, dpi_, TextQuality()), c.colour, origin};
+    split_ = std::move(next);
+    tail_->Show(area, std::move(picture), Backdrop(area));
+}
+
+// What this window shows in a client area with the live tail left out.
+UniqueBitmap Window::Backdrop(const RECT& area) {
+    const WindowDc screen(hwnd_);
+    const UniqueDc memory(screen ? CreateCompatibleDC(screen.get()) : nullptr);
+    UniqueBitmap bitmap(memory ? CreateCompatibleBitmap(screen.get(), area.right - area.left,
+                                                        area.bottom - area.top)
+                               : nullptr);
+    if (!bitmap) return bitmap;
+    const SelectedObject selected(memory.get(), bitmap.get());
+    SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
+    IntersectClipRect(memory.get(), area.left, area.top, area.right, area.bottom);
+    FillRect(memory.get(), &area, brush_.get());
+    OnPaint(memory.get(), area);
+    PaintWindowless(memory.get(), area);
+    return bitmap;
 }
 
 void Window::PaintLabel(HDC dc, Control& c) {
@@ -137,6 +183,15 @@ void Window::PaintLabel(HDC dc, Control& c) {
     const UINT format =
         DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | (fit.cut ? DT_END_ELLIPSIS : 0);
     const RECT& r = c.rect;
+    if (IsTailLabel(c) && split_.live) {
+        // The tail is the tail window's to draw.
+        const SavedDc clip(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        RECT line{split_.left, r.top - split_.raise, r.right, r.bottom};
+        DrawTextW(dc, split_.head.c_str(), static_cast<int>(split_.head.size()), &line,
+                  DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        return;
+    }
     if (fit.lines.size() == 1) {
         // Clipped to the label, so that the descent of a tall substitute stays out of the next
         // one, and a raised line's leading out of the one above.

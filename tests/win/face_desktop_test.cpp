@@ -61,6 +61,11 @@ TEST(FaceDesktop, EachOptionTakesEffectOnBothFacesAndIsStored) {
         EXPECT_EQ(look.alpha, 153);
         EXPECT_TRUE(look.clickThrough);
         EXPECT_EQ(look.key, ui::Window::FromHandle(face)->background());
+        // The clock's seconds, in their own window, look the same.
+        const HWND seconds = ui::Window::FromHandle(face)->TailWindowHandle();
+        ASSERT_NE(seconds, nullptr);
+        EXPECT_EQ(LookOf(seconds).alpha, 153);
+        EXPECT_TRUE(LookOf(seconds).clickThrough);
     }
     EXPECT_EQ(s.store.Read(settings::kSettingsKey, "OP"), "60");
     EXPECT_EQ(s.store.Read(settings::kSettingsKey, "CT"), "1");

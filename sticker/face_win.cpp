@@ -90,6 +90,7 @@ void Face::OnCreate() {
 void Face::OnShown() {
     tooltip_.Create(hwnd(), true);
     tooltip_.AddArea(kTooltipArea, ClientArea(), kFaceTooltipTitle, kFaceTooltipBody);
+    ShareTooltipWithTail(tooltip_, kFaceTooltipBody);
     SetUpTooltip();
     BuildMenu();
 }

@@ -1,5 +1,7 @@
 #include "ui/tail_window.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 #include "ui/layered.h"
@@ -52,6 +54,10 @@ LRESULT CALLBACK TailWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noe
     }
     auto* self = reinterpret_cast<TailWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (IsMouseMessage(msg) && self->tooltip_) {
+        MSG relayed{hwnd, msg, wp, lp, 0, {}};
+        SendMessageW(self->tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
     if (IsMouseMessage(msg) && self->owner_) {
         POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         MapWindowPoints(hwnd, self->owner_, &at, 1);

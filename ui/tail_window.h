@@ -52,6 +52,8 @@ public:
     // The owner's colour key, opacity and click-through, taken again after it changed them.
     void TakeOwnerLook();
     void PaintNow();
+    // The owner's tooltip, told of the mouse over this window as well.
+    void RelayMouseTo(HWND tooltip) { tooltip_ = tooltip; }
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
@@ -59,6 +61,7 @@ private:
 
     HWND hwnd_ = nullptr;
     HWND owner_ = nullptr;
+    HWND tooltip_ = nullptr;
     RECT area_{};
     TailPicture picture_;
     // Made when the window is placed, not on each paint: under Wine every device context or

@@ -53,16 +53,30 @@ void Tooltip::MoveArea(UINT id, const RECT& area) {
     SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void Tooltip::AddControl(HWND control, std::string_view text) {
-    if (!tip_) return;
+namespace {
+
+void AddWindowTool(HWND tip, HWND owner, HWND window, UINT flags, std::string_view text) {
+    if (!tip || !window) return;
     std::wstring body = Widen(text);
     TTTOOLINFOW info{};
     info.cbSize = sizeof(info);
-    info.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
-    info.hwnd = owner_;
-    info.uId = reinterpret_cast<UINT_PTR>(control);
+    info.uFlags = flags | TTF_IDISHWND;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(window);
     info.lpszText = body.data();
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace
+
+void Tooltip::AddControl(HWND control, std::string_view text) {
+    AddWindowTool(tip_, owner_, control, TTF_SUBCLASS, text);
+}
+
+// Not subclassed: the window already hands its mouse on, and a subclass costs a look-up of
+// its data on every message the window gets, its paint each second among them.
+void Tooltip::AddRelayingWindow(HWND window, std::string_view text) {
+    AddWindowTool(tip_, owner_, window, 0, text);
 }
 
 void Tooltip::SetMaxWidth(int pixels) {

@@ -24,6 +24,9 @@ public:
     void AddArea(UINT id, const RECT& area, std::string_view title, std::string_view text);
     void MoveArea(UINT id, const RECT& area);
     void AddControl(HWND control, std::string_view text);
+    // A tool over the whole of another window that relays its own mouse messages
+    // (TTM_RELAYEVENT): one that stands over the owner, as a label's live tail does.
+    void AddRelayingWindow(HWND window, std::string_view text);
     // Long multi-line texts need a width limit, or the tooltip shows them on one line.
     void SetMaxWidth(int pixels);
     void SetFont(HFONT font);

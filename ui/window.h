@@ -126,6 +126,12 @@ public:
     void SetLayeredLook(BYTE alpha, bool clickThrough);
     // The window drawing the live tail of a label, or null when it has none.
     HWND TailWindowHandle() const { return tail_ ? tail_->hwnd() : nullptr; }
+    // The tooltip that stands over the window shows over the live tail as well.
+    void ShareTooltipWithTail(Tooltip& tooltip, std::string_view text) {
+        if (!tail_ || !tail_->hwnd()) return;
+        tooltip.AddRelayingWindow(tail_->hwnd(), text);
+        tail_->RelayMouseTo(tooltip.hwnd());
+    }
     void RequestClose();
 
 protected:

@@ -54,14 +54,17 @@ LRESULT CALLBACK TailWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noe
     }
     auto* self = reinterpret_cast<TailWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    if (IsMouseMessage(msg) && self->tooltip_) {
-        MSG relayed{hwnd, msg, wp, lp, 0, {}};
-        SendMessageW(self->tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-    }
     if (IsMouseMessage(msg) && self->owner_) {
         POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         MapWindowPoints(hwnd, self->owner_, &at, 1);
-        return SendMessageW(self->owner_, msg, wp, MAKELPARAM(at.x, at.y));
+        const LRESULT result = SendMessageW(self->owner_, msg, wp, MAKELPARAM(at.x, at.y));
+        // After the owner, whose tooltip then heard of the owner's area: the tooltip shows
+        // only for the tool under the cursor, which is this window.
+        if (self->tooltip_ && IsWindow(hwnd)) {
+            MSG relayed{hwnd, msg, wp, lp, 0, {}};
+            SendMessageW(self->tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+        }
+        return result;
     }
     switch (msg) {
         case WM_MOUSEACTIVATE:

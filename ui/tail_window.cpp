@@ -13,8 +13,9 @@ namespace {
 constexpr wchar_t kTailClass[] = L"Tavelon.Tail";
 
 bool IsMouseMessage(UINT msg) {
-    return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL &&
-            msg != WM_MOUSEHWHEEL);
+    // The wheel goes to the focus, not to the window under the cursor.
+    return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL &&
+           msg != WM_MOUSEHWHEEL;
 }
 
 }  // namespace

@@ -46,7 +46,6 @@ public:
     // Only the text changed: just this window is painted again.
     void SetText(std::wstring text);
     void Hide();
-    bool shown() const { return shown_; }
     // The owner moved, was shown, hidden or minimised.
     void FollowOwner();
     // The owner's colour key, opacity and click-through, taken again after it changed them.

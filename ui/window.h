@@ -27,13 +27,12 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include <memory>
 
 #include "ui/control.h"
 #include "ui/tail_window.h"

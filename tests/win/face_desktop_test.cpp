@@ -66,6 +66,7 @@ TEST(FaceDesktop, EachOptionTakesEffectOnBothFacesAndIsStored) {
         ASSERT_NE(seconds, nullptr);
         EXPECT_EQ(LookOf(seconds).alpha, 153);
         EXPECT_TRUE(LookOf(seconds).clickThrough);
+        EXPECT_EQ(LookOf(seconds).key, look.key);
     }
     EXPECT_EQ(s.store.Read(settings::kSettingsKey, "OP"), "60");
     EXPECT_EQ(s.store.Read(settings::kSettingsKey, "CT"), "1");

@@ -1,5 +1,6 @@
 // A label's live tail in a window of its own: what the screen shows, what is repainted on a
-// tick, and how the tail's window keeps with the window it belongs to.
+// tick, and how the tail's window keeps with the window it belongs to (its look is checked
+// through the faces).
 #include <windows.h>
 #include <windowsx.h>
 
@@ -129,18 +130,6 @@ TEST(LiveTail, ItsWindowKeepsWithItsOwnerAndHandsItTheMouse) {
         ShowWindow(live.hwnd(), show);
         EXPECT_EQ(IsWindowVisible(tail) != FALSE, seen) << show;
     }
-
-    live.SetLayeredLook(153, true);
-    COLORREF key = 0;
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(GetLayeredWindowAttributes(tail, &key, &alpha, &flags));
-    EXPECT_EQ(key, live.background());
-    EXPECT_EQ(alpha, 153);
-    EXPECT_EQ(flags, DWORD{LWA_COLORKEY | LWA_ALPHA});
-    EXPECT_TRUE(GetWindowLongPtrW(tail, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
-    live.SetLayeredLook(255, false);
-    EXPECT_FALSE(GetWindowLongPtrW(tail, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
 
     // A press on the seconds reaches the owner at the same screen point.
     SendMessageW(tail, WM_RBUTTONDOWN, 0, MAKELPARAM(3, 4));

@@ -158,6 +158,41 @@ inline std::string TextOf(HWND hwnd) {
     return ui::Narrow(text);
 }
 
+inline double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+inline double MillisecondsSince(LARGE_INTEGER from) {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return Milliseconds(from, now);
+}
+
+// Opens a window of the program and times it to its first picture: the ready notification's
+// repaint, flushed. The first window of a class registers it and loads its fonts, so one is
+// opened and closed before.
+inline ui::Window* OpenToFirstPaint(Sticker& s, std::string_view className, double& ms) {
+    s.app.windows.Open(className);
+    s.app.windows.Close(className);
+    Pump();
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    ui::Window* window = s.app.windows.Open(className);
+    if (!window) return nullptr;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ui::DeliverMessage(msg);
+        if (msg.message == ui::kWindowReadyMessage && msg.hwnd == window->hwnd()) break;
+    }
+    GdiFlush();
+    ms = MillisecondsSince(start);
+    Pump();
+    return window;
+}
+
 inline std::string ClassOf(HWND hwnd) {
     wchar_t name[64] = {};
     GetClassNameW(hwnd, name, 64);

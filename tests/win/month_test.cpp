@@ -498,45 +498,22 @@ TEST(HolidayFile, IsReadWhenThereAndSmallAndAFolderIsNamedAsUnreadable) {
     EXPECT_TRUE(app::UserHolidayFilePath().ends_with(L"\\Tavelon\\holidays.txt"));
 }
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
 // Prints the figures; the limits asserted are loose, so that a busy machine does not fail the
 // run, and the figures themselves are read from the output.
 TEST(MonthTiming, OpeningToFirstPaintAndChangingMonth) {
     Sticker s(At(2026, 2, 17, 9, 0, 0));
-    // The first window of a class registers it and loads its fonts: measured once before.
-    OpenMonth(s);
-    s.app.windows.Close(month::kMonthClass);
-    Pump();
-
-    LARGE_INTEGER start, painted;
-    QueryPerformanceCounter(&start);
-    ui::Window* view = s.app.windows.Open(month::kMonthClass);
+    double open = 0;
+    ui::Window* view = tavelon_test::OpenToFirstPaint(s, month::kMonthClass, open);
     ASSERT_NE(view, nullptr);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        ui::DeliverMessage(msg);
-        if (msg.message == ui::kWindowReadyMessage && msg.hwnd == view->hwnd()) break;
-    }
-    GdiFlush();
-    QueryPerformanceCounter(&painted);
-    const double open = Milliseconds(start, painted);
-    Pump();
 
     std::vector<double> turns;
     for (int i = 0; i < 24; ++i) {
-        LARGE_INTEGER before, after;
+        LARGE_INTEGER before;
         QueryPerformanceCounter(&before);
         SendMessageW(view->hwnd(), WM_KEYDOWN, i < 12 ? VK_NEXT : VK_PRIOR, 0);
         UpdateWindow(view->hwnd());
         GdiFlush();
-        QueryPerformanceCounter(&after);
-        turns.push_back(Milliseconds(before, after));
+        turns.push_back(tavelon_test::MillisecondsSince(before));
     }
     std::sort(turns.begin(), turns.end());
     std::printf(

@@ -56,16 +56,27 @@ inline bool PngEncoder(CLSID* clsid) {
     return false;
 }
 
-// A screen rectangle as it shows (windows over the desktop behind them), as folder\name.png.
-inline void Shoot(const std::wstring& folder, std::wstring_view name, RECT area) {
+// A screen rectangle as it shows: windows, the seconds' windows over them, the desktop behind.
+inline ui::UniqueBitmap Capture(RECT area) {
     const int w = area.right - area.left, h = area.bottom - area.top;
     const ui::WindowDc screen(nullptr);
     const ui::UniqueDc memory(CreateCompatibleDC(screen.get()));
-    const ui::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), w, h));
-    {
-        const ui::SelectedObject target(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, w, h, screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
-    }
+    ui::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), w, h));
+    const ui::SelectedObject target(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, w, h, screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
+    return bitmap;
+}
+
+inline RECT ClientOnScreen(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// A screen rectangle as it shows, as folder\name.png.
+inline void Shoot(const std::wstring& folder, std::wstring_view name, RECT area) {
+    const ui::UniqueBitmap bitmap = Capture(area);
     CLSID png{};
     ASSERT_TRUE(PngEncoder(&png));
     Gdiplus::Bitmap picture(bitmap.get(), nullptr);
@@ -76,10 +87,7 @@ inline void Shoot(const std::wstring& folder, std::wstring_view name, RECT area)
 // A window's client area (without the caption, whose buttons a bare Wine prefix may draw
 // without their symbol font).
 inline void ShootClient(const std::wstring& folder, std::wstring_view name, HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    Shoot(folder, name, r);
+    Shoot(folder, name, ClientOnScreen(hwnd));
 }
 
 }  // namespace tavelon_test

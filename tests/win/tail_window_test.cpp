@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/win/fixture.h"
+#include "tests/win/screenshot.h"
 #include "ui/window.h"
 
 namespace {
@@ -64,29 +65,14 @@ private:
 
 // The window's client area as the screen shows it, the tail's window over it included.
 std::vector<COLORREF> OnScreen(HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    const RECT r = tavelon_test::ClientOnScreen(hwnd);
     const int w = r.right - r.left, h = r.bottom - r.top;
+    const ui::UniqueBitmap shot = tavelon_test::Capture(r);
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ was = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY | CAPTUREBLT);
-    GdiFlush();
-    std::vector<COLORREF> pixels(static_cast<const COLORREF*>(bits),
-                                 static_cast<const COLORREF*>(bits) + w * h);
-    SelectObject(memory, was);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<COLORREF> pixels(static_cast<size_t>(w) * h);
+    const ui::WindowDc screen(nullptr);
+    GetDIBits(screen.get(), shot.get(), 0, h, pixels.data(), &info, DIB_RGB_COLORS);
     return pixels;
 }
 

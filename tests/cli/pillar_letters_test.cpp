@@ -22,17 +22,13 @@ TEST_P(PillarKindOfTest, ReadsOneLetterOfThePillarInEitherCase) {
 
 INSTANTIATE_TEST_SUITE_P(
     PillarKindOf, PillarKindOfTest,
-    ::testing::Values(LetterRow{"YearElement", cli::kYearLetters, "W", PillarKind::Element},
-                      LetterRow{"MonthLowerCase", cli::kMonthLetters, "l", PillarKind::Nayin},
+    ::testing::Values(LetterRow{"MonthLowerCase", cli::kMonthLetters, "l", PillarKind::Nayin},
                       LetterRow{"DayNayinIsN", cli::kDayLetters, "n", PillarKind::Nayin},
                       LetterRow{"DayHasNoL", cli::kDayLetters, "L", std::nullopt},
                       LetterRow{"YearHasNoN", cli::kYearLetters, "N", std::nullopt},
-                      LetterRow{"HourStemBranch", cli::kHourLetters, "t", PillarKind::StemBranch},
                       LetterRow{"HourNayin", cli::kHourLetters, "L", PillarKind::Nayin},
                       LetterRow{"HourHasNoD", cli::kHourLetters, "D", std::nullopt},
-                      LetterRow{"Unknown", cli::kYearLetters, "Q", std::nullopt},
                       LetterRow{"Empty", cli::kYearLetters, "", std::nullopt},
-                      LetterRow{"TwoLetters", cli::kYearLetters, "DD", std::nullopt},
                       LetterRow{"NotALetter", cli::kYearLetters, "\xC3", std::nullopt}),
     [](const ::testing::TestParamInfo<LetterRow>& info) { return std::string(info.param.name); });
 

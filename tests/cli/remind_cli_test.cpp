@@ -11,22 +11,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A file under a UTF-8 name on every system; a plain string would pass through the Windows
+// code page.
 class RemindersFile {
 public:
     explicit RemindersFile(const std::string& text, const std::string& name = "提醒.txt")
         : folder_(fs::temp_directory_path() /
                   ("tavelon-remind-" +
-                   std::to_string(reinterpret_cast<std::uintptr_t>(this) % 100000))) {
+                   std::to_string(reinterpret_cast<std::uintptr_t>(this) % 100000))),
+          path_(folder_ / fs::path(std::u8string(name.begin(), name.end()))) {
         fs::create_directories(folder_);
-        // The name is UTF-8 on every system; a plain string would pass through the Windows code
-        // page.
-        path_ = folder_ / fs::path(std::u8string(name.begin(), name.end()));
         std::ofstream(path_, std::ios::binary) << text;
     }
     ~RemindersFile() { fs::remove_all(folder_); }
     std::string path() const {
         const std::u8string utf8 = path_.u8string();
-        return std::string(utf8.begin(), utf8.end());
+        return {utf8.begin(), utf8.end()};
     }
 
 private:

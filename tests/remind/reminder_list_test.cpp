@@ -19,21 +19,24 @@ Reminder Once(std::string name, int year, int month, int day) {
     return {std::move(name), {RuleKind::Once, year, month, day, false}, 0};
 }
 
-TEST(ReminderEdits, KeepEveryOtherLineInPlaceAndNameTheBadOnesWhereTheyNowStand) {
+// An edit rewrites only its own line: the others, read or not, come back as they were typed.
+TEST(ReminderEdits, KeepEveryOtherLineAsItWasAndNameTheBadOnesWhereTheyNowStand) {
     ReminderFile file = ParseReminderFile(
         "# 家人\r\n"
         "公历05-20\t结婚纪念日\r\n"
         "农历13-01\t没有这个月\r\n"
+        "公历10-1　国庆 节\r\n"
         "农历03-15\t妈妈生日\t提前3天\r\n");
     ASSERT_EQ(LineProblemsText(file), "第3行：日期不存在");
     EXPECT_TRUE(RemoveReminder(file, 0));
-    EXPECT_TRUE(ChangeReminder(file, 0, Lunar("妈妈生日", 3, 16, false, 3)));
+    EXPECT_TRUE(ChangeReminder(file, 1, Lunar("妈妈生日", 3, 16, false, 3)));
     AddReminder(file, Once("体检", 2027, 1, 15));
-    EXPECT_FALSE(ChangeReminder(file, 2, Once("多余", 2027, 1, 1)));
-    EXPECT_FALSE(RemoveReminder(file, 2));
+    EXPECT_FALSE(ChangeReminder(file, 3, Once("多余", 2027, 1, 1)));
+    EXPECT_FALSE(RemoveReminder(file, 3));
     EXPECT_EQ(ReminderFileText(file),
               "# 家人\r\n"
               "农历13-01\t没有这个月\r\n"
+              "公历10-1　国庆 节\r\n"
               "农历03-16\t妈妈生日\t提前3天\r\n"
               "2027-01-15\t体检\r\n");
     EXPECT_EQ(LineProblemsText(file), "第2行：日期不存在");

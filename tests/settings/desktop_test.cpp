@@ -18,33 +18,21 @@ using namespace std::chrono_literals;
 TEST(LoadDesktopSettings, EverySavedValueReadsBack) {
     MemorySettingsStore store;
     const Place main{-12, 30, "\\\\.\\DISPLAY2"}, alternate{500, 0, "\\\\.\\DISPLAY1"};
-    ASSERT_TRUE(SaveClickThrough(store, true));
-    ASSERT_TRUE(SaveLock(store, true));
-    ASSERT_TRUE(SaveOpacity(store, 60));
-    ASSERT_TRUE(SaveHideForFullScreen(store, false));
-    ASSERT_TRUE(SaveRememberPlace(store, false));
-    ASSERT_TRUE(SaveMainPlace(store, main));
-    ASSERT_TRUE(SaveAlternatePlace(store, alternate));
+    ASSERT_TRUE(SaveClickThrough(store, true) && SaveLock(store, true) && SaveOpacity(store, 60) &&
+                SaveHideForFullScreen(store, false) && SaveRememberPlace(store, false) &&
+                SaveMainPlace(store, main) && SaveAlternatePlace(store, alternate));
     EXPECT_EQ(LoadDesktopSettings(store),
               (DesktopSettings{true, true, 60, false, false, main, alternate}));
     EXPECT_EQ(store.Read(kSettingsKey, "P1"), "-12,30,\\\\.\\DISPLAY2");
-    EXPECT_EQ(store.Read(kSettingsKey, "OP"), "60");
     EXPECT_EQ(store.Read(kSettingsKey, "MP"), "0");
 }
 
 // Each bad text alone gives that value's default, and loading leaves the store as it was.
 TEST(LoadDesktopSettings, BadValuesGiveTheDefaultAndAreNotWrittenBack) {
     MemorySettingsStore store;
-    for (const auto& [name, text] :
-         std::vector<std::pair<const char*, const char*>>{{"CT", "yes"},
-                                                          {"LK", "2"},
-                                                          {"OP", "39"},
-                                                          {"FS", " 0"},
-                                                          {"MP", "00"},
-                                                          {"P1", "1,2"},
-                                                          {"P4", "x,2,\\\\.\\DISPLAY1"}}) {
-        store.Write(kSettingsKey, name, text);
-    }
+    auto& values = store.keys[std::string(kSettingsKey)];
+    values = {{"CT", "yes"}, {"LK", "2"}, {"OP", "39"}, {"FS", " 0"}, {"MP", "00"}, {"P1", "1,2"}};
+    values["P4"] = "x,2,\\\\.\\DISPLAY1";
     const auto before = store.keys;
     // The defaults: full-screen hiding and remembered places on, fully opaque, the rest off.
     EXPECT_EQ(LoadDesktopSettings(store),
@@ -54,7 +42,7 @@ TEST(LoadDesktopSettings, BadValuesGiveTheDefaultAndAreNotWrittenBack) {
     EXPECT_EQ(store.keys, before);
 }
 
-TEST(OpacityFromText, WholePercentFromFortyToAHundred) {
+TEST(Opacity, WholePercentFromFortyToAHundredScaledToAByte) {
     EXPECT_EQ(OpacityFromText("40"), 40);
     EXPECT_EQ(OpacityFromText("100"), 100);
     EXPECT_EQ(OpacityFromText("075"), 75);
@@ -62,9 +50,6 @@ TEST(OpacityFromText, WholePercentFromFortyToAHundred) {
          {"", "39", "101", "-60", "+60", "60%", "60.0", " 60", "1e2", "99999999999"}) {
         EXPECT_EQ(OpacityFromText(bad), std::nullopt) << bad;
     }
-}
-
-TEST(OpacityAlpha, ScalesToAByteAndClamps) {
     EXPECT_EQ(OpacityAlpha(60), 153);
     EXPECT_EQ(OpacityAlpha(0), 102);
     EXPECT_EQ(OpacityAlpha(250), 255);
